@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
@@ -13,15 +14,6 @@
 #include "printing/ProfileDevice.h"
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File FileWith(const std::string& bytes) {
-  File f(std::tmpfile(), &std::fclose);
-  std::fwrite(bytes.data(), 1, bytes.size(), f.get());
-  std::rewind(f.get());
-  return f;
-}
 
 const WindowsPrinter kDefault{"HP DeskJet", "DJ 500", "Ne00:"};
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
 #include "framework/MbcsText.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
@@ -13,15 +14,6 @@
 #include "printing/SpoolFiles.h"
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File FileWith(const std::string& bytes) {
-  File f(std::tmpfile(), &std::fclose);
-  std::fwrite(bytes.data(), 1, bytes.size(), f.get());
-  std::rewind(f.get());
-  return f;
-}
 
 SpoolJob Read(const std::string& bytes) { return ReadControlFile(FileWith(bytes).get(), "cfA001.nfs"); }
 
