@@ -13,9 +13,11 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-// Opening one of these in any directory reaches a device, not a file.
+// Opening one of these in any directory reaches a device, not a file, also with
+// an extension or trailing blanks, which Windows drops.
 bool IsDeviceName(std::string_view name) {
-  const std::string_view stem = name.substr(0, name.find('.'));
+  std::string_view stem = name.substr(0, name.find('.'));
+  stem = stem.substr(0, stem.find_last_not_of(' ') + 1);
   for (std::string_view device : {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"})
     if (EqualNoCase(stem, device)) return true;
   if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9')

@@ -82,7 +82,7 @@ TEST(SpoolFiles, OnlyPlainDataFileNamesAreSafe) {
   for (const char* safe : {"dfA001", "a", "...x", "df.001", "com10", "lpt", "console"})
     EXPECT_TRUE(IsSafeDataFileName(safe)) << safe;
   for (const char* unsafe : {"", ".", "..", "..\\exports", "a/b", "c:x", "C:", "\\\\srv\\share",
-                             "PRN", "nul.txt", "Com1", "lpt9.dat", "CON"})
+                             "PRN", "nul.txt", "Com1", "lpt9.dat", "CON", "aux  .x"})
     EXPECT_FALSE(IsSafeDataFileName(unsafe)) << unsafe;
 
   // A double-byte character whose trail byte is a backslash is one character.
