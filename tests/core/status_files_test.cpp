@@ -6,7 +6,6 @@
 #include "framework/MbcsText.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
-#include "status/ServiceFilePath.h"
 #include "status/WholeFile.h"
 
 namespace {
@@ -19,23 +18,6 @@ TEST(MountList, BytesUpToTheFirstZero) {
   EXPECT_EQ(MountListText("pc7\0garbage"sv), "pc7");
   EXPECT_EQ(*ReadWholeFile(FileWith("pc7\0x\xff"s + std::string(100000, 'y')).get()),
             "pc7\0x\xff"s + std::string(100000, 'y'));
-}
-
-TEST(ServiceFilePath, OneBackslashBetweenDirectoryAndName) {
-  EXPECT_EQ(ServiceFilePath("D:\\srv\\", "mountd.list"), "D:\\srv\\mountd.list");
-  EXPECT_EQ(ServiceFilePath("D:\\srv", "mountd.list"), "D:\\srv\\mountd.list");
-  EXPECT_EQ(ServiceFilePath("", "Lock.NLM"), "\\Lock.NLM");
-  // 250 + 1 + 8 = 259 bytes and the NUL fit; one more does not.
-  EXPECT_TRUE(ServiceFilePath(std::string(250, 'd'), "Lock.NLM"));
-  EXPECT_FALSE(ServiceFilePath(std::string(251, 'd'), "Lock.NLM"));
-
-  // A trail byte that looks like a backslash does not end the directory.
-  LeadByteSet shiftJis;
-  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
-  SetLeadBytes(shiftJis);
-  EXPECT_EQ(ServiceFilePath("D:\\\x95\x5c", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
-  EXPECT_EQ(ServiceFilePath("D:\\\x95\x5c\\", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
-  SetLeadBytes({});
 }
 
 TEST(ServerOptionSizes, StoredSizeToItemAndBack) {
