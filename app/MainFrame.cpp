@@ -59,7 +59,6 @@ int CMainFrame::OnCreate(const CREATESTRUCTA& create) {
   AddTopBar(serverBar_);
   if (!statusBar_.Create(*this, AFX_IDW_STATUS_BAR) || !statusBar_.SetOnePane()) return -1;
   SetStatusBar(statusBar_);
-  SetMessageText(AFX_IDS_IDLEMESSAGE);
   LoadAccelTable(IDR_MAINFRAME);
   return 0;
 }

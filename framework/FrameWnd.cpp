@@ -58,10 +58,11 @@ void CFrameWnd::UpdateCommandButtons() {
       if (id != ID_SEPARATOR) bar->EnableButton(id, IsCommandEnabled(id));
 }
 
-int CFrameWnd::OnCreate(const CREATESTRUCTA&) {
-  if (!OnCreateClient()) return -1;
+int CFrameWnd::OnCreate(const CREATESTRUCTA&) { return OnCreateClient() ? 0 : -1; }
+
+void CFrameWnd::SetStatusBar(CStatusBar& bar) {
+  statusBar_ = &bar;
   SetMessageText(AFX_IDS_IDLEMESSAGE);
-  return 0;
 }
 
 bool CFrameWnd::RunCommand(UINT) { return false; }

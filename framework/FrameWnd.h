@@ -32,7 +32,7 @@ class CFrameWnd : public CWnd {
   void UpdateCommandButtons();
 
  protected:
-  // WM_CREATE: creates the pane and shows the idle prompt; -1 fails creation.
+  // WM_CREATE: creates the pane; -1 fails creation.
   virtual int OnCreate(const CREATESTRUCTA& create);
   // Creates the pane with id AFX_IDW_PANE_FIRST; false fails creation.
   virtual bool OnCreateClient() = 0;
@@ -44,7 +44,8 @@ class CFrameWnd : public CWnd {
 
   // Bars laid out by the frame, top to bottom; not owned.
   void AddTopBar(CToolBar& bar) { topBars_.push_back(&bar); }
-  void SetStatusBar(CStatusBar& bar) { statusBar_ = &bar; }
+  // The status bar starts with the idle prompt.
+  void SetStatusBar(CStatusBar& bar);
 
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnCommand(UINT id, UINT code, HWND control) override;
