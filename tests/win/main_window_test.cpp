@@ -142,14 +142,21 @@ TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFile) {
   EXPECT_EQ(List().GetCount(), 4);
 }
 
-TEST_F(MainWindowTest, CloseHidesTheWindowAndQuitsWithoutAQuestion) {
-  StartConsole();
-  Frame().SendMessage(WM_CLOSE);
-  EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, 0u);
-  EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
+TEST_F(MainWindowTest, CloseAndExitHideTheWindowAndQuitWithoutAQuestion) {
+  for (bool byExit : {false, true}) {
+    StartConsole();
+    if (byExit)
+      Frame().SendMessage(WM_COMMAND, ID_APP_EXIT, 0);
+    else
+      Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 0u);
+    EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
+    app_->ExitInstance();
+    app_.reset();
+  }
 }
 
 TEST_F(MainWindowTest, EndOfTheLogonEndsTheConsoleOnlyWhenItIsReal) {
