@@ -1,0 +1,22 @@
+#include "app/ErrorBoxes.h"
+
+#include <cstdio>
+
+#include "framework/Messages.h"
+#include "status/SharedWithService.h"
+
+UINT ShowServerError(HWND owner, UINT id) {
+  if (!owner) owner = FindWindowA(kMainWindowClass, nullptr);
+  const std::string text = LoadResString(id).substr(0, 249);
+  MessageBoxA(owner, text.c_str(), "NFS Server Error", MB_OK | MB_ICONHAND);
+  return id;
+}
+
+int ShowInternalError(int code) {
+  char text[128];
+  std::snprintf(text, sizeof text,
+                "NFS & Printer Server internal error #%d. Please call Norvo technical support.", code);
+  MessageBoxA(FindWindowA(kMainWindowClass, nullptr), text, "NFS Server Internal Error",
+              MB_OK | MB_ICONHAND);
+  return -1;
+}

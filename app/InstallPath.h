@@ -1,0 +1,15 @@
+#pragma once
+// How file paths are built from the two install directories.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The INI directory and a name that starts with its own backslash, when the two
+// fit a buffer of bufferSize bytes with its terminator. The directory's last
+// character is not looked at: C:\srv\ gives C:\srv\\exports.
+std::optional<std::string> JoinIniPath(std::string_view dir, std::string_view name, size_t bufferSize);
+
+// The registry directory and a bare name, with a backslash between them unless
+// the directory ends in one.
+std::string JoinRegistryPath(std::string_view dir, std::string_view name);

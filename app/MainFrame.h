@@ -1,0 +1,49 @@
+#pragma once
+// The console's only top-level window: two toolbars, the status bar and the
+// export list; every command arrives here.
+#include <memory>
+#include <span>
+
+#include "exports/ExportListBox.h"
+#include "exports/ExportPane.h"
+#include "framework/CommandTable.h"
+#include "framework/ControlBars.h"
+#include "framework/FrameWnd.h"
+
+class CMainFrame : public CFrameWnd {
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  CExportListBox& ExportList() { return *list_; }
+  CToolBar& ExportsToolBar() { return exportsBar_; }
+  CToolBar& ServerToolBar() { return serverBar_; }
+  CStatusBar& StatusBar() { return statusBar_; }
+
+ protected:
+  int OnCreate(const CREATESTRUCTA& create) override;
+  bool OnCreateClient() override;
+  bool RunCommand(UINT id) override;
+  std::optional<bool> QueryCommand(UINT id) const override;
+  UINT PromptStringId(UINT id) const override;
+  LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool HasSelection() const;
+  void OnDelete();
+  void OnSelectionChanged();
+  void OnSelectPrevious();
+  void OnSelectNext();
+  void OnHostsEditor();
+  void OnClose();
+  void RepaintToolBarEnd();
+  static std::span<const CommandEntry<CMainFrame>> Commands();
+
+  CToolBar exportsBar_;
+  CToolBar serverBar_;
+  CStatusBar statusBar_;
+  std::unique_ptr<CExportPane> pane_;
+  std::unique_ptr<CExportListBox> list_;  // created by the pane
+  RECT listRect_{};
+  RECT headerRect_{};
+};

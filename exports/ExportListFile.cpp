@@ -1,0 +1,43 @@
+#include "exports/ExportListFile.h"
+
+#include <share.h>
+
+#include "app/ProcessValues.h"
+#include "exports/ExportsFile.h"
+#include "framework/Handles.h"
+
+namespace {
+// Opened for shared access: the service may read the file at the same time.
+UniqueFile OpenExportsFile(const char* mode) {
+  const std::optional<std::string>& path = ExportsPath();
+  return UniqueFile(path ? _fsopen(path->c_str(), mode, _SH_DENYNO) : nullptr);
+}
+
+void Add(CExportListBox& list, ExportEntry entry) {
+  auto owned = std::make_unique<ExportEntry>(std::move(entry));
+  const ExportEntry& added = *owned;
+  if (list.AddEntry(std::move(owned)) >= 0) list.WidenExtentFor(added);
+}
+}  // namespace
+
+void ReadExportsFile(CExportListBox& list) {
+  UniqueFile file = OpenExportsFile("r");
+  if (!file) return;
+  list.ResetExtent();
+  for (ExportEntry& entry : ReadExportEntries(file.get())) Add(list, std::move(entry));
+}
+
+void WriteExportsFile(CExportListBox& list) {
+  UniqueFile file = OpenExportsFile("w");
+  if (!file) return;
+  list.ResetExtent();
+  const std::vector<const ExportEntry*> entries = list.Entries();
+  WriteExportEntries(file.get(), entries);
+  for (const ExportEntry* entry : entries) list.WidenExtentFor(*entry);
+}
+
+void AppendLastExport(CExportListBox& list) {
+  std::optional<ExportEntry> last;
+  if (UniqueFile file = OpenExportsFile("r")) last = ReadLastExportEntry(file.get());
+  if (last) Add(list, std::move(*last));
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Ids the framework itself knows. Plain #defines: the resource compiler reads them.
+#define ID_SEPARATOR 0
+#define AFX_IDS_APP_TITLE 57344      /* the application's name, caption of its messages */
+#define AFX_IDS_IDLEMESSAGE 57345    /* the status bar's idle prompt */
+#define ID_APP_EXIT 57665
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_PANE_FIRST 0xE900
+#define IDC_STATIC (-1)

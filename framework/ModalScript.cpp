@@ -1,0 +1,64 @@
+#include "framework/ModalScript.h"
+
+#include "framework/Wnd.h"
+
+namespace {
+ModalScript* g_script = nullptr;
+constexpr char kDialogClass[] = "#32770";
+constexpr int kMessageBoxTextId = 0xFFFF;
+}  // namespace
+
+ModalScript::ModalScript()
+    : hook_(SetWindowsHookExA(WH_CBT, &ModalScript::ActivationHook, nullptr, GetCurrentThreadId())) {
+  g_script = this;
+}
+
+ModalScript::~ModalScript() {
+  UnhookWindowsHookEx(hook_);
+  g_script = nullptr;
+}
+
+ModalScript& ModalScript::Then(Step step) {
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+std::string ModalScript::MessageText(HWND box) {
+  return CWnd::GetWindowText(GetDlgItem(box, kMessageBoxTextId));
+}
+
+void ModalScript::Press(HWND window, int buttonId) {
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, buttonId)));
+}
+
+LRESULT CALLBACK ModalScript::ActivationHook(int code, WPARAM wp, LPARAM lp) noexcept {
+  if (code == HCBT_ACTIVATE && g_script) {
+    HWND window = reinterpret_cast<HWND>(wp);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kDialogClass) == 0 && g_script->seen_.insert(window).second) {
+      g_script->ready_.push_back(window);
+      // The step runs from the window's own modal loop, once it dispatches.
+      SetTimer(nullptr, 0, 0, &ModalScript::RunNextStep);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void CALLBACK ModalScript::RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+  KillTimer(nullptr, timer);
+  ModalScript* script = g_script;
+  if (!script || script->ready_.empty()) return;
+  HWND window = script->ready_.front();
+  script->ready_.pop_front();
+  if (!IsWindow(window)) return;
+  if (script->steps_.empty()) {
+    script->unexpected_.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    EndDialog(window, IDCANCEL);
+    return;
+  }
+  Step step = std::move(script->steps_.front());
+  script->steps_.pop_front();
+  step(window);
+}

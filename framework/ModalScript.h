@@ -1,0 +1,41 @@
+#pragma once
+// Test seam: hands every dialog and message box that this thread shows to the
+// next scripted step, once the window runs its modal loop. A window that finds
+// no step is closed with IDCANCEL and reported, so no test waits on a window.
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+class ModalScript {
+ public:
+  using Step = std::function<void(HWND window)>;
+
+  ModalScript();
+  ~ModalScript();
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+  // Adds a step for the next window that shows up.
+  ModalScript& Then(Step step);
+  size_t PendingSteps() const { return steps_.size(); }
+  // Caption and text of each window that showed up with no step left.
+  const std::vector<std::string>& Unexpected() const { return unexpected_; }
+
+  // Helpers for steps: a message box's text, and pressing a button by id.
+  static std::string MessageText(HWND box);
+  static void Press(HWND window, int buttonId);
+
+ private:
+  static LRESULT CALLBACK ActivationHook(int code, WPARAM wp, LPARAM lp) noexcept;
+  static void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept;
+
+  HHOOK hook_;
+  std::deque<Step> steps_;
+  std::deque<HWND> ready_;
+  std::set<HWND> seen_;
+  std::vector<std::string> unexpected_;
+};

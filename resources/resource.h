@@ -1,0 +1,46 @@
+#pragma once
+/* Resource ids of the console, read by the resource compiler and by C++. */
+#include "framework/FrameworkIds.h"
+
+/* The main frame: icon, accelerator table, first toolbar strip, title string. */
+#define IDR_MAINFRAME 500
+#define IDB_TOOLBAR_SERVER 501
+
+/* Commands. A command's prompt for the status pane is the string with its id. */
+#define ID_EXPORT_NEW 1
+#define ID_EXPORT_EDIT 2
+#define ID_EXPORT_DELETE 3
+#define ID_EXPORT_SELCHANGE 4
+#define ID_PRINT_QUEUE 5
+#define ID_SELECT_PREVIOUS 10
+#define ID_SELECT_NEXT 11
+#define ID_EXPORTED_PRINTERS 102
+#define ID_MAPPING 103
+#define ID_CLIENTS 104
+#define ID_SERVER_OPTIONS 105
+#define ID_HOSTS_EDITOR 106
+#define ID_APP_ABOUT 57664
+#define ID_HELP 57670
+
+/* The status pane. */
+#define ID_INDICATOR_PANE 4
+
+/* Dialogs and their controls. */
+#define IDD_ABOUT 201
+#define IDC_ABOUT_ICON 1020
+#define IDC_VERSION 1021
+
+/* The export list control inside the pane. */
+#define IDC_EXPORT_LIST 200
+
+/* Strings. */
+#define IDS_READY 4
+#define IDS_DELETE_QUESTION 1000
+#define IDS_INVALID_DIRECTORY 1002
+#define IDS_RESTART_SERVICE 1003
+#define IDS_OUT_OF_MEMORY 16389
+#define IDS_INVALID_EXPORT_NAME 16390
+#define IDS_MAPPING_WRITE_FAILED 57670
+#define IDS_NOT_WINDOWS_NT 57671
+/* String 57670 is a message of the mapping pages, so help has a prompt of its own. */
+#define IDS_HELP_PROMPT 3000
