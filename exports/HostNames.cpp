@@ -21,7 +21,7 @@ std::optional<std::string> HostNameOfLine(std::string_view line) {
   return std::string(line.substr(start, std::min(end - start, kMaxHostName)));
 }
 
-std::vector<std::string> ReadHostNames(std::FILE* file) {
+std::vector<std::string> ReadHostNamesFrom(std::FILE* file) {
   std::vector<std::string> names;
   char piece[kHostsLinePiece + 1];
   while (std::fgets(piece, sizeof piece, file)) {

@@ -26,4 +26,4 @@ constexpr size_t kHostsLinePiece = 255;
 std::optional<std::string> HostNameOfLine(std::string_view line);
 
 // The names of every usable line of an open hosts file, in file order.
-std::vector<std::string> ReadHostNames(std::FILE* file);
+std::vector<std::string> ReadHostNamesFrom(std::FILE* file);

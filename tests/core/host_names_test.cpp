@@ -54,7 +54,7 @@ TEST(HostNames, ReadsAFileInPiecesOf255Characters) {
                            "10.0.0.6 omega";
   std::fputs(text.c_str(), file);
   std::rewind(file);
-  EXPECT_EQ(ReadHostNames(file), (std::vector<std::string>{"localhost", "alpha",
+  EXPECT_EQ(ReadHostNamesFrom(file), (std::vector<std::string>{"localhost", "alpha",
                                                            std::string(64, 'a'), "second",
                                                            "omega"}));
   std::fclose(file);
