@@ -26,14 +26,18 @@ void CToolBar::SetSizes(SIZE button, SIZE image) {
 }
 
 bool CToolBar::LoadBitmap(UINT bitmapId) {
+  if (imageSize_.cx <= 0) return false;
   HBITMAP strip = ::LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-  if (!strip || imageSize_.cx <= 0) return false;
+  if (!strip) return false;
   BITMAP info{};
   GetObjectA(strip, sizeof info, &info);
-  DeleteObject(strip);
   imageCount_ = info.bmWidth / imageSize_.cx;
-  TBADDBITMAP bitmap{GetModuleHandleA(nullptr), bitmapId};
-  return SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(imageCount_), reinterpret_cast<LPARAM>(&bitmap)) != -1;
+  images_.reset(ImageList_Create(imageSize_.cx, imageSize_.cy, ILC_COLOR24 | ILC_MASK, imageCount_, 0));
+  const bool added = images_ && ImageList_AddMasked(images_.get(), strip, RGB(192, 192, 192)) != -1;
+  DeleteObject(strip);
+  if (!added) return false;
+  SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+  return true;
 }
 
 bool CToolBar::SetButtons(std::span<const UINT> ids) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "framework/Handles.h"
 #include "framework/Wnd.h"
 
 class CToolBar : public CWnd {
@@ -13,6 +14,8 @@ class CToolBar : public CWnd {
   bool Create(CWnd& parent, UINT id);
   // Button and image sizes; before LoadBitmap, which splits the strip by the image width.
   void SetSizes(SIZE button, SIZE image);
+  // The strip's light grey (192, 192, 192) is transparent, so that disabled
+  // buttons show a greyed picture rather than a block.
   bool LoadBitmap(UINT bitmapId);
   // Buttons left to right: command ids, ID_SEPARATOR for a separator. Button i
   // shows image i of the strip, separators taking none.
@@ -29,6 +32,7 @@ class CToolBar : public CWnd {
   SIZE buttonSize_{};
   SIZE imageSize_{};
   int imageCount_ = 0;
+  UniqueImageList images_;
   std::span<const UINT> ids_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // RAII owners for the handles the console opens, one type per kind of handle.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <memory>
@@ -20,6 +21,11 @@ struct AccelCloser {
   void operator()(HACCEL accel) const noexcept { DestroyAcceleratorTable(accel); }
 };
 using UniqueAccel = std::unique_ptr<std::remove_pointer_t<HACCEL>, AccelCloser>;
+
+struct ImageListCloser {
+  void operator()(HIMAGELIST list) const noexcept { ImageList_Destroy(list); }
+};
+using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListCloser>;
 
 struct GdiObjectCloser {
   void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }

@@ -11,11 +11,13 @@ fuzz_seconds=${FUZZ_SECONDS:-20}
 bash scripts/setup.sh
 
 passed=0 failed=0
-# Runs ctest in one build tree and adds its counts to the totals.
+# Runs ctest in one build tree (through the wrapper command given after it, if
+# any) and adds its counts to the totals.
 run_ctest() {
-  local log status=0
+  local dir=$1 log status=0
+  shift
   log=$(mktemp)
-  ctest --test-dir "$1" --output-on-failure -j"$jobs" 2>&1 | tee "$log" || status=1
+  "$@" ctest --test-dir "$dir" --output-on-failure -j"$jobs" 2>&1 | tee "$log" || status=1
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
   rm -f "$log"
@@ -55,6 +57,12 @@ for target in build/fuzz/tests/fuzz/fuzz_*; do
     failed=$((failed + 1)) status=1
   fi
 done
+
+echo "== Windows: cross build, then the tests under Wine on a virtual display"
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/win -j"$jobs"
+bash scripts/wine-prefix.sh
+run_ctest build/win bash scripts/with-display.sh || status=1
 
 echo
 echo "${passed} passed, ${failed} failed"

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "app/InstallPath.h"
+#include "framework/FrameLayout.h"
+
+namespace {
+
+TEST(InstallPath, IniPathsAppendBlindlyAndMustFitTheirBuffer) {
+  EXPECT_EQ(JoinIniPath("", "\\exports", 80), "\\exports");
+  EXPECT_EQ(JoinIniPath("C:\\srv\\", "\\exports", 80), "C:\\srv\\\\exports");
+  const std::string fits(71, 'd');
+  EXPECT_EQ(JoinIniPath(fits, "\\exports", 80), fits + "\\exports");
+  EXPECT_FALSE(JoinIniPath(fits + "d", "\\exports", 80));
+  EXPECT_FALSE(JoinIniPath(std::string(67, 'd'), "\\nfserver.hlp", 80));
+}
+
+TEST(InstallPath, RegistryPathsAddABackslashOnlyWhenMissing) {
+  EXPECT_EQ(JoinRegistryPath("C:\\srv", "hostedit.exe"), "C:\\srv\\hostedit.exe");
+  EXPECT_EQ(JoinRegistryPath("C:\\srv\\", "hostedit.exe"), "C:\\srv\\hostedit.exe");
+  EXPECT_EQ(JoinRegistryPath("", "Lock.NLM"), "\\Lock.NLM");
+}
+
+TEST(FrameLayout, BarsStackAtTheTopAndThePaneTakesTheRest) {
+  const int bars[] = {27, 27};
+  FrameLayout layout = ComputeFrameLayout({0, 0, 640, 480}, bars, 20);
+  EXPECT_EQ(layout.topBars[0], (LayoutRect{0, 0, 640, 27}));
+  EXPECT_EQ(layout.topBars[1], (LayoutRect{0, 27, 640, 54}));
+  EXPECT_EQ(layout.statusBar, (LayoutRect{0, 460, 640, 480}));
+  EXPECT_EQ(layout.pane, (LayoutRect{0, 54, 640, 460}));
+
+  // Too short for everything: the pane is empty, never inverted.
+  layout = ComputeFrameLayout({0, 0, 640, 60}, bars, 20);
+  EXPECT_EQ(layout.pane.top, layout.pane.bottom);
+  EXPECT_EQ(layout.statusBar, (LayoutRect{0, 40, 640, 60}));
+}
+
+}  // namespace

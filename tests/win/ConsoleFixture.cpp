@@ -1,0 +1,71 @@
+#include "tests/win/ConsoleFixture.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "framework/Handles.h"
+#include "status/SharedWithService.h"
+
+void ConsoleTest::SetUp() {
+  CreateDirectoryA(kInstallDir, nullptr);
+  DeleteFileA(InstallPath(kExportsFileName).c_str());
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+}
+
+void ConsoleTest::TearDown() {
+  if (app_) {
+    app_->ExitInstance();
+    Pump();
+    app_.reset();
+  }
+  EXPECT_EQ(script_.PendingSteps(), 0u) << "scripted windows that never showed up";
+  for (const std::string& window : script_.Unexpected()) ADD_FAILURE() << "unexpected window " << window;
+}
+
+void ConsoleTest::StartConsole() {
+  app_ = std::make_unique<CNfsAdminApp>();
+  ASSERT_TRUE(app_->InitApplication());
+  ASSERT_TRUE(app_->InitInstance());
+  Pump();
+}
+
+CMainFrame& ConsoleTest::Frame() const { return static_cast<CMainFrame&>(*app_->m_pMainWnd); }
+
+void ConsoleTest::Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave it for the test to see.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (!app_ || !app_->PreTranslateMessage(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  if (app_) app_->OnIdle();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void SetRegistryString(const char* key, const char* value, const std::string& data) {
+  HKEY created = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
+                            nullptr),
+            ERROR_SUCCESS);
+  UniqueRegKey owned(created);
+  RegSetValueExA(created, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                 static_cast<DWORD>(data.size() + 1));
+}
+
+void DeleteRegistryKey(const char* key) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key); }

@@ -1,0 +1,173 @@
+// The main window's commands, bars and messages, driven with real messages.
+#include "app/ProcessValues.h"
+#include "exports/ExportListLine.h"
+#include "framework/FrameworkIds.h"
+#include "resources/resource.h"
+#include "status/SharedWithService.h"
+#include "tests/win/ConsoleFixture.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const char kThreeExports[] = "c:\\a;0 \r\nc:\\b;0 \r\nc:\\c;0 \r\n";
+
+class MainWindowTest : public ConsoleTest {
+ protected:
+  void Command(UINT id) {
+    Frame().SendMessage(WM_COMMAND, id, 0);
+    Pump();
+  }
+  std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
+  int Selection() const { return List().GetCurSel(); }
+  void AnswerDelete(int button) {
+    script_.Then([button](HWND box) {
+      EXPECT_EQ(ModalScript::MessageText(box), "Do you want to delete the selected entry?");
+      EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+      ModalScript::Press(box, button);
+    });
+  }
+};
+
+TEST_F(MainWindowTest, DeleteAsksThenSelectsTheNextOrLastItem) {
+  WriteFile(InstallPath(kExportsFileName), kThreeExports);
+  StartConsole();
+
+  // No: nothing changes, not even the file's line ends.
+  List().SetCurSel(0);
+  AnswerDelete(IDNO);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(List().GetCount(), 3);
+  EXPECT_EQ(Exports(), kThreeExports);
+
+  // The first of three: the next one takes its index.
+  AnswerDelete(IDYES);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(Selection(), 0);
+  EXPECT_EQ(List().Entry(0)->path, "\\b");
+  EXPECT_EQ(Exports(), "c:\\b;0 \r\nc:\\c;0 \r\n");
+
+  // The last: the new last one is selected.
+  List().SetCurSel(1);
+  AnswerDelete(IDYES);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(Selection(), 0);
+
+  // The only one: an empty list and an empty file.
+  AnswerDelete(IDYES);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(List().GetCount(), 0);
+  EXPECT_EQ(Selection(), LB_ERR);
+  EXPECT_EQ(Exports(), "");
+}
+
+TEST_F(MainWindowTest, UpAndDownMoveTheSelectionWithinTheList) {
+  WriteFile(InstallPath(kExportsFileName), kThreeExports);
+  StartConsole();
+  struct Step {
+    UINT command;
+    int expected;
+  };
+  const Step steps[] = {
+      {ID_SELECT_PREVIOUS, LB_ERR},  // no selection: Up does nothing
+      {ID_SELECT_NEXT, 0},           // Down selects the first
+      {ID_SELECT_PREVIOUS, 0},       // Up on the first stays
+      {ID_SELECT_NEXT, 1}, {ID_SELECT_NEXT, 2},
+      {ID_SELECT_NEXT, 2},           // Down on the last stays
+      {ID_SELECT_PREVIOUS, 1},
+  };
+  for (const Step& step : steps) {
+    Command(step.command);
+    EXPECT_EQ(Selection(), step.expected) << "after command " << step.command;
+  }
+
+  // The arrows reach the commands through the accelerators even while the list
+  // has the focus.
+  SetFocus(List().m_hWnd);
+  PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(Selection(), 2);
+  PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_UP, 0);
+  Pump();
+  EXPECT_EQ(Selection(), 1);
+}
+
+TEST_F(MainWindowTest, ToolbarsStatusBarAndCommandEnabling) {
+  WriteFile(InstallPath(kExportsFileName), kThreeExports);
+  StartConsole();
+  CToolBar& exports = Frame().ExportsToolBar();
+  CToolBar& server = Frame().ServerToolBar();
+  const std::vector<UINT> exportsIds(exports.ButtonIds().begin(), exports.ButtonIds().end());
+  EXPECT_EQ(exportsIds, (std::vector<UINT>{1, 0, 2, 0, 3, 0, 5, 0, 102, 0, 57670}));
+  EXPECT_EQ(server.SendMessage(TB_BUTTONCOUNT), 11);
+  EXPECT_EQ(LOWORD(exports.SendMessage(TB_GETBUTTONSIZE)), 74);
+  EXPECT_EQ(HIWORD(exports.SendMessage(TB_GETBUTTONSIZE)), 21);
+  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
+
+  // Commands of windows not built yet are shown disabled.
+  for (UINT id : {ID_PRINT_QUEUE, ID_EXPORTED_PRINTERS})
+    EXPECT_FALSE(exports.IsButtonEnabled(id)) << id;
+  for (UINT id : {ID_MAPPING, ID_CLIENTS, ID_SERVER_OPTIONS})
+    EXPECT_FALSE(server.IsButtonEnabled(id)) << id;
+  for (UINT id : {ID_HOSTS_EDITOR, ID_APP_ABOUT, ID_APP_EXIT}) EXPECT_TRUE(server.IsButtonEnabled(id)) << id;
+  EXPECT_TRUE(exports.IsButtonEnabled(ID_HELP));
+
+  // Delete follows the selection.
+  EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
+  List().SetCurSel(1);
+  Pump();
+  EXPECT_TRUE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
+
+  // A selection change made by the user resets the status text.
+  Frame().SetMessageText("busy");
+  Frame().SendMessage(WM_COMMAND, ID_EXPORT_SELCHANGE, 0);
+  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
+}
+
+TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFile) {
+  WriteFile(InstallPath(kExportsFileName), kThreeExports);
+  StartConsole();
+  const std::string appended = std::string(kThreeExports) + "c:\\bb far1 far2;2 far1\r\n";
+  WriteFile(InstallPath(kExportsFileName), appended);
+  Frame().SendMessage(kExportAppendedMessage);
+  ASSERT_EQ(List().GetCount(), 4);
+  EXPECT_EQ(List().Entry(2)->clients, "far1, far2");  // sorted between \b and \c
+  EXPECT_EQ(Exports(), appended);
+
+  // A comment as the last line, or no file at all, adds nothing.
+  WriteFile(InstallPath(kExportsFileName), appended + "# note\r\n");
+  Frame().SendMessage(kExportAppendedMessage);
+  DeleteFileA(InstallPath(kExportsFileName).c_str());
+  Frame().SendMessage(kExportAppendedMessage);
+  EXPECT_EQ(List().GetCount(), 4);
+}
+
+TEST_F(MainWindowTest, CloseHidesTheWindowAndQuitsWithoutAQuestion) {
+  StartConsole();
+  Frame().SendMessage(WM_CLOSE);
+  EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 0u);
+  EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
+}
+
+TEST_F(MainWindowTest, AboutShowsTheRecordedVersionAsStored) {
+  SetRegistryString(kVersionKey, kVersionValue, "2.0 beta");
+  StartConsole();
+  script_.Then([](HWND about) {
+    EXPECT_EQ(CWnd::GetWindowText(about), "About NFS Server");
+    EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(about, IDC_VERSION)), "2.0 beta");
+    ModalScript::Press(about, IDOK);
+  });
+  Command(ID_APP_ABOUT);
+
+  DeleteRegistryKey(kVersionKey);
+  script_.Then([](HWND about) {
+    EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(about, IDC_VERSION)), "");
+    ModalScript::Press(about, IDOK);
+  });
+  Command(ID_APP_ABOUT);
+}
+
+}  // namespace

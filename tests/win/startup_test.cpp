@@ -1,0 +1,100 @@
+// Start-up effects: where the exports file comes from, and that the list is full
+// before the window first shows.
+#include "app/InstallDirs.h"
+#include "app/ProcessValues.h"
+#include "resources/resource.h"
+#include "status/SharedWithService.h"
+#include "tests/win/ConsoleFixture.h"
+
+namespace {
+
+const char kTwoExports[] = "d:\\b;0 \r\nc:\\a h1 h2;1 \r\n";
+
+// The list's count when the main window is first shown.
+int g_countWhenShown = -1;
+LRESULT CALLBACK WatchShow(int code, WPARAM wp, LPARAM lp) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+  if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam) {
+    char name[32] = {};
+    GetClassNameA(call->hwnd, name, sizeof name);
+    if (lstrcmpA(name, kMainWindowClass) == 0) {
+      HWND pane = GetDlgItem(call->hwnd, AFX_IDW_PANE_FIRST);
+      g_countWhenShown = static_cast<int>(SendDlgItemMessageA(pane, IDC_EXPORT_LIST, LB_GETCOUNT, 0, 0));
+    }
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(ConsoleTest, ListIsFilledBeforeTheWindowShows) {
+  WriteFile(InstallPath(kExportsFileName), kTwoExports);
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &WatchShow, nullptr, GetCurrentThreadId());
+  StartConsole();
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(g_countWhenShown, 2);
+  EXPECT_TRUE(IsWindowVisible(Frame().m_hWnd));
+  EXPECT_EQ(Frame().GetWindowText(), "NFS  Server ");
+  EXPECT_EQ(MainWindow(), Frame().m_hWnd);
+  // Sorted by drive code: c before d.
+  EXPECT_EQ(List().Entry(0)->path, "\\a");
+  EXPECT_EQ(List().Entry(1)->path, "\\b");
+}
+
+TEST_F(ConsoleTest, ExportsPathComesFromTheIniDirectoryAsItStands) {
+  // A trailing backslash is kept: the file name brings its own.
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, "C:\\nfs-test\\", kIniFileName);
+  WriteFile(InstallPath(kExportsFileName), kTwoExports);
+  StartConsole();
+  ASSERT_TRUE(ExportsPath());
+  EXPECT_EQ(*ExportsPath(), "C:\\nfs-test\\\\exports");
+  EXPECT_EQ(List().GetCount(), 2);
+}
+
+TEST_F(ConsoleTest, WithoutAnIniFileTheExportsFileIsInTheCurrentDrivesRoot) {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, kIniFileName);
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, sizeof windows);
+  DeleteFileA((std::string(windows) + "\\" + kIniFileName).c_str());
+  SetCurrentDirectoryA(kInstallDir);
+  WriteFile("C:\\exports", "c:\\root;0 \n");
+  StartConsole();
+  EXPECT_EQ(*ExportsPath(), "\\exports");
+  ASSERT_EQ(List().GetCount(), 1);
+  EXPECT_EQ(List().Entry(0)->path, "\\root");
+  DeleteFileA("C:\\exports");
+}
+
+TEST_F(ConsoleTest, AnInstallDirectoryTooLongForThePathIsRefused) {
+  // 71 characters still fit the 80-byte path with "\exports"; 72 do not.
+  const std::string fits = "C:\\" + std::string(68, 'f');
+  const std::string tooLong = fits + "g";
+  CreateDirectoryA(fits.c_str(), nullptr);
+  CreateDirectoryA(tooLong.c_str(), nullptr);
+  WriteFile(fits + kExportsFileName, kTwoExports);
+  WriteFile(tooLong + kExportsFileName, kTwoExports);
+
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, fits.c_str(), kIniFileName);
+  StartConsole();
+  EXPECT_EQ(List().GetCount(), 2);
+  app_->ExitInstance();
+  app_.reset();
+
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, tooLong.c_str(), kIniFileName);
+  StartConsole();
+  EXPECT_FALSE(ExportsPath());
+  EXPECT_EQ(List().GetCount(), 0);
+}
+
+TEST_F(ConsoleTest, RegistryInstallPathsLookAtTheLastCharacter) {
+  for (const char* dir : {"C:\\srv", "C:\\srv\\"}) {
+    SetRegistryString(kInstallDirKey, kInstallDirValue, dir);
+    EXPECT_EQ(RegistryInstallPath(kHostEditorFileName), std::optional<std::string>("C:\\srv\\hostedit.exe"));
+  }
+  // A key without the value counts as missing.
+  DeleteRegistryKey(kInstallDirKey);
+  SetRegistryString(kInstallDirKey, "Other", "x");
+  EXPECT_FALSE(RegistryInstallPath(kHostEditorFileName));
+  DeleteRegistryKey(kInstallDirKey);
+  EXPECT_FALSE(RegistryInstallPath(kHostEditorFileName));
+}
+
+}  // namespace
