@@ -21,11 +21,15 @@ void SelectDriveItem(HWND drives, int driveIndex) {
 CExportDlg::CExportDlg(CWnd* parent) : CDialog(IDD_EXPORT, parent) {}
 
 bool CExportDlg::DoDataExchange(CDataExchange& dx) {
-  return DDX_Check(dx, IDC_ALL_CLIENTS, m_choice.allClients) &&
-         DDX_Text(dx, IDC_PATH, m_choice.pathText) &&
-         DDX_Text(dx, IDC_CLIENTS_TEXT, m_choice.clientsText) &&
-         DDX_Text(dx, IDC_RW_LIST_TEXT, m_choice.rwListText) &&
-         DDX_Radio(dx, IDC_READ_ONLY, m_choice.access);
+  int access = m_choice.access;
+  if (!DDX_Check(dx, IDC_ALL_CLIENTS, m_choice.allClients) ||
+      !DDX_Text(dx, IDC_PATH, m_choice.pathText) ||
+      !DDX_Text(dx, IDC_CLIENTS_TEXT, m_choice.clientsText) ||
+      !DDX_Text(dx, IDC_RW_LIST_TEXT, m_choice.rwListText) || !DDX_Radio(dx, IDC_READ_ONLY, access))
+    return false;
+  // A mode from the file that no button stands for stays until the user picks one.
+  if (access >= 0) m_choice.access = access;
+  return true;
 }
 
 BOOL CExportDlg::OnInitDialog() {

@@ -358,4 +358,17 @@ TEST_F(ExportDlgTest, CancelChangesNothing) {
   EXPECT_EQ(Exports(), exports);
 }
 
+TEST_F(ExportDlgTest, AModeThatNoButtonStandsForIsKept) {
+  const char exports[] = "c:\\pub;7 \r\n";
+  WriteFile(InstallPath(kExportsFileName), exports);
+  StartConsole();
+  List().SetCurSel(0);
+  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+    for (int id : {IDC_READ_ONLY, IDC_READ_WRITE, IDC_RW_LIST_ACCESS}) EXPECT_FALSE(Checked(dialog, id));
+    ModalScript::Press(dialog, IDOK);
+  });
+  EXPECT_EQ(List().Entry(0)->mode, 7);
+  EXPECT_EQ(Exports(), exports);
+}
+
 }  // namespace
