@@ -28,9 +28,10 @@ std::string HostsPath() {
   return std::string(system) + kHostsFileName;
 }
 
+// WM_GETTEXT: GetWindowText does not ask a control of another process.
 std::string WindowText(HWND window) {
   char text[512] = "";
-  GetWindowTextA(window, text, sizeof text);
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -57,7 +58,7 @@ std::string AnswerMessage(const char* caption, int button) {
 }
 
 void PressCtrl(HWND window, WORD key) {
-  SetForegroundWindow(window);
+  WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, kTimeout);
   INPUT inputs[4] = {};
   for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
   inputs[0].ki.wVk = VK_CONTROL;
@@ -77,6 +78,13 @@ class EditorProcessTest : public ::testing::Test {
     WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
     std::ofstream(HostsPath(), std::ios::binary)
         << "# hosts\r\n127.0.0.1\tlocalhost\r\n\r\n10.0.0.1 alpha # lab\r\n";
+  }
+
+  // Closed, and gone, before the next test looks for a console window.
+  void TearDown() override {
+    if (!console_) return;
+    if (HWND console = FindWindowA(kMainWindowClass, nullptr)) PostMessageA(console, WM_CLOSE, 0, 0);
+    console_->Wait(kTimeout);
   }
 
   HWND StartConsole() {
@@ -159,6 +167,39 @@ TEST_F(EditorProcessTest, HostsEditorFromTheConsoleAddsAnEntryOnSave) {
   // Saved: closing asks nothing.
   Click(editor, IDCANCEL);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, kTimeout));
+}
+
+TEST_F(EditorProcessTest, HostsEditorChangesAndRemovesAndAsksBeforeLosingChanges) {
+  Process hostedit("\"" + BuildPath("tools\\hostedit\\hostedit.exe") + "\"");
+  ASSERT_TRUE(hostedit.Started());
+  HWND editor = WaitForDialog("Hosts Editor - " + HostsPath());
+  ASSERT_TRUE(editor);
+  HWND entries = GetDlgItem(editor, 1001);
+  const int kAddress = 1002, kNames = 1003, kChange = 1005, kRemove = 1006;
+  // Posted like the clicks, so that everything arrives in order.
+  auto select = [&](int index) {
+    PostMessageA(entries, LB_SETCURSEL, index, 0);
+    PostMessageA(editor, WM_COMMAND, MAKEWPARAM(1001, LBN_SELCHANGE), reinterpret_cast<LPARAM>(entries));
+  };
+
+  select(1);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(editor, kAddress)) == "10.0.0.1"; }, kTimeout));
+  EXPECT_EQ(WindowText(GetDlgItem(editor, kNames)), "alpha");
+  SetDlgItemTextA(editor, kNames, "alpha alpha2");
+  Click(editor, kChange);
+  select(0);
+  Click(editor, kRemove);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(entries, LB_GETCOUNT, 0, 0) == 1; }, kTimeout));
+
+  // Closing with changes asks first: Cancel keeps the window, Yes saves and closes.
+  Click(editor, IDCANCEL);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDCANCEL), "Save the changes to the hosts file?");
+  EXPECT_TRUE(IsWindow(editor));
+  Click(editor, IDCANCEL);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDYES), "Save the changes to the hosts file?");
+  EXPECT_EQ(hostedit.Wait(kTimeout), std::optional<DWORD>(0));
+  // The comment and blank lines stay where they were; the changed entry keeps its comment.
+  EXPECT_EQ(ReadFile(HostsPath()), "# hosts\r\n\r\n10.0.0.1\talpha alpha2\t# lab\r\n");
 }
 
 }  // namespace

@@ -371,4 +371,25 @@ TEST_F(ExportDlgTest, AModeThatNoButtonStandsForIsKept) {
   EXPECT_EQ(Exports(), exports);
 }
 
+// A drive's own current directory comes from the process's "=X:" variable.
+TEST_F(ExportDlgTest, DriveChangeStartsAtTheDrivesCurrentDirectoryOrIsRefused) {
+  SetEnvironmentVariableA("=F:", "F:\\data");
+  SetEnvironmentVariableA("=E:", ("E:\\" + kLongName).c_str());  // past 62 characters
+  StartConsole();
+  RunEditor(ID_EXPORT_NEW, [](HWND dialog) {
+    ChooseDrive(dialog, "F:");
+    EXPECT_EQ(Text(dialog, IDC_PATH), "\\data");
+    EXPECT_EQ(Directories(dialog), std::vector<std::string>{".."});
+
+    ChooseDrive(dialog, "E:");
+    EXPECT_EQ(SelectedDrive(dialog), "F:");
+    EXPECT_EQ(Text(dialog, IDC_PATH), "\\data");
+    ModalScript::Press(dialog, IDOK);
+  });
+  EXPECT_EQ(List().Entry(0)->drive, 'f');
+  EXPECT_EQ(List().Entry(0)->path, "\\data");
+  SetEnvironmentVariableA("=E:", nullptr);
+  SetEnvironmentVariableA("=F:", nullptr);
+}
+
 }  // namespace
