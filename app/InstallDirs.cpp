@@ -31,7 +31,6 @@ std::optional<std::string> RegistryInstallDir() {
 }
 
 std::optional<std::string> RegistryInstallPath(const char* name) {
-  std::optional<std::string> dir = RegistryInstallDir();
-  if (!dir) return std::nullopt;
-  return JoinRegistryPath(*dir, name);
+  const std::optional<std::string> dir = RegistryInstallDir();
+  return dir ? JoinRegistryPath(*dir, name) : std::nullopt;
 }

@@ -17,5 +17,6 @@ std::optional<std::string> IniInstallPath(const char* name, size_t bufferSize);
 // "Installation Directory" of the product's registry key; none when the key
 // cannot be opened or the value cannot be read.
 std::optional<std::string> RegistryInstallDir();
-// The registry directory followed by a bare name, or none without the directory.
+// The registry directory followed by a bare name, or none without the directory
+// or when the path would be too long.
 std::optional<std::string> RegistryInstallPath(const char* name);

@@ -19,6 +19,16 @@ bool CExportListBox::Create(CWnd& pane, int charWidth) {
   return CreateEx(0, "LISTBOX", nullptr, kListStyle, listRect_, pane.m_hWnd, IDC_EXPORT_LIST);
 }
 
+CExportListBox::BulkAdd::BulkAdd(CExportListBox& list, size_t count) : list_(list) {
+  list_.SendMessage(WM_SETREDRAW, FALSE);
+  list_.SendMessage(LB_INITSTORAGE, count, 0);
+}
+
+CExportListBox::BulkAdd::~BulkAdd() {
+  list_.SendMessage(WM_SETREDRAW, TRUE);
+  InvalidateRect(list_.m_hWnd, nullptr, TRUE);
+}
+
 int CExportListBox::AddEntry(std::unique_ptr<ExportEntry> entry) {
   const int index = AddItemData(entry.get());
   if (index >= 0) entry.release();  // the item owns it now

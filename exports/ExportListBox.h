@@ -14,6 +14,18 @@ class CExportListBox : public CListBox {
 
   bool Create(CWnd& pane, int charWidth);
 
+  // Many additions in a row: room reserved, no drawing until the end.
+  class BulkAdd {
+   public:
+    BulkAdd(CExportListBox& list, size_t count);
+    ~BulkAdd();
+    BulkAdd(const BulkAdd&) = delete;
+    BulkAdd& operator=(const BulkAdd&) = delete;
+
+   private:
+    CExportListBox& list_;
+  };
+
   // Adds entry at its sorted place; the list owns it from then on. The index, or LB_ERR.
   int AddEntry(std::unique_ptr<ExportEntry> entry);
   ExportEntry* Entry(int index) const { return static_cast<ExportEntry*>(GetItemDataPtr(index)); }

@@ -24,7 +24,10 @@ void ReadExportsFile(CExportListBox& list) {
   UniqueFile file = OpenExportsFile("r");
   if (!file) return;
   list.ResetExtent();
-  for (ExportEntry& entry : ReadExportEntries(file.get())) Add(list, std::move(entry));
+  std::vector<ExportEntry> entries = ReadExportEntries(file.get());
+  file.reset();
+  CExportListBox::BulkAdd bulk(list, entries.size());
+  for (ExportEntry& entry : entries) Add(list, std::move(entry));
 }
 
 void WriteExportsFile(CExportListBox& list) {

@@ -2,6 +2,7 @@
 
 #include "app/InstallPath.h"
 #include "framework/FrameLayout.h"
+#include "framework/MbcsText.h"
 
 namespace {
 
@@ -15,9 +16,20 @@ TEST(InstallPath, IniPathsAppendBlindlyAndMustFitTheirBuffer) {
 }
 
 TEST(InstallPath, RegistryPathsAddABackslashOnlyWhenMissing) {
-  EXPECT_EQ(JoinRegistryPath("C:\\srv", "hostedit.exe"), "C:\\srv\\hostedit.exe");
-  EXPECT_EQ(JoinRegistryPath("C:\\srv\\", "hostedit.exe"), "C:\\srv\\hostedit.exe");
+  EXPECT_EQ(JoinRegistryPath("D:\\srv\\", "mountd.list"), "D:\\srv\\mountd.list");
+  EXPECT_EQ(JoinRegistryPath("D:\\srv", "mountd.list"), "D:\\srv\\mountd.list");
   EXPECT_EQ(JoinRegistryPath("", "Lock.NLM"), "\\Lock.NLM");
+  // 250 + 1 + 8 = 259 bytes and the NUL fit; one more does not.
+  EXPECT_TRUE(JoinRegistryPath(std::string(250, 'd'), "Lock.NLM"));
+  EXPECT_FALSE(JoinRegistryPath(std::string(251, 'd'), "Lock.NLM"));
+
+  // A trail byte that looks like a backslash does not end the directory.
+  LeadByteSet shiftJis;
+  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
+  SetLeadBytes(shiftJis);
+  EXPECT_EQ(JoinRegistryPath("D:\\\x95\x5c", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
+  EXPECT_EQ(JoinRegistryPath("D:\\\x95\x5c\\", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
+  SetLeadBytes({});
 }
 
 TEST(FrameLayout, BarsStackAtTheTopAndThePaneTakesTheRest) {

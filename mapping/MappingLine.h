@@ -1,0 +1,20 @@
+#pragma once
+// The grammar of one mapping line, without its line end, in both directions.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "mapping/UserInfo.h"
+
+// The longest line read at once; the rest of a longer line is read as the next line.
+constexpr size_t kMaxMappingLine = 255;
+
+// The ID of a line that has no third field.
+inline constexpr char kNoMappingId[] = "-2";
+
+// Name from the first field, ID from the third; every other field is dropped.
+// The text ends at its first NUL.
+CUserInfo ParseMappingLine(std::string_view line);
+
+// "name::id:::: " and a line feed, or nothing for a record without a name.
+std::string FormatMappingLine(const CUserInfo& record);

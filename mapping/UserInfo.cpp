@@ -1,0 +1,19 @@
+#include "mapping/UserInfo.h"
+
+#include "framework/TextLine.h"
+#include "mapping/MappingLine.h"
+
+bool CUserInfo::ReadLine(std::FILE* file) {
+  std::string line;
+  if (!ReadLinePiece(file, kMaxMappingLine, line)) return false;
+  // An empty line ends the file for the reader.
+  if (line[0] == '\r' || line[0] == '\n') return false;
+  *this = ParseMappingLine(WithoutLineEnd(line));
+  return true;
+}
+
+bool CUserInfo::WriteLine(std::FILE* file) const {
+  const std::string line = FormatMappingLine(*this);
+  std::fwrite(line.data(), 1, line.size(), file);
+  return true;
+}

@@ -1,0 +1,58 @@
+#include "printing/PrintcapLine.h"
+
+namespace {
+
+// Splits off fields the way the service's reader does: leading commas are
+// skipped, so a run of commas is one separator and a field is never empty.
+class FieldSplitter {
+ public:
+  explicit FieldSplitter(std::string_view line) : line_(line) {}
+
+  std::optional<std::string> Next() {
+    pos_ = std::min(line_.find_first_not_of(',', pos_), line_.size());
+    if (pos_ == line_.size()) return std::nullopt;
+    const size_t end = std::min(line_.find(',', pos_), line_.size());
+    std::string field(line_.substr(pos_, end - pos_));
+    pos_ = end == line_.size() ? end : end + 1;
+    return field;
+  }
+
+  std::string Rest() const { return std::string(line_.substr(pos_)); }
+
+ private:
+  std::string_view line_;
+  size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
+                                               const WindowsPrinter& defaultPrinter) {
+  FieldSplitter fields(line.substr(0, line.find('\0')));
+  auto name = fields.Next();
+  auto driver = fields.Next();
+  auto device = fields.Next();
+  auto port = fields.Next();
+  if (!port) return std::nullopt;
+
+  PrinterExport entry;
+  entry.name = std::move(*name);
+  entry.status = kPrinterReady;
+  if (*driver == kDefaultDriverField) {
+    entry.useDefault = 1;
+    entry.driver = defaultPrinter.driver;
+    entry.device = defaultPrinter.device;
+    entry.port = defaultPrinter.port;
+  } else {
+    entry.driver = std::move(*driver);
+    entry.device = std::move(*device);
+    entry.port = std::move(*port);
+  }
+  entry.extra = fields.Rest();
+  return entry;
+}
+
+std::string FormatPrintcapLine(const PrinterExport& entry) {
+  const std::string& driver = entry.useDefault ? std::string(kDefaultDriverField) : entry.driver;
+  return entry.name + ',' + driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + '\n';
+}

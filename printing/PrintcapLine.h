@@ -1,0 +1,20 @@
+#pragma once
+// The grammar of one printcap line: name,driver,device,port,extra.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "printing/PrinterExport.h"
+
+// The driver field of an entry that follows the Windows default printer.
+inline constexpr char kDefaultDriverField[] = "default";
+
+// The entry of line (without its line end; the text ends at its first NUL), or
+// none when one of the first four fields is missing. Those fields are split at
+// runs of commas; extra is the rest after the comma that ends the port, verbatim.
+// A "default" line takes defaultPrinter in place of its driver, device and port.
+std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
+                                               const WindowsPrinter& defaultPrinter);
+
+// The written form of entry, its line feed included.
+std::string FormatPrintcapLine(const PrinterExport& entry);

@@ -1,0 +1,20 @@
+#pragma once
+// Names of the files in the spool directory. Their names come from PC clients
+// through the service, so each is checked before the console touches a file.
+#include <string>
+#include <string_view>
+
+// The longest control file name that the console handles; longer ones are passed over.
+constexpr size_t kMaxControlFileName = 13;
+
+// A name of the form cf*.nfs (any case) of at most kMaxControlFileName bytes.
+bool IsHandledControlFileName(std::string_view name);
+
+// A data file name that names a file of the spool directory and nothing else: not
+// empty, not "." or "..", no '\', '/' or ':' (double-byte characters respected),
+// and no device name such as PRN or COM1. A job whose data file name fails this is
+// never printed; only its control file is removed.
+bool IsSafeDataFileName(std::string_view name);
+
+// The spool directory, "\", the file name.
+std::string MakeSpoolPath(std::string_view spoolDirectory, std::string_view fileName);

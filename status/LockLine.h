@@ -1,0 +1,26 @@
+#pragma once
+// A lock as the current locks list shows it, "first:second:number:long1:long2",
+// and the unlock request made back from such a line.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "status/LockRecord.h"
+
+// The longest line, and the longest second text within it; longer ones are cut.
+constexpr size_t kMaxLockLine = 2047;
+constexpr size_t kMaxLockSecondText = 258;
+
+// The bytes of the opaque block of an unlock request.
+constexpr size_t kUnlockOpaqueSize = 20;
+
+// The texts and the number, then the low 32 bits of each long number as signed.
+std::string FormatLockLine(const LockRecord& record);
+
+// The unlock request for a shown line: its texts and numbers, and as opaque block
+// the line's first 20 bytes with its first two colons made zero bytes, padded with
+// zeros. None when the line may not split back into the lock it shows (a text
+// holding a colon; a line or second text at its limit, perhaps cut): no request
+// is better than a request for another lock.
+std::optional<LockRecord> UnlockRequestFor(std::string_view line);

@@ -1,0 +1,23 @@
+#pragma once
+// One record of "Lock.NLM" and "Unlock.NLM": three counted byte strings and three
+// numbers, little-endian, without padding.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct LockRecord {
+  std::string firstText;   // up to the first zero byte of its counted bytes
+  std::string secondText;  // likewise
+  std::string opaque;      // never shown; 20 bytes in the records the console writes
+  int32_t number = 0;
+  int64_t firstLong = 0;
+  int64_t secondLong = 0;
+};
+
+// The whole records of a file's bytes, in order. A record that is cut short, or
+// whose length field is negative or longer than the rest of the file, ends the list.
+std::vector<LockRecord> ParseLockRecords(std::string_view fileBytes);
+
+// The bytes of one record.
+std::string EncodeLockRecord(const LockRecord& record);

@@ -1,0 +1,8 @@
+#pragma once
+// Reading an open binary file whole, for the service's small status files.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// Every byte from the current position to the end; none at a read error.
+std::optional<std::string> ReadWholeFile(std::FILE* file);

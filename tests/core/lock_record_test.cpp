@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "status/LockLine.h"
+#include "status/LockRecord.h"
+
+namespace {
+
+using namespace std::literals;
+
+LockRecord Lock(std::string first, std::string second, int32_t number, int64_t l1, int64_t l2) {
+  return {std::move(first), std::move(second), std::string(20, 'o'), number, l1, l2};
+}
+
+std::vector<std::string> Lines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  for (const LockRecord& r : ParseLockRecords(bytes)) lines.push_back(FormatLockLine(r));
+  return lines;
+}
+
+TEST(LockRecord, WholeRecordsInFileOrder) {
+  const std::string three = EncodeLockRecord(Lock("workstation12", "/home/a", 1, 2, 3)) +
+                            EncodeLockRecord(Lock("pc7", "/export/notes01", 412, 0, 100)) +
+                            EncodeLockRecord(Lock("x", "", -1, -1, -2));
+  const std::vector<std::string> lines = {"workstation12:/home/a:1:2:3",
+                                          "pc7:/export/notes01:412:0:100", "x::-1:-1:-2"};
+  EXPECT_EQ(Lines(three), lines);
+  EXPECT_EQ(Lines(three + "7 bytes"), lines);
+  EXPECT_TRUE(Lines("").empty());
+
+  // A record cut anywhere is dropped with everything after it.
+  const std::string one = EncodeLockRecord(Lock("a", "b", 1, 2, 3));
+  for (size_t cut = 1; cut < one.size(); ++cut)
+    EXPECT_EQ(Lines(one + one.substr(0, cut)).size(), 1u) << cut;
+
+  // A length that is negative or passes the end of the file ends the list.
+  EXPECT_TRUE(Lines("\xff\xff\xff\xff" + one).empty());
+  EXPECT_EQ(Lines(one + "\x00\x00\x00\x7f"s + one).size(), 1u);
+}
+
+TEST(LockRecord, DisplayLines) {
+  const struct {
+    LockRecord record;
+    std::string line;
+  } cases[] = {
+      {Lock("pc7", "/export/notes01", 412, 0, 100), "pc7:/export/notes01:412:0:100"},
+      // Long numbers show their low 32 bits, signed.
+      {Lock("h", "/p", -5, (int64_t{1} << 32) + 7, 2147483648), "h:/p:-5:7:-2147483648"},
+      // Texts end at their first zero byte.
+      {Lock("pc\0junk"s, "/a\0b"s, 0, 0, 0), "pc:/a:0:0:0"},
+      {Lock("h", std::string(300, 's'), 1, 2, 3), "h:" + std::string(258, 's') + ":1:2:3"},
+  };
+  for (const auto& c : cases) {
+    const std::string bytes = EncodeLockRecord(c.record);
+    EXPECT_EQ(Lines(bytes), std::vector<std::string>{c.line});
+  }
+  EXPECT_EQ(FormatLockLine(Lock(std::string(3000, 'f'), "s", 1, 2, 3)).size(), kMaxLockLine);
+}
+
+TEST(LockRecord, UnlockRequestFromAShownLine) {
+  const auto request = UnlockRequestFor("pc7:/export/notes01:412:0:100");
+  ASSERT_TRUE(request);
+  const std::string expected = "\x03\0\0\0pc7"s
+                               "\x0f\0\0\0/export/notes01"s
+                               "\x14\0\0\0pc7\0/export/notes01\0"s
+                               "\x9c\x01\0\0"s
+                               "\0\0\0\0\0\0\0\0"s
+                               "\x64\0\0\0\0\0\0\0"s;
+  EXPECT_EQ(EncodeLockRecord(*request), expected);
+  EXPECT_EQ(expected.size(), 70u);
+
+  // A short line: the rest of the line, then zeros; negative numbers widen.
+  const auto small = UnlockRequestFor("a:b:-1:2:-3");
+  ASSERT_TRUE(small);
+  EXPECT_EQ(small->opaque, "a\0b\0-1:2:-3\0\0\0\0\0\0\0\0\0"s);
+  EXPECT_EQ(small->firstLong, 2);
+  EXPECT_EQ(small->secondLong, -3);
+  EXPECT_EQ(FormatLockLine(*small), "a:b:-1:2:-3");
+
+  // Lines that would not split back into the lock they show.
+  const std::string longest = std::string(2039, 'f') + ":s:1:2:3";
+  ASSERT_EQ(longest.size(), kMaxLockLine);
+  for (const std::string& line :
+       {"pc7:/a:b:1:2:3"s, "c:\\x:/a:1:2:3"s, "a:b:1:2"s, "a:b:1:2:x"s, "a:b:+1:2:3"s,
+        "a:b:1:2:2147483648"s, "a:b:1::3"s, longest, "h:" + std::string(258, 's') + ":1:2:3"})
+    EXPECT_FALSE(UnlockRequestFor(line)) << line;
+  EXPECT_TRUE(UnlockRequestFor("h:" + std::string(257, 's') + ":1:2:3"));
+  EXPECT_TRUE(UnlockRequestFor("::0:0:0"));
+}
+
+}  // namespace

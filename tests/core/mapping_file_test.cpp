@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
+
+#include "mapping/MappingFile.h"
+#include "mapping/MappingLine.h"
+
+namespace {
+
+using namespace std::literals;
+
+struct Record {
+  std::string name, id;
+  bool operator==(const Record&) const = default;
+};
+
+std::vector<Record> Plain(const std::vector<CUserInfo>& records) {
+  std::vector<Record> plain;
+  for (const CUserInfo& r : records) plain.push_back({r.m_strName, r.m_strId});
+  return plain;
+}
+
+class MappingFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = std::filesystem::temp_directory_path() /
+            ("mapping_" + std::to_string(getpid()) + "_" +
+             testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove(path_);
+  }
+  void TearDown() override { std::filesystem::remove(path_); }
+
+  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+  std::string Bytes() const {
+    std::ostringstream s;
+    s << std::ifstream(path_, std::ios::binary).rdbuf();
+    return s.str();
+  }
+  std::vector<Record> Read() const { return Plain(ReadMappingFile(path_.string())); }
+
+  std::filesystem::path path_;
+};
+
+TEST(MappingLine, FirstAndThirdFields) {
+  const struct {
+    std::string_view line;
+    Record record;
+    const char* written;
+  } cases[] = {
+      {"alice::500::::"sv, {"alice", "500"}, "alice::500:::: \n"},
+      {"root:x:0:0:root:/root:/bin/sh"sv, {"root", "0"}, "root::0:::: \n"},
+      {"staff::20:"sv, {"staff", "20"}, "staff::20:::: \n"},
+      {"alice::500"sv, {"alice", "500"}, "alice::500:::: \n"},
+      {"alice::"sv, {"alice", "-2"}, "alice::-2:::: \n"},
+      {"alice:::"sv, {"alice", ""}, "alice:::::: \n"},
+      {"alice:secret"sv, {"alice", "-2"}, "alice::-2:::: \n"},
+      {"alice"sv, {"alice", "-2"}, "alice::-2:::: \n"},
+      {":x:7"sv, {"", "7"}, ""},
+      {"#bob:: 0500 :"sv, {"#bob", " 0500 "}, "#bob:: 0500 :::: \n"},
+      {"nul\0::9"sv, {"nul", "-2"}, "nul::-2:::: \n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const CUserInfo record = ParseMappingLine(c.line);
+    EXPECT_EQ((Record{record.m_strName, record.m_strId}), c.record);
+    EXPECT_EQ(FormatMappingLine(record), c.written);
+  }
+}
+
+TEST_F(MappingFileTest, ReadingStopsAtAnEmptyLineAndLineEndsOfEitherKind) {
+  Write("alice::500\r\nbob::501\n\ncarol::502\n");
+  EXPECT_EQ(Read(), (std::vector<Record>{{"alice", "500"}, {"bob", "501"}}));
+  Write("alice::500\r\n\r\ncarol::502\n");
+  EXPECT_EQ(Read(), (std::vector<Record>{{"alice", "500"}}));
+  Write("last::1");  // no final line end
+  EXPECT_EQ(Read(), (std::vector<Record>{{"last", "1"}}));
+}
+
+TEST_F(MappingFileTest, LongLinesAreReadInPiecesOf255Bytes) {
+  // 300 bytes: two records.
+  Write(std::string(200, 'a') + "::1:" + std::string(96, 'b') + "\n");
+  std::vector<Record> got = Read();
+  EXPECT_EQ(got, (std::vector<Record>{{std::string(200, 'a'), "1"}, {std::string(45, 'b'), "-2"}}));
+
+  // Exactly 255 bytes: the line end is then read alone, as an empty line.
+  Write(std::string(251, 'c') + "::42\nnext::1\n");
+  got = Read();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].id, "42");
+
+  // 254 bytes and CR LF: the pair split by the piece still counts as one line end.
+  Write(std::string(250, 'd') + "::42\r\nnext::1\n");
+  EXPECT_EQ(Read().size(), 2u);
+}
+
+TEST_F(MappingFileTest, RewriteKeepsOnlyNamedRecordsAndTheirIds) {
+  EXPECT_TRUE(Read().empty());  // missing file
+  Write("root:x:0500:0:root:/root:/bin/sh\n:x:7\nstaff::20:a,b\n");
+  ASSERT_TRUE(RewriteMappingFile(path_.string(), ReadMappingFile(path_.string())));
+  // Native streams do not convert line ends; on Windows each "\n" is CR LF.
+  EXPECT_EQ(Bytes(), "root::0500:::: \nstaff::20:::: \n");
+
+  ASSERT_TRUE(RewriteMappingFile(path_.string(), {}));
+  EXPECT_EQ(Bytes(), "");
+  EXPECT_FALSE(RewriteMappingFile((path_ / "no" / "such").string(), {}));
+}
+
+TEST(MappingFilePath, BuiltFromTheSystemDirectoryAndNeverCut) {
+  EXPECT_EQ(MappingFilePath("C:\\WINNT\\system32", MappingFileKind::kPasswd),
+            "C:\\WINNT\\system32\\drivers\\etc\\passwd");
+  EXPECT_EQ(MappingFilePath("C:\\WINNT\\system32", MappingFileKind::kGroup),
+            "C:\\WINNT\\system32\\drivers\\etc\\group");
+  // 240 + 19 = 259 bytes and the NUL fit; one more does not.
+  EXPECT_TRUE(MappingFilePath(std::string(240, 'd'), MappingFileKind::kPasswd));
+  EXPECT_FALSE(MappingFilePath(std::string(241, 'd'), MappingFileKind::kPasswd));
+  EXPECT_TRUE(MappingFilePath(std::string(241, 'd'), MappingFileKind::kGroup));
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "framework/MbcsText.h"
+#include "printing/ControlFile.h"
+#include "printing/JobOrder.h"
+#include "printing/QueueRow.h"
+#include "printing/SpoolFiles.h"
+
+namespace {
+
+SpoolJob Read(const std::string& bytes) { return ReadControlFile(FileWith(bytes).get(), "cfA001.nfs"); }
+
+TEST(ControlFile, SixLinesCutAtTheirLongestValue) {
+  const struct {
+    std::string bytes;
+    std::vector<std::string> fields;  // data file, request id, user, printer, short value
+    int32_t number;
+  } cases[] = {
+      {"dfA001\nreq-17\nalice smith\nlaser\nxx\n42\n",
+       {"dfA001", "req-17", "alice smith", "laser", "xx"}, 42},
+      {"dfA001\r\nreq\r\nbob\r\nlp\r\nx\r\n-7\r\n", {"dfA001", "req", "bob", "lp", "x"}, -7},
+      // Exactly the longest value: whole, and the next line is not shifted.
+      {"dfA00123456\n" + std::string(61, 'r') + "\nu\np\n12345678901\n1\n",
+       {"dfA00123456", std::string(61, 'r'), "u", "p", "12345678901"}, 1},
+      // One more: the rest becomes line 2 and every later line moves down.
+      {"dfA001234567\nreq\nuser\nlp\nx\n9\n", {"dfA00123456", "7", "req", "user", "lp"}, 0},
+      // The file ends early: the missing lines are empty.
+      {"df\nreq", {"df", "req", "", "", ""}, 0},
+      {"", {"", "", "", "", ""}, 0},
+      // The text of a line ends at a NUL.
+      {std::string("d\0f\nr\n", 6), {"d", "r", "", "", ""}, 0},
+      {"d\nr\nu\np\ns\n  +2147483647x\n", {"d", "r", "u", "p", "s"}, 2147483647},
+      {"d\nr\nu\np\ns\n-99999999999\n", {"d", "r", "u", "p", "s"}, std::numeric_limits<int32_t>::min()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const SpoolJob job = Read(c.bytes);
+    EXPECT_EQ((std::vector<std::string>{job.dataFileName, job.requestId, job.userName,
+                                        job.printerName, job.shortValue}),
+              c.fields);
+    EXPECT_EQ(job.number, c.number);
+    EXPECT_EQ(job.controlFileName, "cfA001.nfs");
+    EXPECT_EQ(job.documentName, "cfA001.nfs");
+  }
+}
+
+TEST(QueueRow, WordsOfTheControlFileAndTheNameBack) {
+  const struct {
+    std::string bytes;
+    const char* row;
+  } cases[] = {
+      {"dfA001\nreq-17\nalice smith\nlaser\n", "ID: cfA001.nfs     User: alice      Filename: dfA001"},
+      // A blank in line 2 shifts the words: its second word shows as the user.
+      {"dfA001\nreq 17\nalice\n", "ID: cfA001.nfs     User: 17      Filename: dfA001"},
+      {"  \t\r\n dfA001 \n\n\nreq\n\nbob", "ID: cfA001.nfs     User: bob      Filename: dfA001"},
+      {"dfA001\n", "ID: cfA001.nfs     User:       Filename: dfA001"},
+      {"", "ID: cfA001.nfs     User:       Filename: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const std::string row = ReadQueueRow(FileWith(c.bytes).get(), "cfA001.nfs");
+    EXPECT_EQ(row, c.row);
+    EXPECT_EQ(ControlFileNameOfRow(row), "cfA001.nfs");
+  }
+  EXPECT_EQ(ControlFileNameOfRow("ID:"), "");
+  EXPECT_EQ(ControlFileNameOfRow("ID: cf1.nfs"), "cf1.nfs");
+
+  // Words are bounded and end at a NUL; the bytes after either are dropped.
+  const auto words =
+      ReadControlWords(FileWith(std::string(300, 'w') + std::string(" a\0b c", 6)).get(), 3);
+  EXPECT_EQ(words, (std::vector<std::string>{std::string(kMaxControlWord, 'w'), "a", "c"}));
+}
+
+TEST(SpoolFiles, OnlyPlainDataFileNamesAreSafe) {
+  for (const char* safe : {"dfA001", "a", "...x", "df.001", "com10", "lpt", "console"})
+    EXPECT_TRUE(IsSafeDataFileName(safe)) << safe;
+  for (const char* unsafe : {"", ".", "..", "..\\exports", "a/b", "c:x", "C:", "\\\\srv\\share",
+                             "PRN", "nul.txt", "Com1", "lpt9.dat", "CON", "aux  .x"})
+    EXPECT_FALSE(IsSafeDataFileName(unsafe)) << unsafe;
+
+  // A double-byte character whose trail byte is a backslash is one character.
+  EXPECT_FALSE(IsSafeDataFileName("\x95\x5c"));
+  LeadByteSet shiftJis;
+  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
+  SetLeadBytes(shiftJis);
+  EXPECT_TRUE(IsSafeDataFileName("\x95\x5c"));
+  EXPECT_FALSE(IsSafeDataFileName("\x95\x5c\\x"));
+  SetLeadBytes({});
+
+  EXPECT_EQ(MakeSpoolPath("C:\\nfs\\SPOOL\\PCNFSD", "dfA001"), "C:\\nfs\\SPOOL\\PCNFSD\\dfA001");
+}
+
+TEST(JobOrder, OldestFirstThenEnumerationOrder) {
+  std::vector<SpoolFileInfo> files = {
+      {"cf1002.nfs", 1002}, {"cf1001b.nfs", 1001}, {"cf1001a.nfs", 1001}};
+  std::vector<std::string> order;
+  while (const SpoolFileInfo* next = OldestControlFile(files)) {
+    order.push_back(next->name);
+    files.erase(files.begin() + (next - files.data()));
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"cf1001b.nfs", "cf1001a.nfs", "cf1002.nfs"}));
+
+  // Names too long to handle, or that only a short name matched, are passed over.
+  files = {{"cf0123456.nfs", 5}, {"cf01234567.nfs", 1}, {"cfile.nfsx", 1}, {"CFX.NFS", 7}};
+  EXPECT_EQ(OldestControlFile(files)->name, "cf0123456.nfs");
+  for (const char* name : {"cf.nfs", "Cf.Nfs", "cf0123456.nfs"})
+    EXPECT_TRUE(IsHandledControlFileName(name)) << name;
+  for (const char* name : {"cf0123456x.nfs", "cf.nf", "dfA001", "cfnfs", "xcf.nfs"})
+    EXPECT_FALSE(IsHandledControlFileName(name)) << name;
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+// Any bytes as a printcap file, and every entry read through its written line and
+// back: read fields are never empty and hold no comma, so each one survives.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "printing/PrintcapFile.h"
+#include "printing/PrintcapLine.h"
+#include "printing/PrintingErrors.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
+  if (!file) return 0;
+  const WindowsPrinter defaultPrinter{"drv", "dev", "port"};
+  PrinterExportTable table;
+  const int result = ReadPrintcap(file, defaultPrinter, table);
+  std::fclose(file);
+  if (result != 0 && result != kErrorPrintcapLine) std::abort();
+
+  for (const PrinterExport& entry : table.Entries()) {
+    const std::string line = FormatPrintcapLine(entry);
+    const auto again =
+        ParsePrintcapLine(std::string_view(line).substr(0, line.size() - 1), defaultPrinter);
+    if (!again || again->name != entry.name || again->useDefault != entry.useDefault ||
+        again->driver != entry.driver || again->device != entry.device ||
+        again->port != entry.port || again->extra != entry.extra)
+      std::abort();
+  }
+  return 0;
+}
