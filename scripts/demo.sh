@@ -38,7 +38,8 @@ run_console() {
     "$WINE" 'C:\Norvo\NFS\nfsadmin.exe' &
     local console=$!
     sleep "${SCREENSHOT_DELAY:-4}"
-    import -window root "$SCREENSHOT"
+    # The window sits on the empty (black) root window: keep just the window.
+    import -window root png:- | convert - -trim +repage "$SCREENSHOT"
     echo "Screenshot of the main window: $SCREENSHOT"
     if [ -n "${SCREENSHOT_ONLY:-}" ]; then kill $console 2>/dev/null || true; "$WINESERVER" -k || true; fi
     wait $console 2>/dev/null || true

@@ -49,7 +49,7 @@ for target in build/fuzz/tests/fuzz/fuzz_*; do
   seeds=tests/fuzz/seeds/${name#fuzz_}
   if "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 -artifact_prefix=build/fuzz/ "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) \
       >build/fuzz/$name.log 2>&1; then
-    echo "$name: $(grep -Eo '#[0-9]+ +DONE.*' build/fuzz/$name.log | tail -n 1 || echo done)"
+    echo "$name: $(grep -Eo 'Done [0-9]+ runs.*' build/fuzz/$name.log | tail -n 1 || echo done)"
     passed=$((passed + 1))
   else
     tail -n 40 build/fuzz/$name.log

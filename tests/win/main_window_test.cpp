@@ -152,6 +152,28 @@ TEST_F(MainWindowTest, CloseHidesTheWindowAndQuitsWithoutAQuestion) {
   EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
 }
 
+TEST_F(MainWindowTest, EndOfTheLogonEndsTheConsoleOnlyWhenItIsReal) {
+  StartConsole();
+  Frame().SendMessage(WM_ENDSESSION, FALSE);
+  EXPECT_TRUE(IsWindow(Frame().m_hWnd));
+  const HWND frame = Frame().m_hWnd;
+  SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(IsWindow(frame));
+}
+
+TEST_F(MainWindowTest, APressedButtonShowsItsPromptUntilReleased) {
+  DeleteRegistryKey(kInstallDirKey);  // so the hosts editor command does nothing
+  StartConsole();
+  CToolBar& server = Frame().ServerToolBar();
+  const RECT hosts = server.GetItemRect(server.CommandToIndex(ID_HOSTS_EDITOR));
+  const LPARAM middle = MAKELPARAM((hosts.left + hosts.right) / 2, (hosts.top + hosts.bottom) / 2);
+  server.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Edit the hosts file");
+  server.SendMessage(WM_LBUTTONUP, 0, middle);
+  Pump();
+  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
+}
+
 TEST_F(MainWindowTest, AboutShowsTheRecordedVersionAsStored) {
   SetRegistryString(kVersionKey, kVersionValue, "2.0 beta");
   StartConsole();
