@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/InstallDirs.h"
+#include "exports/ExportCommands.h"
 #include "exports/ExportListFile.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
@@ -29,6 +30,8 @@ CMainFrame::~CMainFrame() = default;
 
 std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
   static constexpr CommandEntry<CMainFrame> kCommands[] = {
+      {ID_EXPORT_NEW, &CMainFrame::OnNew},
+      {ID_EXPORT_EDIT, &CMainFrame::OnEdit, &CMainFrame::HasSelection},
       {ID_EXPORT_DELETE, &CMainFrame::OnDelete, &CMainFrame::HasSelection},
       {ID_EXPORT_SELCHANGE, &CMainFrame::OnSelectionChanged},
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
@@ -100,6 +103,9 @@ void CMainFrame::RepaintToolBarEnd() {
 }
 
 bool CMainFrame::HasSelection() const { return list_ && list_->GetCurSel() != LB_ERR; }
+
+void CMainFrame::OnNew() { NewExport(*this, *list_); }
+void CMainFrame::OnEdit() { EditExport(*this, *list_); }
 
 void CMainFrame::OnDelete() {
   if (AfxMessageBox(IDS_DELETE_QUESTION, MB_YESNO | MB_ICONQUESTION) != IDYES) return;

@@ -30,6 +30,8 @@ class CMainFrame : public CFrameWnd {
 
  private:
   bool HasSelection() const;
+  void OnNew();
+  void OnEdit();
   void OnDelete();
   void OnSelectionChanged();
   void OnSelectPrevious();

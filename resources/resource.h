@@ -30,6 +30,23 @@
 #define IDC_ABOUT_ICON 1020
 #define IDC_VERSION 1021
 
+/* The export editor, template 200. */
+#define IDD_EXPORT 200
+#define IDC_CLEAR 101
+#define IDC_ALL_CLIENTS 111
+#define IDC_DRIVE_LIST 121
+#define IDC_PATH 131
+#define IDC_CLIENTS_TEXT 132
+#define IDC_RW_LIST_TEXT 133
+#define IDC_DIR_LIST 141
+#define IDC_HOST_LIST 142
+#define IDC_RW_CANDIDATES 143
+#define IDC_READ_ONLY 151
+#define IDC_READ_WRITE 152
+#define IDC_RW_LIST_ACCESS 153
+#define IDC_AUTHORIZED_LABEL 171
+#define IDC_CLIENTS_LABEL 172
+
 /* The export list control inside the pane. */
 #define IDC_EXPORT_LIST 200
 
@@ -44,3 +61,5 @@
 #define IDS_NOT_WINDOWS_NT 57671
 /* String 57670 is a message of the mapping pages, so help has a prompt of its own. */
 #define IDS_HELP_PROMPT 3000
+/* A path with a blank is stored in its short form; one without is refused. */
+#define IDS_NO_SHORT_PATH 3010

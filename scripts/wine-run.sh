@@ -10,6 +10,12 @@ WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/nfs-wine.XXXXXX")
 cleanup() { "$WINESERVER" -k 2>/dev/null; rm -rf "$WINEPREFIX"; }
 trap cleanup EXIT
 cp -a "$wine_template/." "$WINEPREFIX/"
+# Extra fixed drives for tests: each letter of WINE_EXTRA_DRIVES (say "ef")
+# becomes an empty folder of the prefix mapped as that drive; the test fills it.
+for letter in $(grep -o '[a-z]' <<<"${WINE_EXTRA_DRIVES:-}"); do
+  mkdir -p "$WINEPREFIX/drive_$letter"
+  ln -s "../drive_$letter" "$WINEPREFIX/dosdevices/$letter:"
+done
 # Start the prefix's services first, away from our output: they outlive the
 # first process and would hold its pipes open.
 "$WINESERVER" -p 5

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exports/DirectoryPath.h"
+
+namespace {
+
+TEST(DirectoryPath, StartAndDisplayTexts) {
+  struct Case {
+    char drive;
+    const char* pathText;
+    const char* directory;
+    const char* display;
+  };
+  const Case cases[] = {
+      {'c', "", "c:\\", "\\"},
+      {'c', "\\", "c:\\", "\\"},
+      {'d', "\\pub\\", "d:\\pub\\", "\\pub"},
+      {'c', "\\users\\pub", "c:\\users\\pub\\", "\\users\\pub"},
+      {'E', "\\Home", "E:\\Home\\", "\\Home"},  // an upper-case drive is kept
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pathText);
+    const std::string directory = StartDirectory(c.drive, c.pathText);
+    EXPECT_EQ(directory, c.directory);
+    EXPECT_EQ(DirectoryDisplayText(directory), c.display);
+  }
+}
+
+TEST(DirectoryPath, ListPatternStopsAtTheLimit) {
+  const std::string longest = "c:\\" + std::string(kMaxCurrentDirectory - 4, 'd') + "\\";
+  EXPECT_EQ(ListPattern(longest), longest + "*.*");
+  EXPECT_EQ(ListPattern(longest + "x"), std::nullopt);
+}
+
+TEST(DirectoryPath, ItemsKeepDirectoriesAndDotAtARootOnly) {
+  const std::vector<FoundEntry> atRoot = {{"users", true}, {"boot.ini", false}, {"tmp", true}};
+  EXPECT_EQ(DirectoryItems("c:\\*.*", atRoot), (std::vector<std::string>{"users", "tmp", "."}));
+  EXPECT_EQ(DirectoryItems("c:\\*.*", {}), std::vector<std::string>{"."});
+
+  const std::vector<FoundEntry> below = {{".", true}, {"..", true}, {"pub", true}, {"a.txt", false}};
+  EXPECT_EQ(DirectoryItems("c:\\users\\*.*", below), (std::vector<std::string>{"..", "pub"}));
+}
+
+TEST(DirectoryPath, SingleClickShowsTheClickedDirectory) {
+  EXPECT_EQ(ClickedPathText("c:\\users\\", "pub"), "\\users\\pub");
+  EXPECT_EQ(ClickedPathText("c:\\users\\", ".."), "\\users");
+  EXPECT_EQ(ClickedPathText("c:\\", "."), "\\");
+  EXPECT_EQ(ClickedPathText("c:\\", "users"), "\\users");
+
+  const std::string directory = "c:\\" + std::string(100, 'd') + "\\";  // 104 characters
+  EXPECT_EQ(ClickedPathText(directory, std::string(23, 'n'))->size(), 125u);
+  EXPECT_EQ(ClickedPathText(directory, std::string(24, 'n')), std::nullopt);
+}
+
+TEST(DirectoryPath, DoubleClickMoves) {
+  struct Case {
+    const char* directory;
+    std::string name;
+    DirectoryMove::Kind kind;
+    const char* to;
+  };
+  const Case cases[] = {
+      {"c:\\", ".", DirectoryMove::kStay, ""},
+      {"c:\\users\\", ".", DirectoryMove::kStay, ""},
+      {"c:\\users\\", "..", DirectoryMove::kEnter, "c:\\"},
+      {"c:\\users\\pub\\", "..", DirectoryMove::kEnter, "c:\\users\\"},
+      {"c:\\a\\", "..", DirectoryMove::kEnter, "c:\\"},
+      {"c:\\", "..", DirectoryMove::kStay, ""},
+      {"c:\\users\\", "pub", DirectoryMove::kEnter, "c:\\users\\pub\\"},
+      {"c:\\", std::string(61, 'n'), DirectoryMove::kEnter, nullptr},
+      {"c:\\", std::string(62, 'n'), DirectoryMove::kRefuse, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.directory) + " " + c.name);
+    const DirectoryMove move = MoveForDoubleClick(c.directory, c.name);
+    EXPECT_EQ(move.kind, c.kind);
+    EXPECT_EQ(move.directory, c.to ? c.to : "c:\\" + c.name + "\\");
+  }
+
+  // Entering stops where the listing pattern would no longer fit (115 + 9).
+  const std::string deep = "c:\\" + std::string(60, 'a') + "\\" + std::string(50, 'b') + "\\";
+  EXPECT_EQ(MoveForDoubleClick(deep, std::string(8, 'c')).kind, DirectoryMove::kEnter);
+  EXPECT_EQ(MoveForDoubleClick(deep, std::string(9, 'c')).kind, DirectoryMove::kRefuse);
+}
+
+TEST(DirectoryPath, DriveDirectoryFromTheSystemsAnswer) {
+  EXPECT_EQ(DriveDirectory("D:\\"), "D:\\");
+  EXPECT_EQ(DriveDirectory("D:\\work"), "D:\\work\\");
+  EXPECT_EQ(DriveDirectory(""), std::nullopt);
+  EXPECT_EQ(DriveDirectory("D:\\" + std::string(59, 'w')), "D:\\" + std::string(59, 'w') + "\\");
+  EXPECT_EQ(DriveDirectory("D:\\" + std::string(60, 'w')), std::nullopt);
+}
+
+}  // namespace

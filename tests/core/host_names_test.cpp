@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "exports/HostNames.h"
+
+namespace {
+
+TEST(HostNames, OneNameFromEachUsableLine) {
+  struct Case {
+    const char* line;
+    const char* name;  // nullptr: the line gives none
+  };
+  const Case cases[] = {
+      {"#127.0.0.1 localhost\n", nullptr},
+      {"   \n", nullptr},
+      {"10.0.0.1\n", nullptr},
+      {"10.0.0.1 \r\n", nullptr},
+      {"x\n", nullptr},  // too short, counting the line end
+      {"ab", nullptr},
+      {"abc", "abc"},
+      {"  # old-host\n", "old"},
+      {"10.0.0.2 _svc_1-lab\n", "_svc_1"},
+      {"192.168.1.20  ws-lab  wslab\n", "ws"},
+      {"127.0.0.1\tlocalhost\n", "localhost"},
+      {"fe80::1 router6\n", "fe80"},  // an IPv6 address starting with a letter
+      {"10.0.0.3 \xe9t\xe9\n", "t"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const auto name = HostNameOfLine(c.line);
+    if (c.name == nullptr) {
+      EXPECT_FALSE(name.has_value());
+    } else {
+      ASSERT_TRUE(name.has_value());
+      EXPECT_EQ(*name, c.name);
+    }
+  }
+}
+
+TEST(HostNames, ANameKeepsItsFirst64Characters) {
+  const std::string seventy(70, 'h');
+  EXPECT_EQ(HostNameOfLine("10.1.1.1 " + seventy + "\n"), std::string(64, 'h'));
+}
+
+// A real file: names in file order, and a line longer than a piece read as two.
+TEST(HostNames, ReadsAFileInPiecesOf255Characters) {
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  const std::string longLine = "10.0.0.9 " + std::string(246, 'a') + " second\n";  // 255 before " second"
+  const std::string text = "# hosts\n127.0.0.1 localhost\n\n10.0.0.5 alpha beta\n" + longLine +
+                           "10.0.0.6 omega";
+  std::fputs(text.c_str(), file);
+  std::rewind(file);
+  EXPECT_EQ(ReadHostNamesFrom(file), (std::vector<std::string>{"localhost", "alpha",
+                                                           std::string(64, 'a'), "second",
+                                                           "omega"}));
+  std::fclose(file);
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/hostedit/HostsCheck.h"
+
+namespace {
+
+TEST(HostsCheck, Addresses) {
+  const char* good[] = {"127.0.0.1", "0.0.0.0", "255.255.255.255", "192.168.1.20",
+                        "::1", "::", "fe80::1", "2001:db8:0:0:0:0:2:1", "2001:DB8::2:1",
+                        "1:2:3:4:5:6:7::", "::ffff:192.168.1.20", "1:2:3:4:5:6:1.2.3.4",
+                        "64:ff9b::10.0.0.1"};
+  for (const char* address : good) EXPECT_EQ(CheckAddress(address), "") << address;
+
+  const char* bad[] = {"256.1.1.1", "1.2.3", "1.2.3.4.5", "01.2.3.4", "1..2.3", "1.2.3.4 ",
+                       "a.b.c.d", ":::", "1::2::3", "12345::", "1:2:3:4:5:6:7:8:9",
+                       "1:2:3:4:5:6:7", "1:2:3:4:5:6:7:8::", ":1.2.3.4", "::1.2.3",
+                       "fe80::1%eth0", "g::1", "host"};
+  for (const char* address : bad) {
+    const std::string error = CheckAddress(address);
+    EXPECT_NE(error.find(std::string("\"") + address + "\" is not an address"), std::string::npos)
+        << address << ": " << error;
+  }
+  EXPECT_EQ(CheckAddress(""), "Type the address of the host.");
+}
+
+TEST(HostsCheck, HostNames) {
+  const char* good[] = {"localhost", "ws-lab", "_svc_1", "a", "host.example.org", "1host",
+                        "X9"};
+  for (const char* name : good) EXPECT_EQ(CheckHostName(name), "") << name;
+
+  struct Bad {
+    std::string name;
+    const char* says;
+  };
+  const Bad bad[] = {
+      {"-lab", "starts or ends with '-'"},
+      {"lab-", "starts or ends with '-'"},
+      {"a..b", "empty part between dots"},
+      {"host.", "empty part between dots"},
+      {"h\xe9te", "only letters, digits"},
+      {"a#b", "only letters, digits"},
+      {std::string(64, 'x'), "longer than 63"},
+      {std::string(127, 'x') + "." + std::string(127, 'x'), "longer than 253"},
+  };
+  for (const Bad& b : bad) {
+    const std::string error = CheckHostName(b.name);
+    EXPECT_NE(error.find(b.says), std::string::npos) << b.name << ": " << error;
+  }
+}
+
+TEST(HostsCheck, NamesOfATextAreCheckedOneByOne) {
+  std::vector<std::string> names{"kept"};
+  EXPECT_EQ(CheckHostNames("  alpha  beta.lan ", names), "");
+  EXPECT_EQ(names, (std::vector<std::string>{"alpha", "beta.lan"}));
+
+  names = {"kept"};
+  EXPECT_NE(CheckHostNames("alpha -beta", names).find("\"-beta\""), std::string::npos);
+  EXPECT_EQ(names, std::vector<std::string>{"kept"});
+  EXPECT_EQ(CheckHostNames("   ", names), "Type at least one host name.");
+}
+
+}  // namespace

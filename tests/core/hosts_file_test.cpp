@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tools/hostedit/HostsFile.h"
+
+namespace {
+
+const char kHosts[] =
+    "# Copyright notice\r\n"
+    "\r\n"
+    "127.0.0.1\tlocalhost\r\n"
+    "192.168.1.20  ws-lab  wslab   # lab bench\r\n"
+    "not an entry line\r\n"
+    "10.0.0.5 alpha\r\n";
+
+TEST(HostsFile, ListsTheEntriesAndGivesTheFileBackByteForByte) {
+  const HostsFile file = HostsFile::Parse(kHosts);
+  ASSERT_EQ(file.EntryCount(), 3u);
+  EXPECT_EQ(file.Entry(0).address, "127.0.0.1");
+  EXPECT_EQ(file.Entry(1).names, (std::vector<std::string>{"ws-lab", "wslab"}));
+  EXPECT_EQ(file.Entry(1).comment, "# lab bench");
+  EXPECT_EQ(file.Entry(2).address, "10.0.0.5");
+  EXPECT_EQ(file.Format(), kHosts);
+
+  const char* texts[] = {"", "\n", "no line end", "1.2.3.4 a", "\r\n\r\n# x", "::1 h\n\n"};
+  for (const char* text : texts) EXPECT_EQ(HostsFile::Parse(text).Format(), text) << text;
+}
+
+TEST(HostsFile, ChangesTouchOnlyTheirOwnLine) {
+  HostsFile file = HostsFile::Parse(kHosts);
+  EXPECT_TRUE(file.Change(1, {"192.168.1.21", {"ws-lab"}, "# lab bench"}));
+  EXPECT_TRUE(file.Remove(0));
+  file.Add({"fe80::2", {"router6", "gw"}, ""});
+  EXPECT_EQ(file.Format(),
+            "# Copyright notice\r\n"
+            "\r\n"
+            "192.168.1.21\tws-lab\t# lab bench\r\n"
+            "not an entry line\r\n"
+            "10.0.0.5 alpha\r\n"
+            "fe80::2\trouter6 gw\r\n");
+  EXPECT_FALSE(file.Change(3, {"1.1.1.1", {"x"}, ""}));
+  EXPECT_FALSE(file.Remove(3));
+  EXPECT_EQ(file.EntryCount(), 3u);
+}
+
+TEST(HostsFile, NewLinesEndLikeTheFirstLine) {
+  HostsFile unixFile = HostsFile::Parse("127.0.0.1 localhost");
+  unixFile.Add({"10.0.0.1", {"a"}, ""});
+  EXPECT_EQ(unixFile.Format(), "127.0.0.1 localhost\r\n10.0.0.1\ta\r\n");
+
+  HostsFile lfFile = HostsFile::Parse("# hosts\n");
+  lfFile.Add({"10.0.0.1", {"a"}, ""});
+  EXPECT_EQ(lfFile.Format(), "# hosts\n10.0.0.1\ta\n");
+}
+
+}  // namespace
