@@ -9,7 +9,8 @@ source "$(dirname "$0")/wine-env.sh"
 rm -rf "$wine_template" "$wine_template.tmp"
 mkdir -p "$(dirname "$wine_template")"
 export WINEPREFIX=$wine_template.tmp
-"$WINE" wineboot -i </dev/null >/dev/null 2>&1
+# No .NET or HTML engine: nothing here needs them, and their installers would ask.
+WINEDLLOVERRIDES="mscoree,mshtml=;$WINEDLLOVERRIDES" "$WINE" wineboot -i </dev/null >/dev/null 2>&1
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 reg=$(mktemp --suffix=.reg)
 cat >"$reg" <<'REG'
