@@ -1,6 +1,7 @@
 #include "tests/e2e/ConsoleProcess.h"
 
-#include <optional>
+#include <fstream>
+#include <iterator>
 
 #include "status/SharedWithService.h"
 
@@ -49,3 +50,26 @@ HWND WaitForConsoleWindow(DWORD timeoutMs) {
 }
 
 HWND ExportListOf(HWND console) { return GetDlgItem(GetDlgItem(console, kPaneId), kExportListId); }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void ConsoleProcessTest::SetUp() {
+  CreateDirectoryA(kInstallDir, nullptr);
+  std::ofstream(kExports, std::ios::binary) << kInitialExports;
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+}
+
+void ConsoleProcessTest::TearDown() {
+  if (!console_) return;
+  if (HWND console = FindWindowA(kMainWindowClass, nullptr)) PostMessageA(console, WM_CLOSE, 0, 0);
+  console_->Wait(kTimeout);
+}
+
+HWND ConsoleProcessTest::StartConsole() {
+  console_ = std::make_unique<Process>("\"" + BuildPath("app\\nfsadmin.exe") + "\"");
+  EXPECT_TRUE(console_->Started());
+  return WaitForConsoleWindow(kTimeout);
+}

@@ -1,10 +1,15 @@
 #pragma once
 // Starting the console and its companion programs from the build tree, and
 // finding the console's windows from outside its process.
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+
+// How long a window or process may take to show up or go away.
+constexpr DWORD kTimeout = 15000;
 
 // A program of the build tree, by its path relative to the build root.
 std::string BuildPath(const char* relative);
@@ -39,3 +44,23 @@ bool WaitUntil(Condition condition, DWORD timeoutMs) {
   }
   return true;
 }
+
+// A file's bytes, empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
+// A console started as a user would, on a test installation: its install
+// directory with two exports, and "norvo.ini" pointing at it. The console is
+// closed, and gone, before the next test looks for a console window.
+class ConsoleProcessTest : public ::testing::Test {
+ protected:
+  static constexpr char kInstallDir[] = "C:\\nfs-e2e";
+  static constexpr char kExports[] = "C:\\nfs-e2e\\exports";
+  static constexpr char kInitialExports[] = "c:\\public;0 \r\nd:\\data alpha beta;1 \r\n";
+
+  void SetUp() override;
+  void TearDown() override;
+  // Starts the console and returns its main window once visible, or null.
+  HWND StartConsole();
+
+  std::unique_ptr<Process> console_;
+};

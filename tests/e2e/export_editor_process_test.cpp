@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "exports/HostNames.h"
@@ -12,15 +11,7 @@
 
 namespace {
 
-constexpr char kInstallDir[] = "C:\\nfs-e2e-editor";
-constexpr char kExports[] = "C:\\nfs-e2e-editor\\exports";
-constexpr DWORD kTimeout = 15000;
 constexpr int kMessageTextId = 0xFFFF;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 std::string HostsPath() {
   char system[MAX_PATH];
@@ -70,30 +61,13 @@ void PressCtrl(HWND window, WORD key) {
   SendInput(4, inputs, sizeof(INPUT));
 }
 
-class EditorProcessTest : public ::testing::Test {
+class EditorProcessTest : public ConsoleProcessTest {
  protected:
   void SetUp() override {
-    CreateDirectoryA(kInstallDir, nullptr);
-    std::ofstream(kExports, std::ios::binary) << "c:\\public;0 \r\nd:\\data alpha beta;1 \r\n";
-    WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+    ConsoleProcessTest::SetUp();
     std::ofstream(HostsPath(), std::ios::binary)
         << "# hosts\r\n127.0.0.1\tlocalhost\r\n\r\n10.0.0.1 alpha # lab\r\n";
   }
-
-  // Closed, and gone, before the next test looks for a console window.
-  void TearDown() override {
-    if (!console_) return;
-    if (HWND console = FindWindowA(kMainWindowClass, nullptr)) PostMessageA(console, WM_CLOSE, 0, 0);
-    console_->Wait(kTimeout);
-  }
-
-  HWND StartConsole() {
-    console_ = std::make_unique<Process>("\"" + BuildPath("app\\nfsadmin.exe") + "\"");
-    EXPECT_TRUE(console_->Started());
-    return WaitForConsoleWindow(kTimeout);
-  }
-
-  std::unique_ptr<Process> console_;
 };
 
 TEST_F(EditorProcessTest, NewThroughCtrlNWritesTheNewLine) {
