@@ -116,6 +116,27 @@ TEST_F(ExportListWindowTest, GeometryHeaderBandAndExtent) {
   ReleaseDC(pane, dc);
 }
 
+TEST_F(ExportListWindowTest, HeaderFollowsTheListsHorizontalScrolling) {
+  WriteFile(InstallPath(kExportsFileName), "c:\\a " + std::string(300, 'h') + ";0 \r\n");
+  StartConsole();
+  HWND pane = GetParent(List().m_hWnd);
+  HDC dc = GetDC(pane);
+  auto headerRow = [&] {
+    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    std::vector<COLORREF> row;
+    for (int x = 0; x < 300; ++x) row.push_back(GetPixel(dc, x, 6));
+    return row;
+  };
+  const std::vector<COLORREF> before = headerRow();
+  for (int i = 0; i < 5; ++i) List().SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+  const int scrolled = GetScrollPos(List().m_hWnd, SB_HORZ);
+  ASSERT_GT(scrolled, 0);
+  const std::vector<COLORREF> after = headerRow();
+  ReleaseDC(pane, dc);
+  // What stood at x + scrolled now stands at x (the left edge line aside).
+  for (int x = 1; x + scrolled < 300; ++x) ASSERT_EQ(after[x], before[x + scrolled]) << "column " << x;
+}
+
 TEST_F(ExportListWindowTest, DoubleClickEditsOnlyWithASelection) {
   WriteFile(InstallPath(kExportsFileName), "c:\\a;0 \r\n");
   StartConsole();
