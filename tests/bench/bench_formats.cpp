@@ -15,7 +15,7 @@
 #include "printing/PrintcapFile.h"
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
-#include "status/WholeFile.h"
+#include "framework/WholeFile.h"
 
 namespace {
 

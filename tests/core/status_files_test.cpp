@@ -6,7 +6,7 @@
 #include "framework/MbcsText.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
-#include "status/WholeFile.h"
+#include "framework/WholeFile.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/Handles.h"
+#include "framework/WholeFile.h"
 #include "tools/hostedit/HostEditRes.h"
 #include "tools/hostedit/HostsCheck.h"
 #include "tools/hostedit/SaveWhole.h"
@@ -60,24 +62,19 @@ INT_PTR CALLBACK HostEditor::DialogProc(HWND dialog, UINT message, WPARAM wParam
 // A missing file is an empty one, created by the first save; any other failure
 // to read it ends the editor before anything could be lost.
 bool HostEditor::Load() {
-  std::FILE* file = std::fopen(path_.c_str(), "rb");
+  UniqueFile file(std::fopen(path_.c_str(), "rb"));
   if (!file) {
     if (errno == ENOENT) return true;
     Say("The hosts file " + path_ + " cannot be read: " + std::strerror(errno) + ".",
         MB_ICONSTOP);
     return false;
   }
-  std::string text;
-  char block[4096];
-  size_t count;
-  while ((count = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, count);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
+  const std::optional<std::string> text = ReadWholeFile(file.get());
+  if (!text) {
     Say("The hosts file " + path_ + " cannot be read.", MB_ICONSTOP);
     return false;
   }
-  file_ = HostsFile::Parse(text);
+  file_ = HostsFile::Parse(*text);
   return true;
 }
 

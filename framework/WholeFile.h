@@ -1,5 +1,5 @@
 #pragma once
-// Reading an open binary file whole, for the service's small status files.
+// Reading an open binary file whole: the service's status files, the hosts file.
 #include <cstdio>
 #include <optional>
 #include <string>

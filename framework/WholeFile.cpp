@@ -1,4 +1,4 @@
-#include "status/WholeFile.h"
+#include "framework/WholeFile.h"
 
 std::optional<std::string> ReadWholeFile(std::FILE* file) {
   std::string bytes;
