@@ -1,6 +1,6 @@
 #include "app/InstallPath.h"
 
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 
 namespace {
 // The last character is a backslash, and not the trail byte of a double-byte one.

@@ -5,6 +5,7 @@
 #include "app/ProcessValues.h"
 #include "exports/ExportsFile.h"
 #include "framework/Handles.h"
+#include "portable/UniqueFile.h"
 
 namespace {
 // Opened for shared access: the service may read the file at the same time.

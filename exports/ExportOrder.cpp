@@ -1,6 +1,6 @@
 #include "exports/ExportOrder.h"
 
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 
 int CompareExportEntries(const ExportEntry& a, const ExportEntry& b) {
   if (a.drive != b.drive) return a.drive < b.drive ? -1 : 1;

@@ -6,6 +6,7 @@
 #include "exports/DirectoryPath.h"
 #include "exports/HostNames.h"
 #include "framework/Handles.h"
+#include "portable/UniqueFile.h"
 
 namespace {
 // Whether a search of pattern finds anything: a removable drive without a medium

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "framework/FrameLayout.h"
+#include "portable/FrameLayout.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <memory>
 #include <type_traits>
 
@@ -11,11 +10,6 @@ struct RegKeyCloser {
   void operator()(HKEY key) const noexcept { RegCloseKey(key); }
 };
 using UniqueRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, RegKeyCloser>;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
 struct AccelCloser {
   void operator()(HACCEL accel) const noexcept { DestroyAcceleratorTable(accel); }

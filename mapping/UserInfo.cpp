@@ -1,6 +1,6 @@
 #include "mapping/UserInfo.h"
 
-#include "framework/TextLine.h"
+#include "portable/TextLine.h"
 #include "mapping/MappingLine.h"
 
 bool CUserInfo::ReadLine(std::FILE* file) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 #include "printing/BlockLetters.h"
 
 namespace {

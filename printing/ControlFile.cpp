@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "framework/TextLine.h"
+#include "portable/TextLine.h"
 
 namespace {
 

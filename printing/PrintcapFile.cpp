@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/TextLine.h"
+#include "portable/TextLine.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrintingErrors.h"
 

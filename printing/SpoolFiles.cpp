@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "printing/PrintcapFile.h"
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
-#include "framework/WholeFile.h"
+#include "portable/WholeFile.h"
 
 namespace {
 

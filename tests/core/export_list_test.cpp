@@ -6,7 +6,7 @@
 
 #include "exports/ExportListLine.h"
 #include "exports/ExportOrder.h"
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 
 namespace {
 

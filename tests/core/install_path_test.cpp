@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallPath.h"
-#include "framework/FrameLayout.h"
-#include "framework/MbcsText.h"
+#include "portable/FrameLayout.h"
+#include "portable/MbcsText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
 #include "printing/QueueRow.h"

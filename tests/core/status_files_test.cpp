@@ -3,10 +3,10 @@
 #include <string>
 
 #include "TestFiles.h"
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
-#include "framework/WholeFile.h"
+#include "portable/WholeFile.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
-#include "framework/ModalScript.h"
+#include "tests/win/ModalScript.h"
 
 class ConsoleTest : public ::testing::Test {
  protected:

@@ -13,6 +13,7 @@
 #include "app/InstallDirs.h"
 #include "exports/ExportLine.h"
 #include "framework/Handles.h"
+#include "portable/UniqueFile.h"
 #include "status/SharedWithService.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "framework/Handles.h"
-#include "framework/WholeFile.h"
+#include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 #include "tools/hostedit/HostEditRes.h"
 #include "tools/hostedit/HostsCheck.h"
 #include "tools/hostedit/SaveWhole.h"

@@ -1,4 +1,4 @@
-#include "framework/ModalScript.h"
+#include "tests/win/ModalScript.h"
 
 #include "framework/Wnd.h"
 

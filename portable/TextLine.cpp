@@ -1,4 +1,4 @@
-#include "framework/TextLine.h"
+#include "portable/TextLine.h"
 
 bool ReadLinePiece(std::FILE* file, size_t maxBytes, std::string& line) {
   line.clear();

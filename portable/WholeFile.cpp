@@ -1,4 +1,4 @@
-#include "framework/WholeFile.h"
+#include "portable/WholeFile.h"
 
 std::optional<std::string> ReadWholeFile(std::FILE* file) {
   std::string bytes;

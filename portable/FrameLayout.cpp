@@ -1,4 +1,4 @@
-#include "framework/FrameLayout.h"
+#include "portable/FrameLayout.h"
 
 #include <algorithm>
 

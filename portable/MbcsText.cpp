@@ -1,4 +1,4 @@
-#include "framework/MbcsText.h"
+#include "portable/MbcsText.h"
 
 namespace {
 LeadByteSet g_leadBytes;
