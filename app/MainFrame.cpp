@@ -2,7 +2,7 @@
 
 #include "app/InstallDirs.h"
 #include "exports/ExportCommands.h"
-#include "exports/ExportListFile.h"
+#include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"

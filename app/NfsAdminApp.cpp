@@ -4,7 +4,7 @@
 #include "app/InstallDirs.h"
 #include "app/MainFrame.h"
 #include "app/ProcessValues.h"
-#include "exports/ExportListFile.h"
+#include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "exports/ExportDlg.h"
-#include "exports/ExportListFile.h"
+#include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 #include "exports/ExportOrder.h"
 #include "framework/Handles.h"
 #include "resources/resource.h"
@@ -54,7 +54,7 @@ void CExportListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   const auto* entry = reinterpret_cast<const ExportEntry*>(item.itemData);
   if (!entry || item.itemID == static_cast<UINT>(-1)) return;
 
-  const std::string line = FormatExportListLine(*entry);
+  const std::string line = FormatExportRow(*entry);
   SelectedObject font(item.hDC, GetStockObject(ANSI_FIXED_FONT));
   auto draw = [&] {
     ExtTextOutA(item.hDC, item.rcItem.left, item.rcItem.top + 1, ETO_OPAQUE, &item.rcItem,

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"

@@ -13,7 +13,7 @@
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
-#include "exports/ExportListFile.h"
+#include "exports/ExportListStore.h"
 #include "status/SharedWithService.h"
 
 namespace {

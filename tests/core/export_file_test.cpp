@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "exports/ExportsFile.h"
+#include "exports/ExportEntryStream.h"
 
 namespace {
 

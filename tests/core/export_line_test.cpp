@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "exports/ExportLine.h"
+#include "exports/ExportLineGrammar.h"
 
 namespace {
 

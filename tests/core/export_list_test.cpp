@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 #include "exports/ExportOrder.h"
 #include "portable/MbcsText.h"
 
@@ -32,29 +32,29 @@ TEST(ExportListLine, ColumnsUnderTheHeader) {
   EXPECT_EQ(header.find("Exported"), 1u);
   EXPECT_EQ(header.find("Authorized"), 36u);
 
-  EXPECT_EQ(FormatExportListLine(Entry('D', "\\pub")), Row("d:\\pub", "<exported to all clients>"));
+  EXPECT_EQ(FormatExportRow(Entry('D', "\\pub")), Row("d:\\pub", "<exported to all clients>"));
 
   // All-clients wins over a clients text.
   ExportEntry both = Entry('c', "\\x", "alpha");
   both.flags = ExportEntry::kAllClients;
-  EXPECT_EQ(FormatExportListLine(both).substr(36), "<exported to all clients>");
+  EXPECT_EQ(FormatExportRow(both).substr(36), "<exported to all clients>");
 
   // 31 characters: whole, followed directly by the clients.
   const std::string path31 = "\\" + std::string(30, 'a');
-  EXPECT_EQ(FormatExportListLine(Entry('c', path31, "h1, h2")), "   c:" + path31 + "h1, h2");
+  EXPECT_EQ(FormatExportRow(Entry('c', path31, "h1, h2")), "   c:" + path31 + "h1, h2");
 
   // 40 characters: "..." and the last 28.
   const std::string path40 = "\\0123456789abcdefghijklmnopqrstuvwxyzABC";
   ASSERT_EQ(path40.size(), 40u);
-  EXPECT_EQ(FormatExportListLine(Entry('c', path40, "h")),
+  EXPECT_EQ(FormatExportRow(Entry('c', path40, "h")),
             "   c:..." + path40.substr(12) + "h");
 }
 
 TEST(ExportListLine, OverlongClientsEndInDots) {
-  const std::string line = FormatExportListLine(Entry('c', "\\p", std::string(2000, 'x')));
-  EXPECT_EQ(line.size(), kMaxExportListLine);
+  const std::string line = FormatExportRow(Entry('c', "\\p", std::string(2000, 'x')));
+  EXPECT_EQ(line.size(), kMaxExportRow);
   EXPECT_EQ(line.substr(line.size() - 4), "x...");
-  EXPECT_EQ(FormatExportListLine(Entry('c', "\\p", std::string(987, 'x'))).size(), 1023u);
+  EXPECT_EQ(FormatExportRow(Entry('c', "\\p", std::string(987, 'x'))).size(), 1023u);
 }
 
 TEST(ExportListLine, ExtentFollowsTheLongestClients) {
@@ -72,7 +72,7 @@ TEST(ExportOrder, DriveThenPathThenClients) {
   std::sort(list.begin(), list.end(),
             [](const ExportEntry& a, const ExportEntry& b) { return CompareExportEntries(a, b) < 0; });
   std::vector<std::string> order;
-  for (const ExportEntry& e : list) order.push_back(FormatExportListLine(e));
+  for (const ExportEntry& e : list) order.push_back(FormatExportRow(e));
   const std::string all = "<exported to all clients>";
   const std::vector<std::string> expected = {
       Row("d:\\z", all),        Row("c:\\Data", all),      Row("c:\\apps", all),

@@ -1,7 +1,7 @@
 // What the export list draws, and its geometry, read back from real drawing.
 #include <vector>
 
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
@@ -74,7 +74,7 @@ TEST_F(ExportListWindowTest, ItemsDrawTheirLineInTheSelectionColours) {
 
   std::vector<DrawnText> drawn = DrawItem(1, 0);
   ASSERT_EQ(drawn.size(), 1u);
-  EXPECT_EQ(drawn[0].text, FormatExportListLine(*List().Entry(1)));
+  EXPECT_EQ(drawn[0].text, FormatExportRow(*List().Entry(1)));
   EXPECT_EQ(drawn[0].text.substr(0, 9), "   c:...e");
 
   drawn = DrawItem(0, ODS_SELECTED);

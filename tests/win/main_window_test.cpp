@@ -1,6 +1,6 @@
 // The main window's commands, bars and messages, driven with real messages.
 #include "app/ProcessValues.h"
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 #include "framework/FrameworkIds.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/InstallDirs.h"
-#include "exports/ExportLine.h"
+#include "exports/ExportLineGrammar.h"
 #include "framework/Handles.h"
 #include "portable/UniqueFile.h"
 #include "status/SharedWithService.h"

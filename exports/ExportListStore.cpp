@@ -1,9 +1,9 @@
-#include "exports/ExportListFile.h"
+#include "exports/ExportListStore.h"
 
 #include <share.h>
 
 #include "app/ProcessValues.h"
-#include "exports/ExportsFile.h"
+#include "exports/ExportEntryStream.h"
 #include "framework/Handles.h"
 #include "portable/UniqueFile.h"
 

@@ -9,11 +9,11 @@ inline constexpr char kExportListHeader[] =
     " Exported Path                      Authorized Clients";
 
 // The longest row; a clients text that would pass it ends in "...".
-constexpr size_t kMaxExportListLine = 1023;
+constexpr size_t kMaxExportRow = 1023;
 
 // Drive (lower case) at column 3, the path from column 5 (a path over 31
 // characters as "..." and its last 28), the clients from column 36.
-std::string FormatExportListLine(const ExportEntry& entry);
+std::string FormatExportRow(const ExportEntry& entry);
 
 // The width in characters that the horizontal scroll range must reach once entry
 // is in the list, given the width it reaches now.

@@ -1,4 +1,4 @@
-#include "exports/ExportLine.h"
+#include "exports/ExportLineGrammar.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "exports/ExportsFile.h"
+#include "exports/ExportEntryStream.h"
 
 #include <string>
 
-#include "exports/ExportLine.h"
+#include "exports/ExportLineGrammar.h"
 
 std::vector<ExportEntry> ReadExportEntries(std::FILE* file) {
   std::vector<ExportEntry> entries;

@@ -1,4 +1,4 @@
-#include "exports/ExportListLine.h"
+#include "exports/ExportRowText.h"
 
 namespace {
 constexpr size_t kPathColumn = 5;
@@ -8,7 +8,7 @@ constexpr size_t kPathTail = kWholePath - 3;                  // after "..."
 constexpr int kExtentMargin = 40;
 }  // namespace
 
-std::string FormatExportListLine(const ExportEntry& entry) {
+std::string FormatExportRow(const ExportEntry& entry) {
   std::string line(kPathColumn, ' ');
   line[3] = static_cast<char>(entry.drive | 0x20);
   line[4] = ':';
@@ -20,7 +20,7 @@ std::string FormatExportListLine(const ExportEntry& entry) {
 
   const std::string& clients =
       entry.IsExportedToAll() ? std::string("<exported to all clients>") : entry.clients;
-  const size_t room = kMaxExportListLine - kClientsColumn;
+  const size_t room = kMaxExportRow - kClientsColumn;
   if (clients.size() <= room)
     line += clients;
   else
