@@ -9,7 +9,7 @@
 #include "portable/WholeFile.h"
 #include "tools/hostedit/HostEditRes.h"
 #include "tools/hostedit/HostsCheck.h"
-#include "tools/hostedit/SaveWhole.h"
+#include "portable/SaveWholeFile.h"
 
 namespace {
 constexpr char kCaption[] = "Hosts Editor";
@@ -154,7 +154,7 @@ void HostEditor::OnRemove() {
 }
 
 bool HostEditor::Save() {
-  const std::string error = SaveWhole(path_, file_.Format());
+  const std::string error = SaveWholeFile(path_, file_.Format());
   if (!error.empty()) {
     Say("The hosts file " + path_ + " could not be saved (" + error +
         "). The file on disk is unchanged.");

@@ -1,0 +1,69 @@
+#include "portable/SaveWholeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+bool WriteAll(const char* path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return (std::fclose(file) == 0) && written;
+}
+
+std::string Folder(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+#ifdef _WIN32
+std::string SystemText(DWORD error) {
+  char text[256] = "";
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, text, sizeof text, nullptr);
+  std::string result(text, length);
+  while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == '.'))
+    result.pop_back();
+  return result.empty() ? "error " + std::to_string(error) : result;
+}
+#endif
+}  // namespace
+
+#ifdef _WIN32
+std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
+  char temporary[MAX_PATH];
+  if (GetTempFileNameA(Folder(path).c_str(), "nfs", 0, temporary) == 0)
+    return SystemText(GetLastError());
+  if (!WriteAll(temporary, bytes)) {
+    const std::string error = std::strerror(errno);
+    DeleteFileA(temporary);
+    return error;
+  }
+  if (!MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    DeleteFileA(temporary);
+    return SystemText(error);
+  }
+  return {};
+}
+#else
+std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
+  std::string temporary = Folder(path) + "/.nfsXXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) return std::strerror(errno);
+  close(fd);
+  if (!WriteAll(temporary.c_str(), bytes) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string error = std::strerror(errno);
+    std::remove(temporary.c_str());
+    return error;
+  }
+  return {};
+}
+#endif
