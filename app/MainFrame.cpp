@@ -50,7 +50,7 @@ std::optional<bool> CMainFrame::QueryCommand(UINT id) const {
 UINT CMainFrame::PromptStringId(UINT id) const { return id == ID_HELP ? IDS_HELP_PROMPT : id; }
 
 bool CMainFrame::OnCreateClient() {
-  pane_ = std::make_unique<CExportPane>(list_, listRect_, headerRect_, *this);
+  pane_ = std::make_unique<CExportPane>(*this, IniInstallPath(kExportsFileName, kExportsPathSize));
   return pane_->Create(*this, AFX_IDW_PANE_FIRST);
 }
 
@@ -84,8 +84,15 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case kExportAppendedMessage:
-      AppendLastExport(*list_);
+      if (pane_->ExportsPath()) AppendLastExport(*pane_->ExportsPath(), pane_->List());
       return 0;
+    case WM_SETFOCUS:
+      // Back from a dialog or another program: the keys go to the list, as before.
+      if (pane_ && pane_->List().m_hWnd) {
+        SetFocus(pane_->List().m_hWnd);
+        return 0;
+      }
+      break;
   }
   return CFrameWnd::WindowProc(msg, wp, lp);
 }
@@ -102,20 +109,11 @@ void CMainFrame::RepaintToolBarEnd() {
   InvalidateRect(exportsBar_.m_hWnd, &area, TRUE);
 }
 
-bool CMainFrame::HasSelection() const { return list_ && list_->GetCurSel() != LB_ERR; }
+bool CMainFrame::HasSelection() const { return pane_ && pane_->List().GetCurSel() != LB_ERR; }
 
-void CMainFrame::OnNew() { NewExport(*this, *list_); }
-void CMainFrame::OnEdit() { EditExport(*this, *list_); }
-
-void CMainFrame::OnDelete() {
-  if (AfxMessageBox(IDS_DELETE_QUESTION, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-  const int index = list_->GetCurSel();
-  if (index == LB_ERR) return;
-  list_->DeleteString(index);
-  if (list_->SetCurSel(index) == LB_ERR) list_->SetCurSel(index - 1);
-  InvalidateRect(pane_->m_hWnd, nullptr, TRUE);
-  WriteExportsFile(*list_);
-}
+void CMainFrame::OnNew() { NewExport(*pane_); }
+void CMainFrame::OnEdit() { EditExport(*pane_); }
+void CMainFrame::OnDelete() { DeleteExport(*pane_); }
 
 void CMainFrame::OnSelectionChanged() {
   SetMessageText(LoadResString(IDS_READY).substr(0, 63));
@@ -123,13 +121,15 @@ void CMainFrame::OnSelectionChanged() {
 }
 
 void CMainFrame::OnSelectPrevious() {
-  const int index = list_->GetCurSel();
-  if (index >= 1) list_->SetCurSel(index - 1);
+  CExportListBox& list = pane_->List();
+  const int index = list.GetCurSel();
+  if (index >= 1) list.SetCurSel(index - 1);
 }
 
 void CMainFrame::OnSelectNext() {
-  const int index = list_->GetCurSel();
-  if (list_->GetCount() - 1 > index) list_->SetCurSel(index + 1);
+  CExportListBox& list = pane_->List();
+  const int index = list.GetCurSel();
+  if (list.GetCount() - 1 > index) list.SetCurSel(index + 1);
 }
 
 void CMainFrame::OnHostsEditor() {

@@ -4,7 +4,6 @@
 #include <memory>
 #include <span>
 
-#include "exports/ExportListBox.h"
 #include "exports/ExportPane.h"
 #include "framework/CommandTable.h"
 #include "framework/ControlBars.h"
@@ -15,7 +14,8 @@ class CMainFrame : public CFrameWnd {
   CMainFrame();
   ~CMainFrame() override;
 
-  CExportListBox& ExportList() { return *list_; }
+  CExportPane& ExportPane() { return *pane_; }
+  CExportListBox& ExportList() { return pane_->List(); }
   CToolBar& ExportsToolBar() { return exportsBar_; }
   CToolBar& ServerToolBar() { return serverBar_; }
   CStatusBar& StatusBar() { return statusBar_; }
@@ -45,7 +45,4 @@ class CMainFrame : public CFrameWnd {
   CToolBar serverBar_;
   CStatusBar statusBar_;
   std::unique_ptr<CExportPane> pane_;
-  std::unique_ptr<CExportListBox> list_;  // created by the pane
-  RECT listRect_{};
-  RECT headerRect_{};
 };

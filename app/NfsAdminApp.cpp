@@ -45,7 +45,6 @@ BOOL CNfsAdminApp::InitApplication() {
 }
 
 BOOL CNfsAdminApp::InitInstance() {
-  SetExportsPath(IniInstallPath(kExportsFileName, kExportsPathSize));
   SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
 
   std::string title = LoadResString(IDR_MAINFRAME).substr(0, kTitleSize - 1);
@@ -55,7 +54,8 @@ BOOL CNfsAdminApp::InitInstance() {
   m_pMainWnd = std::move(frame);
   SetMainWindow(mainFrame.m_hWnd);
 
-  ReadExportsFile(mainFrame.ExportList());
+  CExportPane& pane = mainFrame.ExportPane();
+  if (pane.ExportsPath()) ReadExportsFile(*pane.ExportsPath(), pane.List());
   ShowWindow(mainFrame.m_hWnd, SW_SHOWNORMAL);
   UpdateWindow(mainFrame.m_hWnd);
   return TRUE;

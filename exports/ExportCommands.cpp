@@ -4,30 +4,58 @@
 
 #include "exports/ExportDlg.h"
 #include "exports/ExportListStore.h"
+#include "exports/ResMessage.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 
-void NewExport(CWnd& frame, CExportListBox& list) {
-  CExportDlg dialog(&frame);
-  dialog.m_choice = ChoiceForNewExport();
-  if (dialog.DoModal() != IDOK) return;
+namespace {
+// Runs the editor on choice; after OK tells that the service reads the file only
+// when it starts.
+bool RunEditor(CExportDlg& dialog, const ExportChoice& choice) {
+  dialog.m_choice = choice;
+  if (dialog.DoModal() != IDOK) return false;
   AfxMessageBox(IDS_RESTART_SERVICE, MB_OK | MB_ICONEXCLAMATION);
-  auto entry = std::make_unique<ExportEntry>();
-  StoreChoice(dialog.m_choice, dialog.StoredPath(), *entry);
-  list.AddEntry(std::move(entry));
-  InvalidateRect(list.m_hWnd, nullptr, FALSE);
-  WriteExportsFile(list);
+  return true;
 }
 
-void EditExport(CWnd& frame, CExportListBox& list) {
+void WriteAfterChange(CExportPane& pane, HWND repaint, BOOL erase) {
+  InvalidateRect(repaint, nullptr, erase);
+  const std::optional<std::string>& path = pane.ExportsPath();
+  if (!path) {
+    AfxMessageBox(IDS_NO_EXPORTS_PATH, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::string error = WriteExportsFile(*path, pane.List());
+  if (!error.empty()) AfxMessageBox(ResMessage(IDS_WRITE_FAILED, {*path, error}), MB_OK | MB_ICONEXCLAMATION);
+}
+}  // namespace
+
+void NewExport(CExportPane& pane) {
+  CExportDlg dialog(&pane);
+  if (!RunEditor(dialog, ChoiceForNewExport())) return;
+  auto entry = std::make_unique<ExportEntry>();
+  StoreChoice(dialog.m_choice, dialog.StoredPath(), *entry);
+  pane.List().AddEntry(std::move(entry));
+  WriteAfterChange(pane, pane.List().m_hWnd, FALSE);
+}
+
+void EditExport(CExportPane& pane) {
+  CExportListBox& list = pane.List();
   const int index = list.GetCurSel();
   if (index == LB_ERR) return;
-  ExportEntry* entry = list.Entry(index);
-  CExportDlg dialog(&frame);
-  dialog.m_choice = ChoiceOfEntry(*entry);
-  if (dialog.DoModal() != IDOK) return;
-  AfxMessageBox(IDS_RESTART_SERVICE, MB_OK | MB_ICONEXCLAMATION);
-  StoreChoice(dialog.m_choice, dialog.StoredPath(), *entry);
-  InvalidateRect(list.m_hWnd, nullptr, FALSE);
-  WriteExportsFile(list);
+  ExportEntry& entry = *list.Entry(index);
+  CExportDlg dialog(&pane);
+  if (!RunEditor(dialog, ChoiceOfEntry(entry))) return;
+  StoreChoice(dialog.m_choice, dialog.StoredPath(), entry);
+  WriteAfterChange(pane, list.m_hWnd, FALSE);
+}
+
+void DeleteExport(CExportPane& pane) {
+  if (AfxMessageBox(IDS_DELETE_QUESTION, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  CExportListBox& list = pane.List();
+  const int index = list.GetCurSel();
+  if (index == LB_ERR) return;
+  list.DeleteString(index);
+  if (list.SetCurSel(index) == LB_ERR) list.SetCurSel(index - 1);
+  WriteAfterChange(pane, pane.m_hWnd, TRUE);
 }

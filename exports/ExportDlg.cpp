@@ -2,7 +2,9 @@
 
 #include "exports/ClientList.h"
 #include "exports/DirectoryPath.h"
+#include "exports/ExportLineProblem.h"
 #include "exports/PickerSources.h"
+#include "exports/ResMessage.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 
@@ -34,9 +36,6 @@ bool CExportDlg::DoDataExchange(CDataExchange& dx) {
 
 BOOL CExportDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  // Typing stops at the limit; a longer text loaded from the file stays whole.
-  SendDlgItemMessageA(m_hWnd, IDC_CLIENTS_TEXT, EM_LIMITTEXT, kMaxClientListText, 0);
-  SendDlgItemMessageA(m_hWnd, IDC_RW_LIST_TEXT, EM_LIMITTEXT, kMaxClientListText, 0);
   dirList_.SubclassDlgItem(IDC_DIR_LIST, this);
   hostList_.SubclassDlgItem(IDC_HOST_LIST, this);
   candidates_.SubclassDlgItem(IDC_RW_CANDIDATES, this);
@@ -52,14 +51,9 @@ BOOL CExportDlg::OnInitDialog() {
 
   EnableClientControls();
   EnableRwListControls();
-  for (const std::string& name : ReadHostNames()) {
-    hostList_.AddString(name.c_str());
-    if (m_choice.allClients) candidates_.AddString(name.c_str());
-  }
-  if (!m_choice.allClients) {
-    for (const std::string& name : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)))
-      candidates_.AddString(name.c_str());
-  }
+  const std::vector<std::string> hosts = ReadHostNames();
+  FillNames(hostList_, hosts);
+  FillNames(candidates_, m_choice.allClients ? hosts : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
   return TRUE;
 }
 
@@ -97,22 +91,40 @@ bool CExportDlg::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 // The exports file separates its fields by blanks, so a path with one is stored
-// in its short form; without a short form OK is refused and nothing is lost.
+// in its short form. Whatever the file cannot carry as it is keeps the dialog open
+// with the reason: it would be written so that it reads back as something else.
 void CExportDlg::OnOK() {
   if (!UpdateData(true)) return;
   storedPath_ = m_choice.pathText;
   if (PathNeedsShortForm(storedPath_)) {
     const std::string full = std::string{m_choice.DriveLetter(), ':'} + m_choice.pathText;
-    const std::optional<std::string> shortPath = ShortPathName(full);
-    if (!shortPath) {
-      std::string text = LoadResString(IDS_NO_SHORT_PATH);
-      text.replace(text.find("%s"), 2, full);
-      AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
-      return;
-    }
-    storedPath_ = shortPath->substr(2);
+    if (const std::optional<std::string> shortPath = ShortPathName(full)) storedPath_ = shortPath->substr(2);
+  }
+  ExportEntry stored;
+  StoreChoice(m_choice, storedPath_, stored);
+  if (const ExportProblem problem = ExportEntryProblem(stored)) {
+    AfxMessageBox(ResMessage(problem.stringId, {problem.subject}), MB_OK | MB_ICONEXCLAMATION);
+    FocusField(problem.field);
+    return;
   }
   EndDialog(IDOK);
+}
+
+void CExportDlg::FocusField(int field) {
+  switch (field) {
+    case ExportProblem::kPath:
+      ::SetFocus(GetDlgItem(IDC_PATH));
+      break;
+    case ExportProblem::kClients:
+      ::SetFocus(GetDlgItem(IDC_CLIENTS_TEXT));
+      break;
+    case ExportProblem::kRwList:
+      ::SetFocus(GetDlgItem(IDC_RW_LIST_TEXT));
+      break;
+    case ExportProblem::kMode:
+      ::SetFocus(GetDlgItem(IDC_READ_ONLY));
+      break;
+  }
 }
 
 void CExportDlg::OnDriveChange() {
@@ -137,10 +149,10 @@ void CExportDlg::OnDriveChange() {
 void CExportDlg::OnDirectoryClick() {
   const std::optional<std::string> name = dirList_.SelectedName();
   if (!name) return;
+  // A path past the browser's limits leaves the field as it was: arrow keys
+  // pass over such names without a box; a double click says why.
   if (const std::optional<std::string> text = ClickedPathText(directory_, *name))
     SetDlgItemText(IDC_PATH, *text);
-  else
-    AfxMessageBox(IDS_INVALID_DIRECTORY, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CExportDlg::OnDirectoryDoubleClick() {
@@ -148,15 +160,17 @@ void CExportDlg::OnDirectoryDoubleClick() {
   if (!name) return;
   const DirectoryMove move = MoveForDoubleClick(directory_, *name);
   if (move.kind == DirectoryMove::kStay) return;
-  if (move.kind == DirectoryMove::kEnter) {
-    const std::string kept = directory_;
-    directory_ = move.directory;
-    if (FillDirectoryList() > 0) {
-      ShowDirectory();
-      return;
-    }
-    directory_ = kept;
+  if (move.kind == DirectoryMove::kRefuse) {
+    AfxMessageBox(IDS_PATH_TOO_LONG, MB_OK | MB_ICONEXCLAMATION);
+    return;
   }
+  const std::string kept = directory_;
+  directory_ = move.directory;
+  if (FillDirectoryList() > 0) {
+    ShowDirectory();
+    return;
+  }
+  directory_ = kept;
   AfxMessageBox(IDS_INVALID_DIRECTORY, MB_OK | MB_ICONEXCLAMATION);
   FillDirectoryList();
 }
@@ -165,13 +179,12 @@ void CExportDlg::OnAllClients() {
   m_choice.allClients =
       SendDlgItemMessageA(m_hWnd, IDC_ALL_CLIENTS, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
   EnableClientControls();
-  candidates_.ResetContent();
   if (m_choice.allClients) {
-    for (int i = 0, count = hostList_.GetCount(); i < count; ++i)
-      candidates_.AddString(hostList_.GetText(i).c_str());
+    std::vector<std::string> names;
+    for (int i = 0, count = hostList_.GetCount(); i < count; ++i) names.push_back(hostList_.GetText(i));
+    FillNames(candidates_, names);
   } else {
-    for (const std::string& name : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)))
-      candidates_.AddString(name.c_str());
+    FillNames(candidates_, SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
   }
 }
 
@@ -181,14 +194,15 @@ void CExportDlg::OnClear() {
   candidates_.ResetContent();
 }
 
-// A name that would take the text past its limit is refused whole, with a beep.
+// A name that would take the text past its limit is refused whole, never cut.
 void CExportDlg::OnPickHost(CListBox& list, int editId) {
   const int index = list.GetCurSel();
   if (index == LB_ERR) return;
   const std::string name = list.GetText(index);
   std::string text = GetDlgItemText(editId);
   if (!AppendPickedHost(text, name)) {
-    MessageBeep(MB_OK);
+    AfxMessageBox(editId == IDC_CLIENTS_TEXT ? IDS_EXPORT_CLIENTS_TOO_LONG : IDS_EXPORT_RW_LIST_TOO_LONG,
+                  MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   if (&list == &hostList_) candidates_.AddString(name.c_str());
@@ -207,6 +221,16 @@ int CExportDlg::FillDirectoryList() {
     return 0;
   }
   return dirList_.FillDirList(*pattern);
+}
+
+// A hosts file may hold thousands of names: no drawing until all are in.
+void CExportDlg::FillNames(CListBox& list, const std::vector<std::string>& names) {
+  list.SendMessage(WM_SETREDRAW, FALSE);
+  list.ResetContent();
+  list.SendMessage(LB_INITSTORAGE, names.size(), 0);
+  for (const std::string& name : names) list.AddString(name.c_str());
+  list.SendMessage(WM_SETREDRAW, TRUE);
+  InvalidateRect(list.m_hWnd, nullptr, TRUE);
 }
 
 void CExportDlg::ShowDirectory() { SetDlgItemText(IDC_PATH, DirectoryDisplayText(directory_)); }

@@ -1,6 +1,7 @@
 #pragma once
 // "NFS Server Export": edits one export's directory, clients and access rights.
 #include <string>
+#include <vector>
 
 #include "exports/DirListBox.h"
 #include "exports/ExportChoice.h"
@@ -30,6 +31,8 @@ class CExportDlg : public CDialog {
   void OnPickHost(CListBox& list, int editId);
   void OnAccess();
 
+  void FocusField(int field);
+  static void FillNames(CListBox& list, const std::vector<std::string>& names);
   int FillDirectoryList();
   void ShowDirectory();
   void EnableClientControls();

@@ -17,4 +17,5 @@ struct ExportEntry {
   std::string rwList;       // joined by "," when read from the file, as typed otherwise
 
   bool IsExportedToAll() const { return (flags & kAllClients) != 0; }
+  bool operator==(const ExportEntry&) const = default;
 };

@@ -30,11 +30,11 @@ std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file) {
   return entry;
 }
 
-bool WriteExportEntries(std::FILE* file, const std::vector<const ExportEntry*>& entries) {
-  bool ok = true;
+std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {
+  std::string text;
   for (const ExportEntry* entry : entries) {
-    const std::string line = FormatExportLine(*entry);
-    ok = std::fputs(line.c_str(), file) >= 0 && ok;
+    text += FormatExportLine(*entry);
+    text.insert(text.size() - 1, 1, '\r');
   }
-  return ok;
+  return text;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// Moving export entries between an open exports file and memory. Opening and
-// closing the file is the caller's: the console opens it for shared access.
+// Moving export entries between the exports file and memory. Opening and
+// closing the file is the caller's: the console opens it for shared access and
+// writes it whole through a temporary file.
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "exports/ExportEntry.h"
@@ -15,5 +17,5 @@ std::vector<ExportEntry> ReadExportEntries(std::FILE* file);
 // when the file has no line or the last one is not accepted.
 std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file);
 
-// Writes one line per entry; false when a write failed.
-bool WriteExportEntries(std::FILE* file, const std::vector<const ExportEntry*>& entries);
+// The whole file: one line per entry, each ending in CR LF.
+std::string FormatExportFile(const std::vector<const ExportEntry*>& entries);

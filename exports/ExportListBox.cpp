@@ -14,9 +14,10 @@ constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | L
                              LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
 }  // namespace
 
-bool CExportListBox::Create(CWnd& pane, int charWidth) {
+bool CExportListBox::Create(CWnd& pane, const RECT& rect, SIZE row, int charWidth) {
+  row_ = row;
   charWidth_ = charWidth;
-  return CreateEx(0, "LISTBOX", nullptr, kListStyle, listRect_, pane.m_hWnd, IDC_EXPORT_LIST);
+  return CreateEx(0, "LISTBOX", nullptr, kListStyle, rect, pane.m_hWnd, IDC_EXPORT_LIST);
 }
 
 CExportListBox::BulkAdd::BulkAdd(CExportListBox& list, size_t count) : list_(list) {
@@ -69,8 +70,8 @@ void CExportListBox::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void CExportListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
-  item.itemWidth = static_cast<UINT>(headerRect_.right - headerRect_.left);
-  item.itemHeight = static_cast<UINT>(headerRect_.bottom - headerRect_.top);
+  item.itemWidth = static_cast<UINT>(row_.cx);
+  item.itemHeight = static_cast<UINT>(row_.cy);
 }
 
 int CExportListBox::CompareItem(const COMPAREITEMSTRUCT& items) {
@@ -98,11 +99,16 @@ LRESULT CExportListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       EraseUncoveredArea(reinterpret_cast<HDC>(wp));
       return TRUE;
     case WM_HSCROLL: {
-      // The pane's header follows the horizontal scrolling.
+      // The pane's header, above the list, follows the horizontal scrolling.
       const LRESULT result = Default();
-      RECT band = headerRect_;
-      band.right = std::max(band.right, listRect_.right);
-      InvalidateRect(GetParent(m_hWnd), &band, FALSE);
+      const HWND pane = GetParent(m_hWnd);
+      RECT band{};
+      GetClientRect(pane, &band);
+      RECT self{};
+      GetWindowRect(m_hWnd, &self);
+      MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&self), 2);
+      band.bottom = self.top;
+      InvalidateRect(pane, &band, FALSE);
       return result;
     }
   }

@@ -9,10 +9,8 @@
 
 class CExportListBox : public CListBox {
  public:
-  // The two rectangles belong to the main frame; they outlive the list.
-  CExportListBox(const RECT& listRect, const RECT& headerRect) : listRect_(listRect), headerRect_(headerRect) {}
-
-  bool Create(CWnd& pane, int charWidth);
+  // Every row has the size row; charWidth is the font's average character width.
+  bool Create(CWnd& pane, const RECT& rect, SIZE row, int charWidth);
 
   // Many additions in a row: room reserved, no drawing until the end.
   class BulkAdd {
@@ -46,8 +44,7 @@ class CExportListBox : public CListBox {
  private:
   void EraseUncoveredArea(HDC dc);
 
-  const RECT& listRect_;
-  const RECT& headerRect_;
+  SIZE row_{};
   int charWidth_ = 0;
   int extentChars_ = 0;
 };

@@ -2,17 +2,13 @@
 
 #include <share.h>
 
-#include "app/ProcessValues.h"
 #include "exports/ExportEntryStream.h"
-#include "framework/Handles.h"
+#include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
 
 namespace {
 // Opened for shared access: the service may read the file at the same time.
-UniqueFile OpenExportsFile(const char* mode) {
-  const std::optional<std::string>& path = ExportsPath();
-  return UniqueFile(path ? _fsopen(path->c_str(), mode, _SH_DENYNO) : nullptr);
-}
+UniqueFile OpenExportsFile(const std::string& path) { return UniqueFile(_fsopen(path.c_str(), "r", _SH_DENYNO)); }
 
 void Add(CExportListBox& list, ExportEntry entry) {
   auto owned = std::make_unique<ExportEntry>(std::move(entry));
@@ -21,8 +17,8 @@ void Add(CExportListBox& list, ExportEntry entry) {
 }
 }  // namespace
 
-void ReadExportsFile(CExportListBox& list) {
-  UniqueFile file = OpenExportsFile("r");
+void ReadExportsFile(const std::string& path, CExportListBox& list) {
+  UniqueFile file = OpenExportsFile(path);
   if (!file) return;
   list.ResetExtent();
   std::vector<ExportEntry> entries = ReadExportEntries(file.get());
@@ -31,17 +27,17 @@ void ReadExportsFile(CExportListBox& list) {
   for (ExportEntry& entry : entries) Add(list, std::move(entry));
 }
 
-void WriteExportsFile(CExportListBox& list) {
-  UniqueFile file = OpenExportsFile("w");
-  if (!file) return;
-  list.ResetExtent();
+std::string WriteExportsFile(const std::string& path, CExportListBox& list) {
   const std::vector<const ExportEntry*> entries = list.Entries();
-  WriteExportEntries(file.get(), entries);
+  const std::string error = SaveWholeFile(path, FormatExportFile(entries));
+  if (!error.empty()) return error;
+  list.ResetExtent();
   for (const ExportEntry* entry : entries) list.WidenExtentFor(*entry);
+  return {};
 }
 
-void AppendLastExport(CExportListBox& list) {
+void AppendLastExport(const std::string& path, CExportListBox& list) {
   std::optional<ExportEntry> last;
-  if (UniqueFile file = OpenExportsFile("r")) last = ReadLastExportEntry(file.get());
+  if (UniqueFile file = OpenExportsFile(path)) last = ReadLastExportEntry(file.get());
   if (last) Add(list, std::move(*last));
 }

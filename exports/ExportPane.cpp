@@ -13,9 +13,8 @@ const COLORREF kHeaderBackground = RGB(0, 128, 128);
 constexpr int kHeaderLength = sizeof kExportListHeader - 1;
 }  // namespace
 
-CExportPane::CExportPane(std::unique_ptr<CExportListBox>& listSlot, RECT& listRect, RECT& headerRect,
-                         CWnd& frame)
-    : listSlot_(listSlot), listRect_(listRect), headerRect_(headerRect), frame_(frame) {
+CExportPane::CExportPane(CWnd& frame, std::optional<std::string> exportsPath)
+    : exportsPath_(std::move(exportsPath)), frame_(frame) {
   ClientDC dc(frame.m_hWnd);
   SIZE extent{};
   {
@@ -24,8 +23,9 @@ CExportPane::CExportPane(std::unique_ptr<CExportListBox>& listSlot, RECT& listRe
   }
   charWidth_ = extent.cx / kHeaderLength;
   headerRect_ = RECT{0, 0, extent.cx + 4, extent.cy + 2};
-  listRect_ = RECT{};
 }
+
+CExportPane::~CExportPane() { DestroyWindow(); }
 
 bool CExportPane::Create(CWnd& frame, UINT id) {
   const std::string windowClass = AfxGetApp()->RegisterWndClass(
@@ -38,7 +38,7 @@ void CExportPane::DrawHeader(HDC dc) {
   RECT band = headerRect_;
   band.right = std::max(band.right, listRect_.right);
   // The header scrolls with the list's columns.
-  const int scrolled = listSlot_ ? GetScrollPos(listSlot_->m_hWnd, SB_HORZ) : 0;
+  const int scrolled = list_.m_hWnd ? GetScrollPos(list_.m_hWnd, SB_HORZ) : 0;
   ExtTextOutA(dc, -scrolled, 0, ETO_OPAQUE, &band, kExportListHeader, kHeaderLength, nullptr);
   MoveToEx(dc, 0, 0, nullptr);
   LineTo(dc, 0, band.bottom);
@@ -48,15 +48,15 @@ void CExportPane::DrawHeader(HDC dc) {
 void CExportPane::PlaceList() {
   GetClientRect(m_hWnd, &listRect_);
   listRect_.top = headerRect_.bottom + 1;
-  MoveWindow(listSlot_->m_hWnd, listRect_.left, listRect_.top, listRect_.right - listRect_.left,
+  MoveWindow(list_.m_hWnd, listRect_.left, listRect_.top, listRect_.right - listRect_.left,
              listRect_.bottom - listRect_.top, TRUE);
 }
 
 LRESULT CExportPane::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: {
-      listSlot_ = std::make_unique<CExportListBox>(listRect_, headerRect_);
-      listSlot_->Create(*this, charWidth_);
+      const SIZE row{headerRect_.right - headerRect_.left, headerRect_.bottom - headerRect_.top};
+      list_.Create(*this, listRect_, row, charWidth_);
       return 0;
     }
     case WM_DESTROY:
@@ -74,7 +74,7 @@ LRESULT CExportPane::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_SIZE:
-      if ((wp == SIZE_RESTORED || wp == SIZE_MAXIMIZED) && listSlot_ && listSlot_->m_hWnd) PlaceList();
+      if ((wp == SIZE_RESTORED || wp == SIZE_MAXIMIZED) && list_.m_hWnd) PlaceList();
       return 0;
   }
   return CWnd::WindowProc(msg, wp, lp);
@@ -82,7 +82,7 @@ LRESULT CExportPane::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool CExportPane::OnCommand(UINT id, UINT code, HWND) {
   if (id != IDC_EXPORT_LIST) return false;
-  if (code == LBN_DBLCLK && listSlot_->GetCurSel() != LB_ERR)
+  if (code == LBN_DBLCLK && list_.GetCurSel() != LB_ERR)
     frame_.SendMessage(WM_COMMAND, ID_EXPORT_EDIT, 0);
   else if (code == LBN_SELCHANGE)
     frame_.SendMessage(WM_COMMAND, ID_EXPORT_SELCHANGE, 0);

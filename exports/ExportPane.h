@@ -1,18 +1,24 @@
 #pragma once
-// The main window's client area: the teal header line with the export list below it.
-#include <memory>
+// The main window's client area: the teal header line with the export list below
+// it. The pane owns the list, the two rectangles and the path of the exports file
+// that the list shows.
+#include <optional>
+#include <string>
 
 #include "exports/ExportListBox.h"
 #include "framework/Wnd.h"
 
 class CExportPane : public CWnd {
  public:
-  // The list slot and the rectangles belong to the frame; the pane creates the
-  // list into the slot. Measures the header with the frame's font metrics.
-  CExportPane(std::unique_ptr<CExportListBox>& listSlot, RECT& listRect, RECT& headerRect, CWnd& frame);
+  // Measures the header with the frame's font metrics. exportsPath is none when
+  // the install directory is too long for it.
+  CExportPane(CWnd& frame, std::optional<std::string> exportsPath);
+  // The list's items go while the list object is whole.
+  ~CExportPane() override;
 
   bool Create(CWnd& frame, UINT id);
-  int CharWidth() const { return charWidth_; }
+  CExportListBox& List() { return list_; }
+  const std::optional<std::string>& ExportsPath() const { return exportsPath_; }
 
  protected:
   virtual void DrawHeader(HDC dc);
@@ -22,9 +28,10 @@ class CExportPane : public CWnd {
  private:
   void PlaceList();
 
-  std::unique_ptr<CExportListBox>& listSlot_;
-  RECT& listRect_;
-  RECT& headerRect_;
-  CWnd& frame_;      // the main window, which receives the list's commands
+  CExportListBox list_;
+  RECT listRect_{};    // where the list lies inside the pane
+  RECT headerRect_{};  // the header line's box; also the size of a list row
+  std::optional<std::string> exportsPath_;
+  CWnd& frame_;        // the main window, which receives the list's commands
   int charWidth_ = 0;
 };

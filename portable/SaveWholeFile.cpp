@@ -37,7 +37,14 @@ std::string SystemText(DWORD error) {
 }  // namespace
 
 #ifdef _WIN32
+// ReplaceFileA keeps the old file's attributes and security; it cannot replace a
+// file that does not exist yet, nor work on every file system, so a plain rename
+// over the old file follows when it fails.
 std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
+  // Windows refuses to replace a read-only file; Wine would rename over it.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    return SystemText(ERROR_ACCESS_DENIED);
   char temporary[MAX_PATH];
   if (GetTempFileNameA(Folder(path).c_str(), "nfs", 0, temporary) == 0)
     return SystemText(GetLastError());
@@ -46,7 +53,8 @@ std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
     DeleteFileA(temporary);
     return error;
   }
-  if (!MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     DeleteFileA(temporary);
     return SystemText(error);

@@ -1,7 +1,8 @@
 #pragma once
-// Replacing a file whole, so that a failed save leaves the old file intact. Every
-// file the console and its companions rewrite goes through here: exports, hosts,
-// passwd, group, printcap.
+// Replacing a file whole, so that a failed save (a full disk, a read-only file)
+// leaves the old file intact instead of a truncated one. Every file the console
+// and its companions rewrite whole goes through here: exports and hosts now,
+// passwd, group and printcap when their windows write them.
 #include <string>
 #include <string_view>
 

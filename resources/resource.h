@@ -63,3 +63,26 @@
 #define IDS_HELP_PROMPT 3000
 /* A path with a blank is stored in its short form; one without is refused. */
 #define IDS_NO_SHORT_PATH 3010
+/* Values the exports file cannot carry are refused with these; "%s" names the
+   host, the path or the piece of line concerned. */
+#define IDS_EXPORT_PATH_EMPTY 3011
+#define IDS_EXPORT_PATH_CHARACTER 3012
+#define IDS_EXPORT_PATH_TOO_LONG 3013
+#define IDS_EXPORT_HOST_CHARACTER 3014
+#define IDS_EXPORT_CLIENTS_TOO_LONG 3015
+#define IDS_EXPORT_RW_LIST_TOO_LONG 3016
+#define IDS_EXPORT_MODE 3017
+#define IDS_EXPORT_LINE_CONTROL 3018
+#define IDS_EXPORT_LINE_TOO_LONG 3019
+#define IDS_EXPORT_LINE_COMMENT 3020
+#define IDS_EXPORT_LINE_COLON 3021
+#define IDS_EXPORT_LINE_NO_PATH 3022
+#define IDS_EXPORT_TOKEN_TOO_LONG 3023
+#define IDS_EXPORT_LINE_SEMICOLONS 3024
+#define IDS_EXPORT_LINE_READ_BACK 3025
+/* A failed whole-file write: the file, then the system's error text. */
+#define IDS_WRITE_FAILED 3030
+/* The directory browser: a path past the browser's length limits. */
+#define IDS_PATH_TOO_LONG 3031
+/* The exports file has no path: the install directory is too long for it. */
+#define IDS_NO_EXPORTS_PATH 3032

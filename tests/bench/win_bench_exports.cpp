@@ -92,15 +92,17 @@ int main(int argc, char** argv) {
   UseInstallDir(full);
   CNfsAdminApp app;
   if (!app.InitApplication() || !app.InitInstance()) return 1;
-  CExportListBox& list = static_cast<CMainFrame&>(*app.m_pMainWnd).ExportList();
+  CExportPane& pane = static_cast<CMainFrame&>(*app.m_pMainWnd).ExportPane();
+  CExportListBox& list = pane.List();
+  const std::string& path = *pane.ExportsPath();
   std::vector<double> reads, writes;
   for (int round = 0; round < rounds; ++round) {
     list.ResetContent();
     Clock::time_point start = Clock::now();
-    ReadExportsFile(list);
+    ReadExportsFile(path, list);
     reads.push_back(Milliseconds(Clock::now() - start));
     start = Clock::now();
-    WriteExportsFile(list);
+    WriteExportsFile(path, list);
     writes.push_back(Milliseconds(Clock::now() - start));
   }
   std::printf("ReadExportsFile, %d lines (median of %d): %.1f ms\n", list.GetCount(), rounds, Median(reads));

@@ -53,12 +53,7 @@ TEST(ExportsFile, WritesOneLinePerEntry) {
   b.clients = "x, y";
   b.mode = 2;
   b.rwList = "x";
-  File f(std::tmpfile(), &std::fclose);
-  ASSERT_TRUE(WriteExportEntries(f.get(), {&a, &b}));
-  std::rewind(f.get());
-  char text[100] = {};
-  const size_t n = std::fread(text, 1, sizeof text - 1, f.get());
-  EXPECT_EQ(std::string(text, n), "c:\\a;0 \nd:\\b x y;2 x\n");
+  EXPECT_EQ(FormatExportFile({&a, &b}), "c:\\a;0 \r\nd:\\b x y;2 x\r\n");
 }
 
 }  // namespace

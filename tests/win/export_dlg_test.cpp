@@ -14,6 +14,12 @@ namespace {
 const char kRestartText[] =
     "The change will not become effective until the NFS Server Service restarts from Control Panel.";
 const char kInvalidDirectory[] = "Invalid directory or file name.";
+const char kPathTooLong[] =
+    "The path of that directory is too long for the export editor to browse (at most 124 characters, a "
+    "directory name at most 62).";
+const char kClientsTooLong[] =
+    "The authorized clients are longer than 127 characters, the most the exports file keeps. Remove a "
+    "client or export to all clients.";
 const std::vector<std::string> kAllHosts = {"alpha", "beta", "gamma", "localhost"};
 const std::string kLongName(70, 'n');
 
@@ -205,7 +211,7 @@ TEST_F(ExportDlgTest, CheckBoxAndAccessChoiceRefillAndEnable) {
 
 TEST_F(ExportDlgTest, PickingHostsAndTheStoredClientTexts) {
   StartConsole();
-  RunEditor(ID_EXPORT_NEW, [](HWND dialog) {
+  RunEditor(ID_EXPORT_NEW, [this](HWND dialog) {
     Click(dialog, IDC_ALL_CLIENTS);
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), std::vector<std::string>{});
     DoubleClickHost(dialog, IDC_HOST_LIST, "alpha");
@@ -213,9 +219,10 @@ TEST_F(ExportDlgTest, PickingHostsAndTheStoredClientTexts) {
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "alpha, alpha");
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (std::vector<std::string>{"alpha", "alpha"}));
 
-    // A name that would pass 127 characters is refused whole.
+    // A name that would pass 127 characters is refused whole, and said so.
     const std::string full = std::string(120, 'x') + ", al";
     SetText(dialog, IDC_CLIENTS_TEXT, full);
+    ExpectMessage(kClientsTooLong);
     DoubleClickHost(dialog, IDC_HOST_LIST, "gamma");
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), full);
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES).size(), 2u);
@@ -228,8 +235,9 @@ TEST_F(ExportDlgTest, PickingHostsAndTheStoredClientTexts) {
     SetText(dialog, IDC_RW_LIST_TEXT, " alpha,, beta  gamma ");
     Click(dialog, IDC_RW_LIST_ACCESS);
     EXPECT_TRUE(Enabled(dialog, IDC_RW_LIST_TEXT));
+    ExpectMessage(kRestartText);
     ModalScript::Press(dialog, IDOK);
-  });
+  }, false);
   const ExportEntry& entry = *List().Entry(0);
   EXPECT_EQ(entry.flags, 0);
   EXPECT_EQ(entry.clients, "alpha, beta, gamma");
@@ -300,13 +308,33 @@ TEST_F(ExportDlgTest, ADirectoryThatCannotBeEnteredIsRefused) {
     EXPECT_EQ(Directories(dialog), (std::vector<std::string>{".", "My Dir", kLongName, "pub"}));
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\gone");
 
-    // A name too long for the browser is refused the same way, never cut.
-    ExpectMessage(kInvalidDirectory);
+    // A name too long for the browser is refused, never cut, and said so.
+    ExpectMessage(kPathTooLong);
     DoubleClickDirectory(dialog, kLongName);
     EXPECT_EQ(Directories(dialog), (std::vector<std::string>{".", "My Dir", kLongName, "pub"}));
     ModalScript::Press(dialog, IDCANCEL);
   }, false);
   EXPECT_EQ(List().GetCount(), 0);
+}
+
+// Below a directory of 120 characters a click on a name that would pass 127
+// leaves the path field as it was, without a box, so the arrow keys pass over it.
+TEST_F(ExportDlgTest, AClickPastThePathLimitLeavesThePathField) {
+  const std::string first = "\\" + std::string(60, 'a');
+  const std::string deep = first + "\\" + std::string(55, 'b');
+  for (const std::string& dir : {first, deep, deep + "\\child-name"}) CreateDirectoryA(("E:" + dir).c_str(), nullptr);
+  WriteFile(InstallPath(kExportsFileName), "e:" + deep + ";0 \r\n");
+  StartConsole();
+  List().SetCurSel(0);
+  RunEditor(ID_EXPORT_EDIT, [&](HWND dialog) {
+    EXPECT_EQ(Text(dialog, IDC_PATH), deep);
+    ClickDirectory(dialog, "child-name");
+    EXPECT_EQ(Text(dialog, IDC_PATH), deep);
+    ExpectMessage(kPathTooLong);
+    DoubleClickDirectory(dialog, "child-name");
+    EXPECT_EQ(Directories(dialog), (std::vector<std::string>{"..", "child-name"}));
+    ModalScript::Press(dialog, IDCANCEL);
+  }, false);
 }
 
 TEST_F(ExportDlgTest, APathWithABlankIsStoredInItsShortForm) {
@@ -340,6 +368,75 @@ TEST_F(ExportDlgTest, APathWithABlankAndNoShortFormKeepsTheDialogOpen) {
   EXPECT_EQ(GetFileAttributesA(InstallPath(kExportsFileName).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Whatever the exports file would carry so that it reads back as something else
+// is refused at OK with the reason: the dialog stays open and nothing is stored.
+TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
+  const std::string p127 = "\\" + std::string(126, 'p');
+  const std::string h127(127, 'h');
+  const auto hostMessage = [](const std::string& host) {
+    return "Cannot store the host name " + host +
+           ": the exports file cannot carry a tab, '#', ';', ':' or a control character in a host name.";
+  };
+  const auto pathMessage = [](const std::string& path) {
+    return "Cannot store the path c:" + path +
+           ": the exports file cannot carry a tab, '#', ';' or a control character in a path.";
+  };
+  struct Case {
+    std::string path;
+    std::string clients;  // empty: exported to all clients
+    std::string rwList;   // not empty: access "R/W List"
+    std::string message;
+  };
+  const Case cases[] = {
+      {"\\users", "good, bad;1 evil", "", hostMessage("bad;1")},
+      {"\\users", "x#y", "", hostMessage("x#y")},
+      {"\\users", "host:z", "", hostMessage("host:z")},
+      {"\\users", "a\tb", "", hostMessage("a\tb")},
+      {"\\users", "a\x01", "", hostMessage("a\x01")},
+      {"\\users", "", "alpha;1 beta", hostMessage("alpha;1")},
+      {"\\users", "", "alpha:1", hostMessage("alpha:1")},
+      {"\\proj#1", "alpha", "", pathMessage("\\proj#1")},
+      {"\\a;1", "", "", pathMessage("\\a;1")},
+      {"\\a\tb", "", "", pathMessage("\\a\tb")},
+      {"\\a\x1f", "", "", pathMessage("\\a\x1f")},
+      {"", "", "", "Please enter the path of the directory to export."},
+      {p127 + "p", "", "",
+       "Cannot store the path c:" + p127 + "p: it is longer than 127 characters, the most the exports file keeps."},
+      {"\\users", h127 + "h", "", kClientsTooLong},
+      {"\\users", "", h127 + "h",
+       "The R/W list is longer than 127 characters, the most the exports file keeps. Remove a client from it."},
+  };
+  StartConsole();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    RunEditor(ID_EXPORT_NEW, [&](HWND dialog) {
+      if (!c.clients.empty()) Click(dialog, IDC_ALL_CLIENTS);
+      if (!c.rwList.empty()) Click(dialog, IDC_RW_LIST_ACCESS);
+      SetText(dialog, IDC_PATH, c.path);
+      SetText(dialog, IDC_CLIENTS_TEXT, c.clients);
+      SetText(dialog, IDC_RW_LIST_TEXT, c.rwList);
+      ExpectMessage(c.message);
+      ModalScript::Press(dialog, IDOK);
+      ASSERT_TRUE(IsWindow(dialog));
+      EXPECT_EQ(Text(dialog, IDC_PATH), c.path);
+      ModalScript::Press(dialog, IDCANCEL);
+    }, false);
+  }
+  EXPECT_EQ(List().GetCount(), 0);
+  EXPECT_EQ(GetFileAttributesA(InstallPath(kExportsFileName).c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // 127 characters are kept whole and read back as they were.
+  RunEditor(ID_EXPORT_NEW, [&](HWND dialog) {
+    Click(dialog, IDC_ALL_CLIENTS);
+    Click(dialog, IDC_RW_LIST_ACCESS);
+    SetText(dialog, IDC_PATH, p127);
+    SetText(dialog, IDC_CLIENTS_TEXT, h127);
+    SetText(dialog, IDC_RW_LIST_TEXT, h127);
+    ModalScript::Press(dialog, IDOK);
+  });
+  EXPECT_EQ(Exports(), "c:" + p127 + " " + h127 + ";2 " + h127 + "\r\n");
+}
+
 TEST_F(ExportDlgTest, CancelChangesNothing) {
   const char exports[] = "c:\\pub alpha;0 \r\n";
   WriteFile(InstallPath(kExportsFileName), exports);
@@ -358,17 +455,22 @@ TEST_F(ExportDlgTest, CancelChangesNothing) {
   EXPECT_EQ(Exports(), exports);
 }
 
-TEST_F(ExportDlgTest, AModeThatNoButtonStandsForIsKept) {
+TEST_F(ExportDlgTest, AModeThatNoButtonStandsForMustBeChosen) {
   const char exports[] = "c:\\pub;7 \r\n";
   WriteFile(InstallPath(kExportsFileName), exports);
   StartConsole();
   List().SetCurSel(0);
-  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+  RunEditor(ID_EXPORT_EDIT, [this](HWND dialog) {
     for (int id : {IDC_READ_ONLY, IDC_READ_WRITE, IDC_RW_LIST_ACCESS}) EXPECT_FALSE(Checked(dialog, id));
+    ExpectMessage("The access rights must be Read Only, Read/Write or R/W List (mode 0, 1 or 2).");
     ModalScript::Press(dialog, IDOK);
-  });
-  EXPECT_EQ(List().Entry(0)->mode, 7);
-  EXPECT_EQ(Exports(), exports);
+    ASSERT_TRUE(IsWindow(dialog));
+    Click(dialog, IDC_READ_WRITE);
+    ExpectMessage(kRestartText);
+    ModalScript::Press(dialog, IDOK);
+  }, false);
+  EXPECT_EQ(List().Entry(0)->mode, 1);
+  EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
 }
 
 // A drive's own current directory comes from the process's "=X:" variable.

@@ -8,6 +8,9 @@
 
 #include <commctrl.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 const char kThreeExports[] = "c:\\a;0 \r\nc:\\b;0 \r\nc:\\c;0 \r\n";
@@ -59,6 +62,80 @@ TEST_F(MainWindowTest, DeleteAsksThenSelectsTheNextOrLastItem) {
   EXPECT_EQ(List().GetCount(), 0);
   EXPECT_EQ(Selection(), LB_ERR);
   EXPECT_EQ(Exports(), "");
+}
+
+// A write that fails is said, with the file and the system's reason; the old
+// file stays whole and no temporary file is left, while the list keeps the change.
+TEST_F(MainWindowTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
+  const std::string exports = InstallPath(kExportsFileName);
+  struct Case {
+    const char* name;
+    std::function<HANDLE()> block;  // keeps the write from succeeding; a handle to close after
+  };
+  const Case cases[] = {
+      {"read-only file",
+       [&] {
+         SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
+         return HANDLE{};
+       }},
+      {"file held open without sharing",
+       [&] {
+         return CreateFileA(exports.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(exports, kThreeExports);
+    StartConsole();
+    List().SetCurSel(0);
+    {
+      const HANDLE held = c.block();
+      AnswerDelete(IDYES);
+      script_.Then([&](HWND box) {
+        const std::string text = ModalScript::MessageText(box);
+        EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
+        EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
+        ModalScript::Press(box, IDOK);
+      });
+      Command(ID_EXPORT_DELETE);
+      EXPECT_EQ(List().GetCount(), 2);
+      if (held) CloseHandle(held);
+    }
+    SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Exports(), kThreeExports);
+    WIN32_FIND_DATAA found;
+    // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
+    const HANDLE search = FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    app_->ExitInstance();
+    app_.reset();
+  }
+}
+
+// After any dialog or box the keys go to the export list again.
+TEST_F(MainWindowTest, TheFocusGoesBackToTheListAfterADialog) {
+  WriteFile(InstallPath(kExportsFileName), kThreeExports);
+  StartConsole();
+  List().SetCurSel(0);
+  const auto pressFirst = [](int button) { return [button](HWND window) { ModalScript::Press(window, button); }; };
+  const struct {
+    UINT command;
+    std::vector<int> buttons;  // pressed in the windows that show up, in turn
+  } cases[] = {
+      {ID_EXPORT_EDIT, {IDCANCEL}},
+      {ID_EXPORT_DELETE, {IDNO}},
+      {ID_EXPORT_DELETE, {IDYES}},
+      {ID_EXPORT_NEW, {IDOK, IDOK}},
+      {ID_APP_ABOUT, {IDOK}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    SetFocus(nullptr);
+    for (int button : c.buttons) script_.Then(pressFirst(button));
+    Command(c.command);
+    EXPECT_EQ(GetFocus(), List().m_hWnd);
+  }
 }
 
 TEST_F(MainWindowTest, UpAndDownMoveTheSelectionWithinTheList) {

@@ -44,8 +44,8 @@ TEST_F(ConsoleTest, ExportsPathComesFromTheIniDirectoryAsItStands) {
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, "C:\\nfs-test\\", kIniFileName);
   WriteFile(InstallPath(kExportsFileName), kTwoExports);
   StartConsole();
-  ASSERT_TRUE(ExportsPath());
-  EXPECT_EQ(*ExportsPath(), "C:\\nfs-test\\\\exports");
+  ASSERT_TRUE(Frame().ExportPane().ExportsPath());
+  EXPECT_EQ(*Frame().ExportPane().ExportsPath(), "C:\\nfs-test\\\\exports");
   EXPECT_EQ(List().GetCount(), 2);
 }
 
@@ -57,7 +57,7 @@ TEST_F(ConsoleTest, WithoutAnIniFileTheExportsFileIsInTheCurrentDrivesRoot) {
   SetCurrentDirectoryA(kInstallDir);
   WriteFile("C:\\exports", "c:\\root;0 \n");
   StartConsole();
-  EXPECT_EQ(*ExportsPath(), "\\exports");
+  EXPECT_EQ(Frame().ExportPane().ExportsPath(), std::optional<std::string>("\\exports"));
   ASSERT_EQ(List().GetCount(), 1);
   EXPECT_EQ(List().Entry(0)->path, "\\root");
   DeleteFileA("C:\\exports");
@@ -80,7 +80,7 @@ TEST_F(ConsoleTest, AnInstallDirectoryTooLongForThePathIsRefused) {
 
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, tooLong.c_str(), kIniFileName);
   StartConsole();
-  EXPECT_FALSE(ExportsPath());
+  EXPECT_FALSE(Frame().ExportPane().ExportsPath());
   EXPECT_EQ(List().GetCount(), 0);
 }
 

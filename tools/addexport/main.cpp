@@ -3,15 +3,16 @@
 //
 //   addexport "c:\\public alpha beta;1"
 //
-// The line is checked with the console's own grammar before the file is touched;
-// a refused line leaves the file exactly as it was.
+// The line is taken only when the console reads it back to an export that writes
+// back as the same line; a refused line leaves the file exactly as it was.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/InstallDirs.h"
-#include "exports/ExportLineGrammar.h"
+#include "exports/ExportLineProblem.h"
+#include "exports/ResMessage.h"
 #include "framework/Handles.h"
 #include "portable/UniqueFile.h"
 #include "status/SharedWithService.h"
@@ -20,23 +21,14 @@ namespace {
 
 enum ExitCode { kAdded = 0, kUsage = 1, kRefusedLine = 2, kFileError = 3 };
 
-// The console reads an announced line in pieces of this many characters.
-constexpr size_t kMaxAnnouncedLine = 509;
+// The line is named in a refusal only up to this length: a long one is cut.
+constexpr size_t kQuotedLine = 60;
 
-int Refuse(const char* reason, const std::string& line) {
-  std::fprintf(stderr, "addexport: refused \"%s\": %s\nNothing was written.\n", line.c_str(), reason);
+int Refuse(const ExportProblem& problem, const std::string& line) {
+  const std::string quoted = line.size() > kQuotedLine ? line.substr(0, kQuotedLine) + "..." : line;
+  std::fprintf(stderr, "addexport: refused \"%s\": %s\nNothing was written.\n", quoted.c_str(),
+               ResMessage(problem.stringId, {problem.subject}).c_str());
   return kRefusedLine;
-}
-
-// Why the console would not take line as an export, or null when it would.
-const char* Problem(const std::string& line) {
-  if (line.find_first_of("\r\n") != std::string::npos) return "it holds a line break";
-  if (line.size() > kMaxAnnouncedLine) return "it is longer than 509 characters";
-  ExportEntry entry;
-  const int fields = ParseExportLine(line, kAppendScanLimit, entry);
-  if (fields < 0) return "a colon may only follow the one-letter drive";
-  if (!IsAcceptedExportLine(fields)) return "it needs a drive and a path, as in c:\\public";
-  return nullptr;
 }
 
 bool EndsWithLineBreak(std::FILE* file) {
@@ -52,7 +44,7 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   const std::string line = argv[1];
-  if (const char* problem = Problem(line)) return Refuse(problem, line);
+  if (const ExportProblem problem = ExportLineProblem(line)) return Refuse(problem, line);
 
   const std::optional<std::string> path = IniInstallPath(kExportsFileName, kExportsPathSize);
   if (!path) {

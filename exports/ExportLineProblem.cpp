@@ -1,0 +1,120 @@
+#include "exports/ExportLineProblem.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "exports/ClientList.h"
+#include "exports/ExportLineGrammar.h"
+#include "resources/resource.h"
+
+namespace {
+
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 32; }
+
+// What ends a path token, apart from the blank a short form does away with.
+bool IsPathBreaker(char c) { return IsControl(c) || c == '#' || c == ';'; }
+
+// A host name also must not hold the drive's colon: it would make the line malformed.
+bool IsHostBreaker(char c) { return IsPathBreaker(c) || c == ':'; }
+
+// The names of a clients or R/W list text, as the file's reader will see them:
+// separated by commas and blanks.
+std::vector<std::string> ListNames(const std::string& text) {
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = std::min(text.find_first_of(", ", start), text.size());
+    if (end > start) names.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return names;
+}
+
+ExportProblem Problem(unsigned stringId, ExportProblem::Field field, std::string subject = {}) {
+  return ExportProblem{stringId, std::move(subject), field};
+}
+
+ExportProblem ListProblem(const std::string& text, unsigned tooLongId, ExportProblem::Field field) {
+  for (const std::string& name : ListNames(text))
+    if (std::any_of(name.begin(), name.end(), IsHostBreaker))
+      return Problem(IDS_EXPORT_HOST_CHARACTER, field, name);
+  if (text.size() > kMaxClientListText) return Problem(tooLongId, field);
+  return {};
+}
+
+bool IsLineBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A line as the administrator means it: blanks and tabs between fields are one
+// blank, none before the ';', and a missing mode is mode 0.
+std::string Canonical(std::string_view line) {
+  std::string text;
+  for (char c : line) {
+    if (!IsLineBlank(c)) {
+      if (c == ';' && !text.empty() && text.back() == ' ') text.pop_back();
+      text += c;
+    } else if (!text.empty() && text.back() != ' ') {
+      text += ' ';
+    }
+  }
+  if (!text.empty() && text.back() == ' ') text.pop_back();
+  if (text.find(';') == std::string::npos) text += ";0";
+  return text;
+}
+
+// The first token longer than the reader keeps, shortened for the message.
+std::optional<std::string> OverlongToken(std::string_view line) {
+  size_t start = 0;
+  while (start < line.size()) {
+    const size_t end = std::min(line.find_first_of(" \t;:", start), line.size());
+    if (end - start > kMaxExportToken) return std::string(line.substr(start, 40)) + "...";
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+ExportProblem ExportEntryProblem(const ExportEntry& entry) {
+  const std::string path = std::string{static_cast<char>(entry.drive), ':'} + entry.path;
+  if (entry.path.empty()) return Problem(IDS_EXPORT_PATH_EMPTY, ExportProblem::kPath);
+  if (std::any_of(entry.path.begin(), entry.path.end(), IsPathBreaker))
+    return Problem(IDS_EXPORT_PATH_CHARACTER, ExportProblem::kPath, path);
+  if (entry.path.find(' ') != std::string::npos)
+    return Problem(IDS_NO_SHORT_PATH, ExportProblem::kPath, path);
+  if (entry.path.size() > kMaxExportToken)
+    return Problem(IDS_EXPORT_PATH_TOO_LONG, ExportProblem::kPath, path);
+  if (!entry.IsExportedToAll()) {
+    if (ExportProblem problem = ListProblem(entry.clients, IDS_EXPORT_CLIENTS_TOO_LONG, ExportProblem::kClients))
+      return problem;
+  }
+  if (ExportProblem problem = ListProblem(entry.rwList, IDS_EXPORT_RW_LIST_TOO_LONG, ExportProblem::kRwList))
+    return problem;
+  if (entry.mode < ExportEntry::kReadOnly || entry.mode > ExportEntry::kReadWriteList)
+    return Problem(IDS_EXPORT_MODE, ExportProblem::kMode);
+  return {};
+}
+
+ExportProblem ExportLineProblem(std::string_view line) {
+  if (std::any_of(line.begin(), line.end(), [](char c) { return IsControl(c) && c != '\t'; }))
+    return Problem(IDS_EXPORT_LINE_CONTROL, ExportProblem::kLine);
+  if (line.size() > kMaxAnnouncedExportLine) return Problem(IDS_EXPORT_LINE_TOO_LONG, ExportProblem::kLine);
+  if (line.find('#') != std::string_view::npos) return Problem(IDS_EXPORT_LINE_COMMENT, ExportProblem::kLine);
+  if (std::optional<std::string> token = OverlongToken(line))
+    return Problem(IDS_EXPORT_TOKEN_TOO_LONG, ExportProblem::kLine, *token);
+  if (std::count(line.begin(), line.end(), ';') > 1)
+    return Problem(IDS_EXPORT_LINE_SEMICOLONS, ExportProblem::kLine);
+
+  // Read as the console reads an appended line: with its line end.
+  ExportEntry entry;
+  const int fields = ParseExportLine(std::string(line) + "\n", kAppendScanLimit, entry);
+  if (fields < 0) return Problem(IDS_EXPORT_LINE_COLON, ExportProblem::kLine);
+  if (!IsAcceptedExportLine(fields)) return Problem(IDS_EXPORT_LINE_NO_PATH, ExportProblem::kLine);
+  if (ExportProblem problem = ExportEntryProblem(entry)) return problem;
+
+  std::string written = FormatExportLine(entry);
+  written.pop_back();  // the line end
+  if (Canonical(line) != Canonical(written))
+    return Problem(IDS_EXPORT_LINE_READ_BACK, ExportProblem::kLine, written);
+  return {};
+}
