@@ -51,9 +51,9 @@ BOOL CExportDlg::OnInitDialog() {
 
   EnableClientControls();
   EnableRwListControls();
-  const std::vector<std::string> hosts = ReadHostNames();
-  FillNames(hostList_, hosts);
-  FillNames(candidates_, m_choice.allClients ? hosts : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
+  hosts_ = ReadHostNames();
+  FillNames(hostList_, hosts_);
+  FillNames(candidates_, m_choice.allClients ? hosts_ : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
   return TRUE;
 }
 
@@ -179,13 +179,8 @@ void CExportDlg::OnAllClients() {
   m_choice.allClients =
       SendDlgItemMessageA(m_hWnd, IDC_ALL_CLIENTS, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
   EnableClientControls();
-  if (m_choice.allClients) {
-    std::vector<std::string> names;
-    for (int i = 0, count = hostList_.GetCount(); i < count; ++i) names.push_back(hostList_.GetText(i));
-    FillNames(candidates_, names);
-  } else {
-    FillNames(candidates_, SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
-  }
+  // List 143 sorts as list 142 does, so the hosts file's names give its items.
+  FillNames(candidates_, m_choice.allClients ? hosts_ : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));
 }
 
 void CExportDlg::OnClear() {

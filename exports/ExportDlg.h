@@ -40,6 +40,7 @@ class CExportDlg : public CDialog {
 
   CDirListBox dirList_;
   CListBox hostList_;    // 142: the hosts file's names
+  std::vector<std::string> hosts_;  // the names of list 142, as read
   CListBox candidates_;  // 143: the names the R/W list may take
   std::string directory_;  // the browser's current directory, ending in a backslash
   std::string storedPath_;

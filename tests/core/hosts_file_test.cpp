@@ -44,6 +44,16 @@ TEST(HostsFile, ChangesTouchOnlyTheirOwnLine) {
   EXPECT_EQ(file.EntryCount(), 3u);
 }
 
+TEST(HostsFile, CountsTheLinesKeptButNotShown) {
+  const std::string text = std::string("# comment\r\n  \t\r\n   # indented comment\n") +
+                           "fe80::1%eth0 router\r\n" + std::string("1.2.3.4 a\0b\r\n", 14) +
+                           std::string(5000, 'x') + "\r\n10.0.0.1 alpha\r\nnot an entry";
+  const HostsFile file = HostsFile::Parse(text);
+  EXPECT_EQ(file.EntryCount(), 1u);
+  EXPECT_EQ(file.KeptLineCount(), 4u);
+  EXPECT_EQ(file.Format(), text);
+}
+
 TEST(HostsFile, NewLinesEndLikeTheFirstLine) {
   HostsFile unixFile = HostsFile::Parse("127.0.0.1 localhost");
   unixFile.Add({"10.0.0.1", {"a"}, ""});

@@ -121,13 +121,13 @@ TEST_F(EditorProcessTest, HostsEditorFromTheConsoleAddsAnEntryOnSave) {
   const std::string before = "# hosts\r\n127.0.0.1\tlocalhost\r\n\r\n10.0.0.1 alpha # lab\r\n";
   EXPECT_EQ(ReadFile(HostsPath()), before);  // nothing written before Save
 
-  // A save that cannot replace the file (held open without sharing) says so and
-  // leaves the old file, and no temporary file, behind.
+  // A save that cannot even look at the file (held open without sharing) says
+  // so and leaves the old file, and no temporary file, behind.
   HANDLE held = CreateFileA(HostsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   Click(editor, kSave);
   const std::string refusal = AnswerMessage("Hosts Editor", IDOK);
-  EXPECT_EQ(refusal.find("The hosts file " + HostsPath() + " could not be saved ("), 0u) << refusal;
+  EXPECT_EQ(refusal.find("The hosts file " + HostsPath() + " cannot be read: "), 0u) << refusal;
   CloseHandle(held);
   EXPECT_EQ(ReadFile(HostsPath()), before);
   WIN32_FIND_DATAA found;
@@ -174,6 +174,57 @@ TEST_F(EditorProcessTest, HostsEditorChangesAndRemovesAndAsksBeforeLosingChanges
   EXPECT_EQ(hostedit.Wait(kTimeout), std::optional<DWORD>(0));
   // The comment and blank lines stay where they were; the changed entry keeps its comment.
   EXPECT_EQ(ReadFile(HostsPath()), "# hosts\r\n\r\n10.0.0.1\talpha alpha2\t# lab\r\n");
+}
+
+// One editor per file; at Save a file changed elsewhere since it was loaded is
+// not overwritten without the administrator's answer; lines the editor cannot
+// show are counted in its window.
+TEST_F(EditorProcessTest, HostsEditorKeepsChangesMadeElsewhereUnlessToldOtherwise) {
+  const std::string initial = "# hosts\r\n127.0.0.1\tlocalhost\r\nfe80::1%eth0 router\r\n";
+  std::ofstream(HostsPath(), std::ios::binary) << initial;
+  const std::string program = "\"" + BuildPath("tools\\hostedit\\hostedit.exe") + "\"";
+  Process hostedit(program);
+  HWND editor = WaitForDialog("Hosts Editor - " + HostsPath());
+  ASSERT_TRUE(editor);
+  HWND entries = GetDlgItem(editor, 1001);
+  const int kAddress = 1002, kNames = 1003, kAdd = 1004, kSave = 1007, kKept = 1009;
+  EXPECT_EQ(WindowText(GetDlgItem(editor, kKept)), "1 line kept unchanged that cannot be edited here.");
+
+  // A second start brings the first editor forward and leaves.
+  Process second(program);
+  EXPECT_EQ(second.Wait(kTimeout), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editor; }, kTimeout));
+
+  SetDlgItemTextA(editor, kAddress, "10.0.0.9");
+  SetDlgItemTextA(editor, kNames, "zeta");
+  Click(editor, kAdd);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(entries, LB_GETCOUNT, 0, 0) == 2; }, kTimeout));
+  const std::string elsewhere = initial + "10.0.0.7\tother\r\n";
+  std::ofstream(HostsPath(), std::ios::binary) << elsewhere;
+  const std::string question =
+      "The hosts file " + HostsPath() + " was changed by another program since it was opened.\n\n"
+      "Yes: reload it, losing the changes made here.\nNo: overwrite it with the entries shown here.\n"
+      "Cancel: keep editing without saving.";
+
+  Click(editor, kSave);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDCANCEL), question);
+  EXPECT_EQ(ReadFile(HostsPath()), elsewhere);
+  EXPECT_EQ(SendMessageA(entries, LB_GETCOUNT, 0, 0), 2);
+
+  Click(editor, kSave);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDNO), question);
+  const std::string overwritten = initial + "10.0.0.9\tzeta\r\n";
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(HostsPath()) == overwritten; }, kTimeout));
+
+  std::ofstream(HostsPath(), std::ios::binary) << elsewhere;
+  Click(editor, kSave);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDYES), question);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(entries, LB_GETCOUNT, 0, 0) == 2; }, kTimeout));
+  EXPECT_EQ(ReadFile(HostsPath()), elsewhere);
+
+  // Reloaded and unchanged: closing asks nothing.
+  Click(editor, IDCANCEL);
+  EXPECT_EQ(hostedit.Wait(kTimeout), std::optional<DWORD>(0));
 }
 
 }  // namespace

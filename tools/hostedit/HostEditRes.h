@@ -9,3 +9,4 @@
 #define IDC_REMOVE 1006
 #define IDC_SAVE 1007
 #define IDC_STATE 1008
+#define IDC_KEPT 1009

@@ -26,7 +26,11 @@ std::string JoinNames(const HostsEntry& entry) {
   for (const std::string& name : entry.names) names += (names.empty() ? "" : " ") + name;
   return names;
 }
+
+std::string RowText(const HostsEntry& entry) { return entry.address + "\t" + JoinNames(entry); }
 }  // namespace
+
+std::string HostEditor::Caption(const std::string& path) { return std::string(kCaption) + " - " + path; }
 
 bool HostEditor::Run(HINSTANCE instance) {
   if (!Load()) return false;
@@ -63,27 +67,40 @@ INT_PTR CALLBACK HostEditor::DialogProc(HWND dialog, UINT message, WPARAM wParam
 // A missing file is an empty one, created by the first save; any other failure
 // to read it ends the editor before anything could be lost.
 bool HostEditor::Load() {
-  UniqueFile file(std::fopen(path_.c_str(), "rb"));
-  if (!file) {
-    if (errno == ENOENT) return true;
-    Say("The hosts file " + path_ + " cannot be read: " + std::strerror(errno) + ".",
-        MB_ICONSTOP);
-    return false;
-  }
-  const std::optional<std::string> text = ReadWholeFile(file.get());
-  if (!text) {
-    Say("The hosts file " + path_ + " cannot be read.", MB_ICONSTOP);
-    return false;
-  }
-  file_ = HostsFile::Parse(*text);
+  if (!ReadDisk(loaded_)) return false;
+  file_ = HostsFile::Parse(loaded_.value_or(""));
   return true;
 }
 
+// False, having said why, when the file exists but cannot be read.
+bool HostEditor::ReadDisk(std::optional<std::string>& bytes) const {
+  UniqueFile file(std::fopen(path_.c_str(), "rb"));
+  if (!file) {
+    if (errno != ENOENT) {
+      Say("The hosts file " + path_ + " cannot be read: " + std::strerror(errno) + ".", MB_ICONSTOP);
+      return false;
+    }
+    bytes.reset();
+    return true;
+  }
+  bytes = ReadWholeFile(file.get());
+  if (!bytes) Say("The hosts file " + path_ + " cannot be read.", MB_ICONSTOP);
+  return bytes.has_value();
+}
+
+void HostEditor::Reload() {
+  if (!Load()) return;
+  FillList(-1);
+  ShowKeptLines();
+  SetChanged(false);
+}
+
 void HostEditor::OnInitDialog() {
-  SetWindowTextA(dialog_, (std::string(kCaption) + " - " + path_).c_str());
+  SetWindowTextA(dialog_, Caption(path_).c_str());
   const INT tabStop = 90;
   SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   FillList(-1);
+  ShowKeptLines();
   SetChanged(false);
 }
 
@@ -121,8 +138,10 @@ void HostEditor::OnSelect() {
 void HostEditor::OnAdd() {
   HostsEntry entry;
   if (!ReadTypedEntry(entry)) return;
+  const std::string row = RowText(entry);
   file_.Add(std::move(entry));
-  FillList(static_cast<int>(file_.EntryCount()) - 1);
+  const LRESULT index = SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SetChanged(true);
 }
 
@@ -135,8 +154,12 @@ void HostEditor::OnChange() {
   HostsEntry entry;
   if (!ReadTypedEntry(entry)) return;
   entry.comment = file_.Entry(static_cast<size_t>(index)).comment;
+  const std::string row = RowText(entry);
   file_.Change(static_cast<size_t>(index), std::move(entry));
-  FillList(index);
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(row.c_str()));
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SetChanged(true);
 }
 
@@ -147,19 +170,36 @@ void HostEditor::OnRemove() {
     return;
   }
   file_.Remove(static_cast<size_t>(index));
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   const int count = static_cast<int>(file_.EntryCount());
-  FillList(index < count ? index : count - 1);
+  SendDlgItemMessageA(dialog_, IDC_ENTRIES, LB_SETCURSEL, static_cast<WPARAM>(index < count ? index : count - 1), 0);
   OnSelect();
   SetChanged(true);
 }
 
+// Another editor or program may have written the file since it was loaded: its
+// change is not dropped without the administrator's word.
 bool HostEditor::Save() {
-  const std::string error = SaveWholeFile(path_, file_.Format());
+  std::optional<std::string> disk;
+  if (!ReadDisk(disk)) return false;
+  if (disk != loaded_) {
+    const int answer = MessageBoxA(
+        dialog_,
+        ("The hosts file " + path_ + " was changed by another program since it was opened.\n\n"
+         "Yes: reload it, losing the changes made here.\nNo: overwrite it with the entries shown here.\n"
+         "Cancel: keep editing without saving.").c_str(),
+        kCaption, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3);
+    if (answer == IDYES) Reload();
+    if (answer != IDNO) return false;
+  }
+  const std::string text = file_.Format();
+  const std::string error = SaveWholeFile(path_, text);
   if (!error.empty()) {
     Say("The hosts file " + path_ + " could not be saved (" + error +
         "). The file on disk is unchanged.");
     return false;
   }
+  loaded_ = text;
   SetChanged(false);
   return true;
 }
@@ -196,15 +236,26 @@ int HostEditor::SelectedEntry() const {
 }
 
 // The list shows the entries in file order, so an item's index is its entry's.
+// A hosts file may hold thousands: no drawing until all are in.
 void HostEditor::FillList(int select) {
   const HWND list = GetDlgItem(dialog_, IDC_ENTRIES);
+  const size_t count = file_.EntryCount();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (size_t i = 0; i < file_.EntryCount(); ++i) {
-    const HostsEntry& entry = file_.Entry(i);
-    const std::string text = entry.address + "\t" + JoinNames(entry);
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  SendMessageA(list, LB_INITSTORAGE, count, 0);
+  for (size_t i = 0; i < count; ++i)
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RowText(file_.Entry(i)).c_str()));
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(select), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void HostEditor::ShowKeptLines() {
+  const size_t kept = file_.KeptLineCount();
+  const std::string text = kept == 0   ? ""
+                           : kept == 1 ? "1 line kept unchanged that cannot be edited here."
+                                       : std::to_string(kept) + " lines kept unchanged that cannot be edited here.";
+  SetDlgItemTextA(dialog_, IDC_KEPT, text.c_str());
 }
 
 void HostEditor::SetChanged(bool changed) {

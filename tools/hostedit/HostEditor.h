@@ -3,6 +3,7 @@
 // written whole only when the administrator saves.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "tools/hostedit/HostsFile.h"
@@ -13,11 +14,15 @@ class HostEditor {
 
   // Shows the window until it is closed; false when the file could not be read.
   bool Run(HINSTANCE instance);
+  // The window's caption for the file at path: how a second editor finds the first.
+  static std::string Caption(const std::string& path);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   bool Load();
+  bool ReadDisk(std::optional<std::string>& bytes) const;
+  void Reload();
   void OnInitDialog();
   void OnCommand(int id, int code);
   void OnSelect();
@@ -32,11 +37,13 @@ class HostEditor {
   bool ReadTypedEntry(HostsEntry& entry);
   int SelectedEntry() const;
   void FillList(int select);
+  void ShowKeptLines();
   void SetChanged(bool changed);
   void Say(const std::string& text, UINT icon = MB_ICONEXCLAMATION) const;
 
   HWND dialog_ = nullptr;
   std::string path_;
   HostsFile file_;
+  std::optional<std::string> loaded_;  // the bytes on disk when loaded or last saved; none: no file
   bool changed_ = false;
 };

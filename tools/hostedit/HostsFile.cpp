@@ -66,6 +66,16 @@ size_t HostsFile::EntryCount() const {
   return count;
 }
 
+size_t HostsFile::KeptLineCount() const {
+  size_t count = 0;
+  for (const Line& line : lines_) {
+    if (line.isEntry) continue;
+    const size_t first = line.text.find_first_not_of(" \t\r\n");
+    count += first != std::string::npos && line.text[first] != '#' ? 1 : 0;
+  }
+  return count;
+}
+
 const HostsEntry& HostsFile::Entry(size_t index) const { return lines_[LineOfEntry(index)].entry; }
 
 void HostsFile::Add(HostsEntry entry) {

@@ -25,6 +25,9 @@ class HostsFile {
 
   // The entries, in file order; an entry's index is its place in this list.
   size_t EntryCount() const;
+  // Lines that are neither entries nor comments nor blank: kept byte for byte
+  // but not shown, so the editor says how many there are.
+  size_t KeptLineCount() const;
   const HostsEntry& Entry(size_t index) const;  // index < EntryCount()
 
   // Added after the last line.

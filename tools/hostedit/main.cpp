@@ -11,6 +11,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   char system[MAX_PATH];
   const UINT length = GetSystemDirectoryA(system, sizeof system);
   if (length == 0 || length >= sizeof system) return 1;
-  HostEditor editor(std::string(system, length) + kHostsFileName);
+  const std::string path = std::string(system, length) + kHostsFileName;
+  // One editor per file: a second start brings the first forward.
+  if (HWND running = FindWindowA("#32770", HostEditor::Caption(path).c_str())) {
+    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(running);
+    return 0;
+  }
+  HostEditor editor(path);
   return editor.Run(instance) ? 0 : 1;
 }
