@@ -1,5 +1,6 @@
 #pragma once
 // An up-down control of a dialog.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "framework/Wnd.h"
