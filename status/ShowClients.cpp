@@ -28,8 +28,8 @@ bool CShowClients::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 // Emptying the list cannot end the clients' connections, hence the question.
-// A file that cannot be created or truncated goes unreported: the service
-// rewrites the list anyway.
+// A file that cannot be created or truncated goes unreported and the edit is
+// emptied all the same, as when the page finds no file to show.
 void CShowClients::OnClearAll() {
   if (AfxMessageBox(IDS_CLEAR_MOUNT_LIST, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   const std::optional<std::string> path = RegistryInstallPath(kMountListFileName);
