@@ -27,21 +27,17 @@ const std::string* ItemName(ULONG_PTR data) { return reinterpret_cast<const std:
 int CDirListBox::FillDirList(const std::string& pattern) {
   ResetContent();
   int added = 0;
-  for (const std::string& name : DirectoryItems(pattern, FindEntries(pattern))) {
-    auto item = std::make_unique<std::string>(name);
-    if (AddItemData(item.get()) < 0) continue;
-    item.release();  // the item owns it now
-    ++added;
-  }
+  for (const std::string& name : DirectoryItems(pattern, FindEntries(pattern)))
+    added += AddRecord(std::make_unique<std::string>(name)) >= 0 ? 1 : 0;
   return added;
 }
 
 std::optional<std::string> CDirListBox::SelectedName() const {
   const int index = GetCurSel();
   if (index == LB_ERR) return std::nullopt;
-  const LRESULT data = SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
-  if (data == LB_ERR || data == 0) return std::nullopt;
-  return *ItemName(static_cast<ULONG_PTR>(data));
+  const std::string* name = RecordAt(index);
+  if (!name) return std::nullopt;
+  return *name;
 }
 
 void CDirListBox::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -61,5 +57,3 @@ int CDirListBox::CompareItem(const COMPAREITEMSTRUCT& items) {
   const int order = ItemName(items.itemData1)->compare(*ItemName(items.itemData2));
   return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
-
-void CDirListBox::DeleteItem(const DELETEITEMSTRUCT& item) { delete ItemName(item.itemData); }

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "framework/ListBox.h"
+#include "framework/OwningListBox.h"
 
-class CDirListBox : public CListBox {
+class CDirListBox : public COwningListBox<std::string> {
  public:
   // Empties the list, then lists the directories that pattern (a directory
   // followed by "*.*") matches; returns the number of items added.
@@ -17,5 +17,4 @@ class CDirListBox : public CListBox {
  protected:
   void DrawItem(const DRAWITEMSTRUCT& item) override;
   int CompareItem(const COMPAREITEMSTRUCT& items) override;
-  void DeleteItem(const DELETEITEMSTRUCT& item) override;
 };

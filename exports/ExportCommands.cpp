@@ -31,11 +31,11 @@ void WriteAfterChange(CExportPane& pane, HWND repaint, BOOL erase) {
 }  // namespace
 
 void NewExport(CExportPane& pane) {
-  CExportDlg dialog(&pane);
+  CExportDlg dialog;
   if (!RunEditor(dialog, ChoiceForNewExport())) return;
   auto entry = std::make_unique<ExportEntry>();
   StoreChoice(dialog.m_choice, dialog.StoredPath(), *entry);
-  pane.List().AddEntry(std::move(entry));
+  pane.List().AddRecord(std::move(entry));
   WriteAfterChange(pane, pane.List().m_hWnd, FALSE);
 }
 
@@ -43,8 +43,8 @@ void EditExport(CExportPane& pane) {
   CExportListBox& list = pane.List();
   const int index = list.GetCurSel();
   if (index == LB_ERR) return;
-  ExportEntry& entry = *list.Entry(index);
-  CExportDlg dialog(&pane);
+  ExportEntry& entry = *list.RecordAt(index);
+  CExportDlg dialog;
   if (!RunEditor(dialog, ChoiceOfEntry(entry))) return;
   StoreChoice(dialog.m_choice, dialog.StoredPath(), entry);
   WriteAfterChange(pane, list.m_hWnd, FALSE);

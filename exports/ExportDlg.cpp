@@ -20,7 +20,7 @@ void SelectDriveItem(HWND drives, int driveIndex) {
 }
 }  // namespace
 
-CExportDlg::CExportDlg(CWnd* parent) : CDialog(IDD_EXPORT, parent) {}
+CExportDlg::CExportDlg() : CDialog(IDD_EXPORT) {}
 
 bool CExportDlg::DoDataExchange(CDataExchange& dx) {
   int access = m_choice.access;

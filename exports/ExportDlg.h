@@ -9,7 +9,8 @@
 
 class CExportDlg : public CDialog {
  public:
-  explicit CExportDlg(CWnd* parent);
+  // Owned by the main window, as every modal window opened without a parent.
+  CExportDlg();
 
   // Set by the caller before DoModal; after OK, what the user chose.
   ExportChoice m_choice;

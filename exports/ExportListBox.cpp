@@ -30,15 +30,9 @@ CExportListBox::BulkAdd::~BulkAdd() {
   InvalidateRect(list_.m_hWnd, nullptr, TRUE);
 }
 
-int CExportListBox::AddEntry(std::unique_ptr<ExportEntry> entry) {
-  const int index = AddItemData(entry.get());
-  if (index >= 0) entry.release();  // the item owns it now
-  return index;
-}
-
 std::vector<const ExportEntry*> CExportListBox::Entries() const {
   std::vector<const ExportEntry*> entries;
-  for (int i = 0, count = GetCount(); i < count; ++i) entries.push_back(Entry(i));
+  for (int i = 0, count = GetCount(); i < count; ++i) entries.push_back(RecordAt(i));
   return entries;
 }
 
@@ -77,10 +71,6 @@ void CExportListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
 int CExportListBox::CompareItem(const COMPAREITEMSTRUCT& items) {
   return CompareExportEntries(*reinterpret_cast<const ExportEntry*>(items.itemData1),
                               *reinterpret_cast<const ExportEntry*>(items.itemData2));
-}
-
-void CExportListBox::DeleteItem(const DELETEITEMSTRUCT& item) {
-  delete reinterpret_cast<ExportEntry*>(item.itemData);
 }
 
 // Items paint their own rows opaquely; only the rest of the client area needs erasing.

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "exports/ExportEntry.h"
-#include "framework/ListBox.h"
+#include "framework/OwningListBox.h"
 
-class CExportListBox : public CListBox {
+class CExportListBox : public COwningListBox<ExportEntry> {
  public:
   // Every row has the size row; charWidth is the font's average character width.
   bool Create(CWnd& pane, const RECT& rect, SIZE row, int charWidth);
@@ -24,9 +24,8 @@ class CExportListBox : public CListBox {
     CExportListBox& list_;
   };
 
-  // Adds entry at its sorted place; the list owns it from then on. The index, or LB_ERR.
-  int AddEntry(std::unique_ptr<ExportEntry> entry);
-  ExportEntry* Entry(int index) const { return static_cast<ExportEntry*>(GetItemDataPtr(index)); }
+  // AddRecord puts an entry at its sorted place (found by binary search through
+  // CompareItem); the list owns it from then on.
   std::vector<const ExportEntry*> Entries() const;
 
   // The horizontal scroll range: the longest clients text plus a margin.
@@ -38,7 +37,6 @@ class CExportListBox : public CListBox {
   void DrawItem(const DRAWITEMSTRUCT& item) override;
   void MeasureItem(MEASUREITEMSTRUCT& item) override;
   int CompareItem(const COMPAREITEMSTRUCT& items) override;
-  void DeleteItem(const DELETEITEMSTRUCT& item) override;
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:

@@ -13,7 +13,7 @@ UniqueFile OpenExportsFile(const std::string& path) { return UniqueFile(_fsopen(
 void Add(CExportListBox& list, ExportEntry entry) {
   auto owned = std::make_unique<ExportEntry>(std::move(entry));
   const ExportEntry& added = *owned;
-  if (list.AddEntry(std::move(owned)) >= 0) list.WidenExtentFor(added);
+  if (list.AddRecord(std::move(owned)) >= 0) list.WidenExtentFor(added);
 }
 }  // namespace
 

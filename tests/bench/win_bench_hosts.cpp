@@ -43,7 +43,7 @@ double Time(Action action) {
 // The export editor, timed from the inside once it is up.
 class TimedExportDlg : public CExportDlg {
  public:
-  TimedExportDlg() : CExportDlg(nullptr) { m_choice = ChoiceForNewExport(); }
+  TimedExportDlg() { m_choice = ChoiceForNewExport(); }
   double openMs = 0, uncheckMs = 0, refillMs = 0;
 
  protected:

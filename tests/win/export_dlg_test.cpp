@@ -110,10 +110,6 @@ class ExportDlgTest : public ConsoleTest {
     CreateDirectoryA(("E:\\" + kLongName).c_str(), nullptr);
   }
 
-  void Command(UINT id) {
-    Frame().SendMessage(WM_COMMAND, id, 0);
-    Pump();
-  }
   std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
 
   // Runs New or Edit with step driving the editor; OK then expects message 1003.
@@ -124,13 +120,6 @@ class ExportDlgTest : public ConsoleTest {
     });
     if (expectRestartMessage) ExpectMessage(kRestartText);
     Command(command);
-  }
-  void ExpectMessage(const std::string& text) {
-    script_.Then([text](HWND box) {
-      EXPECT_EQ(ModalScript::MessageText(box), text);
-      EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
-      ModalScript::Press(box, IDOK);
-    });
   }
 };
 
@@ -160,7 +149,7 @@ TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndStoresThem) {
     ModalScript::Press(dialog, IDOK);
   });
   ASSERT_EQ(List().GetCount(), 1);
-  const ExportEntry& entry = *List().Entry(0);
+  const ExportEntry& entry = *List().RecordAt(0);
   EXPECT_EQ(entry.flags, 1);
   EXPECT_EQ(entry.drive, 'c');
   EXPECT_EQ(entry.path, "\\");
@@ -202,7 +191,7 @@ TEST_F(ExportDlgTest, CheckBoxAndAccessChoiceRefillAndEnable) {
     EXPECT_EQ(Text(dialog, IDC_RW_LIST_TEXT), "alpha, beta");
     ModalScript::Press(dialog, IDOK);
   });
-  const ExportEntry& entry = *List().Entry(0);
+  const ExportEntry& entry = *List().RecordAt(0);
   EXPECT_EQ(entry.mode, 1);
   EXPECT_EQ(entry.rwList, "alpha, beta");
   EXPECT_EQ(entry.flags, 0);
@@ -238,7 +227,7 @@ TEST_F(ExportDlgTest, PickingHostsAndTheStoredClientTexts) {
     ExpectMessage(kRestartText);
     ModalScript::Press(dialog, IDOK);
   }, false);
-  const ExportEntry& entry = *List().Entry(0);
+  const ExportEntry& entry = *List().RecordAt(0);
   EXPECT_EQ(entry.flags, 0);
   EXPECT_EQ(entry.clients, "alpha, beta, gamma");
   EXPECT_EQ(entry.rwList, " alpha,, beta  gamma ");
@@ -255,8 +244,8 @@ TEST_F(ExportDlgTest, EditShowsTheStoredPathAndKeepsAnUpperCaseDrive) {
     EXPECT_EQ(Directories(dialog), (std::vector<std::string>{"..", "docs"}));
     ModalScript::Press(dialog, IDOK);
   });
-  EXPECT_EQ(List().Entry(0)->drive, 'E');
-  EXPECT_EQ(List().Entry(0)->path, "\\pub");
+  EXPECT_EQ(List().RecordAt(0)->drive, 'E');
+  EXPECT_EQ(List().RecordAt(0)->path, "\\pub");
   EXPECT_EQ(Exports(), "E:\\pub;0 \r\n");
 }
 
@@ -292,8 +281,8 @@ TEST_F(ExportDlgTest, BrowsingDrivesIntoUpAndOutOfDirectories) {
     DoubleClickDirectory(dialog, "data");
     ModalScript::Press(dialog, IDOK);
   });
-  EXPECT_EQ(List().Entry(0)->drive, 'f');
-  EXPECT_EQ(List().Entry(0)->path, "\\data");
+  EXPECT_EQ(List().RecordAt(0)->drive, 'f');
+  EXPECT_EQ(List().RecordAt(0)->path, "\\data");
 }
 
 TEST_F(ExportDlgTest, ADirectoryThatCannotBeEnteredIsRefused) {
@@ -345,7 +334,7 @@ TEST_F(ExportDlgTest, APathWithABlankIsStoredInItsShortForm) {
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\My Dir");
     ModalScript::Press(dialog, IDOK);
   });
-  const std::string stored = List().Entry(0)->path;
+  const std::string stored = List().RecordAt(0)->path;
   EXPECT_EQ(stored.find(' '), std::string::npos) << stored;
   char longPath[MAX_PATH] = "";
   GetLongPathNameA(("e:" + stored).c_str(), longPath, sizeof longPath);
@@ -448,7 +437,7 @@ TEST_F(ExportDlgTest, CancelChangesNothing) {
     Click(dialog, IDC_READ_WRITE);
     ModalScript::Press(dialog, IDCANCEL);
   }, false);
-  const ExportEntry& entry = *List().Entry(0);
+  const ExportEntry& entry = *List().RecordAt(0);
   EXPECT_EQ(entry.path, "\\pub");
   EXPECT_EQ(entry.flags, 0);
   EXPECT_EQ(entry.mode, 0);
@@ -469,7 +458,7 @@ TEST_F(ExportDlgTest, AModeThatNoButtonStandsForMustBeChosen) {
     ExpectMessage(kRestartText);
     ModalScript::Press(dialog, IDOK);
   }, false);
-  EXPECT_EQ(List().Entry(0)->mode, 1);
+  EXPECT_EQ(List().RecordAt(0)->mode, 1);
   EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
 }
 
@@ -488,8 +477,8 @@ TEST_F(ExportDlgTest, DriveChangeStartsAtTheDrivesCurrentDirectoryOrIsRefused) {
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\data");
     ModalScript::Press(dialog, IDOK);
   });
-  EXPECT_EQ(List().Entry(0)->drive, 'f');
-  EXPECT_EQ(List().Entry(0)->path, "\\data");
+  EXPECT_EQ(List().RecordAt(0)->drive, 'f');
+  EXPECT_EQ(List().RecordAt(0)->path, "\\data");
   SetEnvironmentVariableA("=E:", nullptr);
   SetEnvironmentVariableA("=F:", nullptr);
 }

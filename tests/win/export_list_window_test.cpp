@@ -56,7 +56,7 @@ class ExportListWindowTest : public ConsoleTest {
     item.hwndItem = List().m_hWnd;
     item.hDC = meta;
     item.rcItem = RECT{0, 0, 600, 16};
-    item.itemData = reinterpret_cast<ULONG_PTR>(List().Entry(index));
+    item.itemData = reinterpret_cast<ULONG_PTR>(List().RecordAt(index));
     SendMessageA(GetParent(List().m_hWnd), WM_DRAWITEM, IDC_EXPORT_LIST, reinterpret_cast<LPARAM>(&item));
     HENHMETAFILE drawn = CloseEnhMetaFile(meta);
     std::vector<DrawnText> texts;
@@ -74,7 +74,7 @@ TEST_F(ExportListWindowTest, ItemsDrawTheirLineInTheSelectionColours) {
 
   std::vector<DrawnText> drawn = DrawItem(1, 0);
   ASSERT_EQ(drawn.size(), 1u);
-  EXPECT_EQ(drawn[0].text, FormatExportRow(*List().Entry(1)));
+  EXPECT_EQ(drawn[0].text, FormatExportRow(*List().RecordAt(1)));
   EXPECT_EQ(drawn[0].text.substr(0, 9), "   c:...e");
 
   drawn = DrawItem(0, ODS_SELECTED);

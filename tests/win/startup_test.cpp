@@ -1,7 +1,7 @@
 // Start-up effects: where the exports file comes from, and that the list is full
 // before the window first shows.
 #include "app/InstallDirs.h"
-#include "app/ProcessValues.h"
+#include "framework/MainWindow.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
@@ -33,10 +33,10 @@ TEST_F(ConsoleTest, ListIsFilledBeforeTheWindowShows) {
   EXPECT_EQ(g_countWhenShown, 2);
   EXPECT_TRUE(IsWindowVisible(Frame().m_hWnd));
   EXPECT_EQ(Frame().GetWindowText(), "NFS  Server ");
-  EXPECT_EQ(MainWindow(), Frame().m_hWnd);
+  EXPECT_EQ(AfxGetMainWnd(), Frame().m_hWnd);
   // Sorted by drive code: c before d.
-  EXPECT_EQ(List().Entry(0)->path, "\\a");
-  EXPECT_EQ(List().Entry(1)->path, "\\b");
+  EXPECT_EQ(List().RecordAt(0)->path, "\\a");
+  EXPECT_EQ(List().RecordAt(1)->path, "\\b");
 }
 
 TEST_F(ConsoleTest, ExportsPathComesFromTheIniDirectoryAsItStands) {
@@ -59,7 +59,7 @@ TEST_F(ConsoleTest, WithoutAnIniFileTheExportsFileIsInTheCurrentDrivesRoot) {
   StartConsole();
   EXPECT_EQ(Frame().ExportPane().ExportsPath(), std::optional<std::string>("\\exports"));
   ASSERT_EQ(List().GetCount(), 1);
-  EXPECT_EQ(List().Entry(0)->path, "\\root");
+  EXPECT_EQ(List().RecordAt(0)->path, "\\root");
   DeleteFileA("C:\\exports");
 }
 
