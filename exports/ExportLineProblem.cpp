@@ -113,8 +113,7 @@ ExportProblem ExportLineProblem(std::string_view line) {
   if (ExportProblem problem = ExportEntryProblem(entry)) return problem;
 
   std::string written = FormatExportLine(entry);
-  written.pop_back();  // the line end
-  if (Canonical(line) != Canonical(written))
-    return Problem(IDS_EXPORT_LINE_READ_BACK, ExportProblem::kLine, written);
+  written = Canonical(written.substr(0, written.size() - 1));  // without its line end
+  if (Canonical(line) != written) return Problem(IDS_EXPORT_LINE_READ_BACK, ExportProblem::kLine, written);
   return {};
 }

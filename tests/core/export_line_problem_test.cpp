@@ -107,7 +107,7 @@ TEST(ExportLineProblem, AcceptsOnlyLinesThatReadBackAsTyped) {
 TEST(ExportLineProblem, NamesWhatWasRefusedWithoutEchoingALongLine) {
   const ExportProblem cut = ExportLineProblem("c:\\" + std::string(300, 'p') + " alpha");
   EXPECT_EQ(cut.subject, "\\" + std::string(39, 'p') + "...");
-  EXPECT_EQ(ExportLineProblem("c:\\pub a,b").subject, "c:\\pub ab;0 ");
+  EXPECT_EQ(ExportLineProblem("c:\\pub a,b").subject, "c:\\pub ab;0");
 }
 
 }  // namespace
