@@ -1,5 +1,7 @@
 #include "exports/ExportDlg.h"
 
+#include <algorithm>
+
 #include "exports/ClientList.h"
 #include "exports/DirectoryPath.h"
 #include "exports/ExportLineProblem.h"
@@ -218,12 +220,17 @@ int CExportDlg::FillDirectoryList() {
   return dirList_.FillDirList(*pattern);
 }
 
-// A hosts file may hold thousands of names: no drawing until all are in.
-void CExportDlg::FillNames(CListBox& list, const std::vector<std::string>& names) {
+// A hosts file may hold thousands of names: they are put in the sorted list's
+// order here (its own comparison, equal names in file order) and appended with
+// no drawing until all are in, instead of being inserted one by one.
+void CExportDlg::FillNames(CListBox& list, std::vector<std::string> names) {
+  std::stable_sort(names.begin(), names.end(),
+                   [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
   list.SendMessage(WM_SETREDRAW, FALSE);
   list.ResetContent();
   list.SendMessage(LB_INITSTORAGE, names.size(), 0);
-  for (const std::string& name : names) list.AddString(name.c_str());
+  for (const std::string& name : names)
+    list.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
   list.SendMessage(WM_SETREDRAW, TRUE);
   InvalidateRect(list.m_hWnd, nullptr, TRUE);
 }

@@ -33,7 +33,7 @@ class CExportDlg : public CDialog {
   void OnAccess();
 
   void FocusField(int field);
-  static void FillNames(CListBox& list, const std::vector<std::string>& names);
+  static void FillNames(CListBox& list, std::vector<std::string> names);
   int FillDirectoryList();
   void ShowDirectory();
   void EnableClientControls();

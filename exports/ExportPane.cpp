@@ -1,6 +1,6 @@
 #include "exports/ExportPane.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "exports/ExportRowText.h"
 #include "framework/Handles.h"

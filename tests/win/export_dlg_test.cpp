@@ -159,6 +159,42 @@ TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndStoresThem) {
   EXPECT_EQ(Exports(), "c:\\;0 \r\n");
 }
 
+// The host lists are filled in one go, in the order the sorted list box itself
+// gives when names are added one by one. Spellings of one name in other cases
+// compare equal, so among them the order is the list box's whim: compared folded.
+TEST_F(ExportDlgTest, HostListsHoldTheListBoxesOwnOrder) {
+  const std::vector<std::string> names = {"beta", "Alpha", "zed", "alpha", "_svc", "Beta2", "a_b", "ALPHA", "b"};
+  std::string hosts;
+  for (size_t i = 0; i < names.size(); ++i) hosts += "10.0.0." + std::to_string(i + 1) + " " + names[i] + "\r\n";
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, sizeof system);
+  WriteFile(std::string(system) + "\\drivers\\etc\\hosts", hosts);
+  const auto folded = [](std::vector<std::string> items) {
+    for (std::string& item : items) CharLowerA(item.data());
+    return items;
+  };
+  const HWND sorted = CreateWindowA("LISTBOX", nullptr, LBS_SORT | LBS_HASSTRINGS, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+  for (const std::string& name : names) SendMessageA(sorted, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  std::vector<std::string> expected;
+  for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+    char text[64] = "";
+    SendMessageA(sorted, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    expected.emplace_back(text);
+  }
+  DestroyWindow(sorted);
+  expected = folded(expected);
+
+  StartConsole();
+  RunEditor(ID_EXPORT_NEW, [&](HWND dialog) {
+    EXPECT_EQ(folded(Items(dialog, IDC_HOST_LIST)), expected);
+    Click(dialog, IDC_ALL_CLIENTS);
+    Click(dialog, IDC_ALL_CLIENTS);
+    EXPECT_EQ(folded(Items(dialog, IDC_RW_CANDIDATES)), expected);
+    ModalScript::Press(dialog, IDCANCEL);
+  }, false);
+}
+
 TEST_F(ExportDlgTest, CheckBoxAndAccessChoiceRefillAndEnable) {
   WriteFile(InstallPath(kExportsFileName), "c:\\pub alpha beta;2 alpha\r\n");
   StartConsole();
