@@ -37,6 +37,8 @@ class CMainFrame : public CFrameWnd {
   void OnSelectPrevious();
   void OnSelectNext();
   void OnHostsEditor();
+  void OnPrintQueue();
+  void OnExportedPrinters();
   void OnClose();
   void RepaintToolBarEnd();
   static std::span<const CommandEntry<CMainFrame>> Commands();

@@ -63,3 +63,28 @@
 #define IDS_HELP_PROMPT 3000
 /* A path with a blank is stored in its short form; one without is refused. */
 #define IDS_NO_SHORT_PATH 3010
+
+/* Printing: the exported printers dialogs and the print queue window. */
+#define IDD_EXPORTED_PRINTERS 103
+#define IDC_PRINTER_DELETE 102
+#define IDC_PRINTER_NEW 1005
+#define IDC_PRINTER_LIST 1012
+#define IDC_PRINTER_MODIFY 1013
+#define IDC_PRINTER_NOTE 1018
+#define IDC_PRINTER_NOTE_FRAME 1019
+#define IDD_EXPORT_PRINTER 104
+#define IDC_PRINTER_NAME 1006
+#define IDC_USE_DEFAULT_PRINTER 1007
+#define IDC_PRINTER_SETUP 1008
+#define IDC_PRINTER_TEXT 1009
+#define IDD_PRINT_QUEUE 500
+#define IDC_SPOOL_DIRECTORY 1001
+#define IDC_BANNER_PAGE 1002
+#define IDC_QUEUE_PRINTERS 1004
+#define IDC_JOB_GROUP 505
+#define IDC_JOB_LIST 508
+#define IDC_JOB_DELETE 509
+#define IDC_QUEUE_HELP 510
+#define IDC_JOB_ABORT 512
+#define IDC_JOB_RESUME 513
+#define IDC_QUEUE_CLOSE 514
