@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "framework/MessageLoop.h"
 #include "portable/UniqueFile.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
@@ -43,18 +44,6 @@ const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files) {
   return OldestControlFile(files);
 }
 
-// The one moment of a run at which the administrator's input gets through.
-void DispatchOneMessage() {
-  MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return;
-  if (msg.message == WM_QUIT) {
-    PostQuitMessage(static_cast<int>(msg.wParam));
-    return;
-  }
-  TranslateMessage(&msg);
-  DispatchMessageA(&msg);
-}
-
 }  // namespace
 
 int ProcessPrintQueue() {
@@ -88,7 +77,8 @@ int LoadSpoolJob(const std::string& controlFileName) {
   }
   g_job = ReadControlFile(file.get(), controlFileName);
   file.reset();
-  DispatchOneMessage();
+  // The one moment of a run at which the administrator's input gets through.
+  if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
   PrintSpoolJob(g_job);
   return 0;
 }
