@@ -2,8 +2,15 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
-#include "tests/win/ConsoleFixture.h"
+namespace {
+std::string Bytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+}  // namespace
 
 std::string CupsPort(const std::string& queue) { return "CUPS:" + queue; }
 
@@ -41,7 +48,7 @@ std::vector<CapturedJob> CupsCapture::Take(size_t count, DWORD timeoutMs) {
   std::vector<CapturedJob> jobs;
   for (int id : fresh) {
     const std::string path = folder_ + "\\" + std::to_string(id);
-    jobs.push_back({id, ReadFile(path), ReadFile(path + ".txt")});
+    jobs.push_back({id, Bytes(path), Bytes(path + ".txt")});
     seen_.insert(std::upper_bound(seen_.begin(), seen_.end(), id), id);
   }
   return jobs;

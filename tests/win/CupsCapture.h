@@ -10,6 +10,8 @@
 // default printer.
 inline constexpr char kTestQueue[] = "nfs-win";
 inline constexpr char kOtherQueue[] = "nfs-other";
+inline constexpr char kProcessQueue[] = "nfs-e2e";  // the end-to-end tests'
+
 // Wine's name for the driver and port of a CUPS queue.
 inline constexpr char kWineDriver[] = "wineps.drv";
 std::string CupsPort(const std::string& queue);
