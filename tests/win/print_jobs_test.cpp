@@ -9,6 +9,7 @@
 #include "printing/BannerPage.h"
 #include "printing/PrintQueue.h"
 #include "printing/PrinterExports.h"
+#include "printing/StartPrinting.h"
 #include "status/SharedWithService.h"
 #include "tests/win/PrintingFixture.h"
 
@@ -76,6 +77,34 @@ bool IsBannerDate(const std::string& text) {
   int date, hours, minutes, seconds, year;
   return text.size() == 24 && std::sscanf(text.c_str(), "%3s %3s %2d %2d:%2d:%2d %4d", day, month, &date,
                                           &hours, &minutes, &seconds, &year) == 7;
+}
+
+TEST_F(PrintingTest, StartUpMakesTheSpoolDirectoryOrStaysQuiet) {
+  const std::string spoolParent = InstallPath(kSpoolDirName);
+  RemoveDirectoryA(kSpoolDir);
+  RemoveDirectoryA(spoolParent.c_str());
+  // A line without its fourth field stops the reading with internal error 1005.
+  WriteFile(InstallPath(kPrintcapFileName), "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nbroken,d,v\r\n");
+  std::string shown;
+  script_.Then([&shown](HWND box) {
+    shown = CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box);
+    ModalScript::Press(box, IDOK);
+  });
+  StartConsole();
+  EXPECT_TRUE(Exists(kSpoolDir));
+  EXPECT_EQ(shown,
+            "NFS Server Internal Error: NFS & Printer Server internal error #1005. Please call Norvo technical "
+            "support.");
+  EXPECT_EQ(PrinterExports().Entries().size(), 1u);
+
+  // A file where SPOOL should be: printing does not start, and says nothing.
+  SetCurrentDirectoryA("C:\\");  // the run left the spool directory current
+  RemoveDirectoryA(kSpoolDir);
+  RemoveDirectoryA(spoolParent.c_str());
+  WriteFile(spoolParent, "not a directory");
+  StartPrinting();
+  EXPECT_FALSE(Exists(kSpoolDir));
+  DeleteFileA(spoolParent.c_str());
 }
 
 TEST_F(PrintingTest, WaitingJobsPrintAtStartUpByteExactAfterAnEmptyBanner) {

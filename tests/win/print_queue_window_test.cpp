@@ -157,12 +157,19 @@ TEST_F(QueueWindowTest, AbortPausesAndResumePrints) {
   EXPECT_FALSE(Exists(SpoolFile("dfP001")));
   EXPECT_EQ(Rows(queue), std::vector<std::string>{"ID: cfP002.nfs     User: alice      Filename: dfP002"});
 
+  // Resume pressed again while the run goes on starts no second run inside it:
+  // each job prints once.
+  DropJob({"cfP003.nfs", "dfP003", "third"}, 2);
+  Pump();
+  PostMessageA(GetDlgItem(queue, IDC_JOB_RESUME), BM_CLICK, 0, 0);
   Click(queue, IDC_JOB_RESUME);
   EXPECT_EQ(CWnd::GetWindowText(queue), kTitle);
   EXPECT_FALSE(QueuePaused());
-  const std::vector<CapturedJob> jobs = capture.Take(2);
-  ASSERT_EQ(jobs.size(), 2u);
+  std::vector<CapturedJob> jobs = capture.Take(4);
+  ASSERT_EQ(jobs.size(), 4u);
   EXPECT_EQ(jobs[1].bytes, "second");
+  EXPECT_EQ(jobs[3].bytes, "third");
+  EXPECT_TRUE(capture.Take(1, 1000).empty());
   EXPECT_TRUE(Rows(queue).empty());
   EXPECT_FALSE(Exists(SpoolFile("cfP002.nfs")));
 }
