@@ -11,7 +11,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
 bench=$root/build/bench
-export WINEPREFIX=$bench/prefix CUPS_SERVER=$bench/cups/cups.sock
+export WINEPREFIX=$bench/prefix CUPS_SERVER
+CUPS_SERVER=$(bash "$root/scripts/cups-rig.sh" socket "$bench/cups")
 out=$bench/cups/out/nfs-bench
 spool=$WINEPREFIX/drive_c/nfsbench/SPOOL/PCNFSD
 

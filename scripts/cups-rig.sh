@@ -5,8 +5,11 @@
 #
 #   cups-rig.sh start DIR QUEUE...   starts cupsd in DIR with those raw queues
 #   cups-rig.sh stop DIR             stops it and leaves DIR for inspection
+#   cups-rig.sh socket DIR           prints the scheduler's socket path
 #
-# Programs reach it with CUPS_SERVER=DIR/cups.sock. Job n of queue q lands in
+# Programs reach it with CUPS_SERVER=<socket path>. A socket path must be short
+# (about 100 bytes), so it lives in /tmp/nfs-cups-<first 12 hex digits of the
+# MD5 of DIR's physical path>/, which CMake computes the same way for the tests. Job n of queue q lands in
 # DIR/out/q/n once complete (written under another name, then renamed).
 set -euo pipefail
 
@@ -14,8 +17,14 @@ command=${1:-}
 dir=${2:-}
 [ -n "$command" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR [QUEUE...]" >&2; exit 2; }
 mkdir -p "$dir"
-dir=$(cd "$dir" && pwd)
+dir=$(cd "$dir" && pwd -P)
 shift 2
+socket_dir=/tmp/nfs-cups-$(printf %s "$dir" | md5sum | cut -c1-12)
+socket=$socket_dir/cups.sock
+if [ "$command" = socket ]; then
+  echo "$socket"
+  exit 0
+fi
 
 stop() {
   [ -f "$dir/cupsd.pid" ] || return 0
@@ -35,7 +44,8 @@ fi
 stop
 
 rm -rf "$dir/conf" "$dir/spool" "$dir/cache" "$dir/state" "$dir/log" "$dir/bin" "$dir/out"
-mkdir -p "$dir/conf/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/bin" "$dir/out"
+rm -rf "$socket_dir"
+mkdir -p "$socket_dir" "$dir/conf/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/bin" "$dir/out"
 chmod 0755 "$dir" "$dir/out"
 
 # cupsd runs its helpers from ServerBin: the system's, plus the capture backend.
@@ -82,7 +92,7 @@ FileDevice No
 CONF
 [ "$user" = root ] || echo "User $user" >>"$dir/conf/cups-files.conf"
 cat >"$dir/conf/cupsd.conf" <<CONF
-Listen $dir/cups.sock
+Listen $socket
 LogLevel warn
 IdleExitTimeout 0
 Browsing No
@@ -103,7 +113,7 @@ CONF
 
 cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" </dev/null >>"$dir/log/cupsd.out" 2>&1 &
 echo $! >"$dir/cupsd.pid"
-export CUPS_SERVER=$dir/cups.sock
+export CUPS_SERVER=$socket
 for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || { cat "$dir/log/"* >&2; stop; echo "cups-rig: cupsd did not start" >&2; exit 1; }
 
@@ -115,4 +125,4 @@ for queue in "$@"; do
 done
 # The first queue is the default printer, which Wine makes the Windows default.
 [ -z "$first" ] || lpadmin -d "$first"
-echo "cups-rig: cupsd on $dir/cups.sock with queues: $*"
+echo "cups-rig: cupsd on $socket with queues: $*"

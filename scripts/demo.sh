@@ -64,7 +64,8 @@ export WINE WINESERVER root
 cups=$root/build/demo/cups
 bash scripts/cups-rig.sh start "$cups" demo-laser >/dev/null
 trap 'bash scripts/cups-rig.sh stop "$cups"' EXIT
-export CUPS_SERVER=$cups/cups.sock
+CUPS_SERVER=$(bash scripts/cups-rig.sh socket "$cups")
+export CUPS_SERVER
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   run_console
