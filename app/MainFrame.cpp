@@ -8,6 +8,8 @@
 #include "printing/ExportedPrintersDlg.h"
 #include "printing/PrintQueueWnd.h"
 #include "resources/resource.h"
+#include "status/ClientSheet.h"
+#include "status/ServerOptionsDlg.h"
 #include "status/SharedWithService.h"
 
 namespace {
@@ -38,6 +40,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_EXPORT_SELCHANGE, &CMainFrame::OnSelectionChanged},
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
       {ID_SELECT_NEXT, &CMainFrame::OnSelectNext},
+      {ID_CLIENTS, &CMainFrame::OnClients},
+      {ID_SERVER_OPTIONS, &CMainFrame::OnServerOptions},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
       {ID_PRINT_QUEUE, &CMainFrame::OnPrintQueue},
       {ID_EXPORTED_PRINTERS, &CMainFrame::OnExportedPrinters},
@@ -135,6 +139,10 @@ void CMainFrame::OnSelectNext() {
   const int index = list_->GetCurSel();
   if (list_->GetCount() - 1 > index) list_->SetCurSel(index + 1);
 }
+
+// The sheet and the dialog read and write their own files and values.
+void CMainFrame::OnClients() { CClientSheet("Clients Information", nullptr, 0).DoModal(); }
+void CMainFrame::OnServerOptions() { CServerOptionsDlg().DoModal(); }
 
 void CMainFrame::OnHostsEditor() {
   if (std::optional<std::string> program = RegistryInstallPath(kHostEditorFileName))
