@@ -6,6 +6,7 @@
 #include "exports/ExportListStore.h"
 #include "framework/MainWindow.h"
 #include "framework/Messages.h"
+#include "printing/StartPrinting.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 
@@ -57,6 +58,7 @@ BOOL CNfsAdminApp::InitInstance() {
   if (pane.ExportsPath()) ReadExportsFile(*pane.ExportsPath(), pane.List());
   ShowWindow(mainFrame.m_hWnd, SW_SHOWNORMAL);
   UpdateWindow(mainFrame.m_hWnd);
+  StartPrinting();
   return TRUE;
 }
 
