@@ -45,6 +45,17 @@ bool WaitUntil(Condition condition, DWORD timeoutMs) {
   return true;
 }
 
+// A window's text through WM_GETTEXT, which also asks a control of another process.
+std::string WindowText(HWND window);
+// The visible dialog with that caption, waiting up to kTimeout for it; or null.
+HWND WaitForDialog(const std::string& caption);
+// A button click, posted so that a message box it opens does not block this process.
+void Click(HWND dialog, int id);
+// Answers the message box that shows up with caption and returns its text.
+std::string AnswerMessage(const char* caption, int button);
+// Ctrl+key as the keyboard sends it to window, brought to the foreground first.
+void PressCtrl(HWND window, WORD key);
+
 // A file's bytes, empty when it cannot be read.
 std::string ReadFile(const std::string& path);
 
