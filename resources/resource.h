@@ -20,10 +20,6 @@
 #define ID_SERVER_OPTIONS 105
 #define ID_HOSTS_EDITOR 106
 #define ID_APP_ABOUT 57664
-#define ID_HELP 57670
-
-/* The status pane. */
-#define ID_INDICATOR_PANE 4
 
 /* Dialogs and their controls. */
 #define IDD_ABOUT 201

@@ -41,12 +41,12 @@ void ConsoleTest::Pump() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (!app_ || !app_->PreTranslateMessage(msg)) {
+    if (!app_ || !app_->Loop().PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
   }
-  if (app_) app_->OnIdle();
+  if (app_) app_->Loop().OnIdle();
 }
 
 void ConsoleTest::ExpectMessage(const std::string& text) {
