@@ -5,6 +5,7 @@
 #include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
+#include "mapping/MappingSheet.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 
@@ -36,6 +37,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_EXPORT_SELCHANGE, &CMainFrame::OnSelectionChanged},
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
       {ID_SELECT_NEXT, &CMainFrame::OnSelectNext},
+      {ID_MAPPING, &CMainFrame::OnMapping},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
   };
   return kCommands;
@@ -130,6 +132,12 @@ void CMainFrame::OnSelectPrevious() {
 void CMainFrame::OnSelectNext() {
   const int index = list_->GetCurSel();
   if (list_->GetCount() - 1 > index) list_->SetCurSel(index + 1);
+}
+
+// The sheet reads and writes the mapping files itself; its result is of no use here.
+void CMainFrame::OnMapping() {
+  CMappingSheet sheet("Uid&GID Mapping", nullptr, 0);
+  sheet.DoModal();
 }
 
 void CMainFrame::OnHostsEditor() {

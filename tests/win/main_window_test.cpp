@@ -107,9 +107,10 @@ TEST_F(MainWindowTest, ToolbarsStatusBarAndCommandEnabling) {
   // Commands of windows not built yet are shown disabled.
   for (UINT id : {ID_PRINT_QUEUE, ID_EXPORTED_PRINTERS})
     EXPECT_FALSE(exports.IsButtonEnabled(id)) << id;
-  for (UINT id : {ID_MAPPING, ID_CLIENTS, ID_SERVER_OPTIONS})
+  for (UINT id : {ID_CLIENTS, ID_SERVER_OPTIONS})
     EXPECT_FALSE(server.IsButtonEnabled(id)) << id;
-  for (UINT id : {ID_HOSTS_EDITOR, ID_APP_ABOUT, ID_APP_EXIT}) EXPECT_TRUE(server.IsButtonEnabled(id)) << id;
+  for (UINT id : {ID_MAPPING, ID_HOSTS_EDITOR, ID_APP_ABOUT, ID_APP_EXIT})
+    EXPECT_TRUE(server.IsButtonEnabled(id)) << id;
   EXPECT_TRUE(exports.IsButtonEnabled(ID_HELP));
 
   // Delete follows the selection.
