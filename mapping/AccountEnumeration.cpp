@@ -37,14 +37,16 @@ struct NarrowName {
 };
 
 // The name in the ANSI code page, cut to maxBytes with its NUL at a character
-// boundary. A name that lost characters on the way, or holds a field or line
+// boundary. No best-fit replacements: they would show another account's name
+// (L for \u0141); a character the code page lacks shows as the default
+// character. A name that lost characters on the way, or holds a field or line
 // separator of the mapping files, would be written as another name: not storable.
 NarrowName Narrow(const wchar_t* wide, size_t maxBytes) {
   BOOL usedDefault = FALSE;
-  const int needed = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, nullptr);
   if (needed <= 0) return {"", false};
   std::string text(static_cast<size_t>(needed), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), needed, nullptr, &usedDefault);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text.data(), needed, nullptr, &usedDefault);
   text.resize(std::strlen(text.c_str()));
   bool storable = !usedDefault && !text.empty() && text.find_first_of(":\r\n") == std::string::npos;
   size_t end = 0;

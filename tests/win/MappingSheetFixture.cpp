@@ -17,11 +17,19 @@ std::string MappingSheetTest::SystemFile(const char* name) {
 }
 
 void MappingSheetTest::RunSheet(std::function<void(HWND sheet)> step, const std::vector<std::string>& messages) {
+  ScriptSheet(std::move(step));
+  for (const std::string& text : messages) ExpectMessage(text);
+  OpenSheet();
+}
+
+void MappingSheetTest::ScriptSheet(std::function<void(HWND sheet)> step) {
   script_.Then([step](HWND sheet) {
     EXPECT_EQ(CWnd::GetWindowText(sheet), "Uid&GID Mapping");
     step(sheet);
   });
-  for (const std::string& text : messages) ExpectMessage(text);
+}
+
+void MappingSheetTest::OpenSheet() {
   Frame().SendMessage(WM_COMMAND, ID_MAPPING, 0);
   Pump();
 }

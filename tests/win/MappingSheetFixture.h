@@ -21,6 +21,10 @@ class MappingSheetTest : public ConsoleTest {
   // Opens the sheet and runs step in it; the message boxes with the texts given
   // are expected, in that order, while it runs. Returns once the sheet is closed.
   void RunSheet(std::function<void(HWND sheet)> step, const std::vector<std::string>& messages = {});
+  // The same in two parts, for boxes that show up before the sheet: the sheet's
+  // step is scripted, then command 103 opens it.
+  void ScriptSheet(std::function<void(HWND sheet)> step);
+  void OpenSheet();
 
   const std::string passwd_ = SystemFile("passwd");
   const std::string group_ = SystemFile("group");
