@@ -7,6 +7,8 @@
 #include "framework/WinApp.h"
 #include "mapping/MappingSheet.h"
 #include "resources/resource.h"
+#include "status/ClientSheet.h"
+#include "status/ServerOptionsDlg.h"
 #include "status/SharedWithService.h"
 
 namespace {
@@ -38,6 +40,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
       {ID_SELECT_NEXT, &CMainFrame::OnSelectNext},
       {ID_MAPPING, &CMainFrame::OnMapping},
+      {ID_CLIENTS, &CMainFrame::OnClients},
+      {ID_SERVER_OPTIONS, &CMainFrame::OnServerOptions},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
   };
   return kCommands;
@@ -139,6 +143,10 @@ void CMainFrame::OnMapping() {
   CMappingSheet sheet("Uid&GID Mapping", nullptr, 0);
   sheet.DoModal();
 }
+
+// The sheet and the dialog read and write their own files and values.
+void CMainFrame::OnClients() { CClientSheet("Clients Information", nullptr, 0).DoModal(); }
+void CMainFrame::OnServerOptions() { CServerOptionsDlg().DoModal(); }
 
 void CMainFrame::OnHostsEditor() {
   if (std::optional<std::string> program = RegistryInstallPath(kHostEditorFileName))

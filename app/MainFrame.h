@@ -37,6 +37,8 @@ class CMainFrame : public CFrameWnd {
   void OnSelectPrevious();
   void OnSelectNext();
   void OnMapping();
+  void OnClients();
+  void OnServerOptions();
   void OnHostsEditor();
   void OnClose();
   void RepaintToolBarEnd();

@@ -52,6 +52,20 @@ HWND WaitForConsoleWindow(DWORD timeoutMs) {
 
 HWND ExportListOf(HWND console) { return GetDlgItem(GetDlgItem(console, kPaneId), kExportListId); }
 
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void SetRegistryInstallDir(const std::string& dir) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.c_str()),
+                 static_cast<DWORD>(dir.size() + 1));
+  RegCloseKey(key);
+}
+
 std::string WindowText(HWND window) {
   char text[512] = "";
   SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -89,11 +103,6 @@ void PressCtrl(HWND window, WORD key) {
   inputs[3].ki.wVk = VK_CONTROL;
   inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(4, inputs, sizeof(INPUT));
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void ConsoleProcessTest::SetUp() {

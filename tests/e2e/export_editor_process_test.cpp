@@ -43,13 +43,7 @@ TEST_F(EditorProcessTest, NewThroughCtrlNWritesTheNewLine) {
 // The console starts the hosts editor from the registry install directory; the
 // editor checks what is typed and writes the file only when asked to.
 TEST_F(EditorProcessTest, HostsEditorFromTheConsoleAddsAnEntryOnSave) {
-  const std::string toolDir = BuildPath("tools\\hostedit");
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(toolDir.c_str()),
-                 static_cast<DWORD>(toolDir.size() + 1));
-  RegCloseKey(key);
+  SetRegistryInstallDir(BuildPath("tools\\hostedit"));
 
   HWND console = StartConsole();
   ASSERT_TRUE(console);

@@ -29,10 +29,7 @@ void MappingSheetTest::ScriptSheet(std::function<void(HWND sheet)> step) {
   });
 }
 
-void MappingSheetTest::OpenSheet() {
-  Frame().SendMessage(WM_COMMAND, ID_MAPPING, 0);
-  Pump();
-}
+void MappingSheetTest::OpenSheet() { Command(ID_MAPPING); }
 
 HWND CurrentPage(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
 

@@ -87,10 +87,6 @@ class ExportDlgTest : public ConsoleTest {
     CreateDirectoryA(("E:\\" + kLongName).c_str(), nullptr);
   }
 
-  void Command(UINT id) {
-    Frame().SendMessage(WM_COMMAND, id, 0);
-    Pump();
-  }
   std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
 
   // Runs New or Edit with step driving the editor; OK then expects message 1003.
