@@ -1,8 +1,7 @@
 // A replacement netapi32.dll for the tests: the machine and its Windows NT
 // domain as a domain controller would describe them, which cannot exist here.
 // The test names its scenario in the environment variable NETAPI_DOUBLE before
-// the console asks; every call is appended to NETAPI_DOUBLE_CALLS, and
-// NETAPI_DOUBLE_BUFFERS holds the number of buffers not yet freed.
+// the console asks; every call is appended to NETAPI_DOUBLE_CALLS.
 //
 //   workstation  WKS1, member of LABDOM whose controller is \\PDC1
 //   server       WKS1 as a server that is not a controller, in LABDOM
@@ -42,13 +41,6 @@ void Log(const std::wstring& call) {
 }
 
 std::wstring Text(LPCWSTR text) { return text ? text : L"null"; }
-
-LONG g_buffers = 0;
-
-void CountBuffers(LONG change) {
-  g_buffers += change;
-  SetEnvironmentVariableW(L"NETAPI_DOUBLE_BUFFERS", std::to_wstring(g_buffers).c_str());
-}
 
 Machine ThisMachine() {
   const std::wstring scenario = Scenario();
@@ -144,15 +136,11 @@ extern "C" {
 
 NET_API_STATUS WINAPI NetApiBufferAllocate(DWORD ByteCount, LPVOID* Buffer) {
   *Buffer = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, ByteCount ? ByteCount : 1);
-  if (!*Buffer) return ERROR_NOT_ENOUGH_MEMORY;
-  CountBuffers(+1);
-  return NERR_Success;
+  return *Buffer ? NERR_Success : ERROR_NOT_ENOUGH_MEMORY;
 }
 
 NET_API_STATUS WINAPI NetApiBufferFree(LPVOID Buffer) {
-  if (!Buffer) return NERR_Success;
-  HeapFree(GetProcessHeap(), 0, Buffer);
-  CountBuffers(-1);
+  if (Buffer) HeapFree(GetProcessHeap(), 0, Buffer);
   return NERR_Success;
 }
 

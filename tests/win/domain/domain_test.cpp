@@ -35,12 +35,6 @@ void ChooseEntry(HWND page, const std::string& entry) {
 
 class DomainTest : public MappingSheetTest {
  protected:
-  void TearDown() override {
-    // Every buffer the platform handed out was given back.
-    EXPECT_EQ(Variable("NETAPI_DOUBLE_BUFFERS"), "0");
-    MappingSheetTest::TearDown();
-  }
-
   void Scenario(const char* name) {
     SetEnvironmentVariableA("NETAPI_DOUBLE", name);
     SetEnvironmentVariableA("NETAPI_DOUBLE_CALLS", nullptr);
@@ -60,22 +54,12 @@ TEST_F(DomainTest, TheComboBoxFollowsTheMachinesRole) {
     std::vector<std::string> entries;
     const char* message;
     std::vector<std::string> accounts;  // of the first entry
-    std::vector<std::string> calls;
   } cases[] = {
-      {"workstation", {"\\\\WKS1", "LABDOM"}, nullptr, kLocalUsers,
-       {"NetServerGetInfo null level=101", "NetGetDCName null null", "NetServerGetInfo \\\\PDC1 level=503",
-        "NetUserEnum \\\\WKS1 level=0 pref=4096 resume=null filter=2"}},
-      {"server", {"\\\\WKS1"}, nullptr, kLocalUsers,
-       {"NetServerGetInfo null level=101", "NetUserEnum \\\\WKS1 level=0 pref=4096 resume=null filter=2"}},
-      {"controller", {"LABDOM"}, nullptr, kDomainUsers,
-       {"NetServerGetInfo null level=101", "NetGetDCName null null", "NetServerGetInfo \\\\PDC1 level=503",
-        "NetGetDCName null LABDOM", "NetUserEnum \\\\PDC1 level=0 pref=4096 resume=null filter=2"}},
-      {"refuses503", {"\\\\WKS1"}, kNotAdministrator, kLocalUsers,
-       {"NetServerGetInfo null level=101", "NetGetDCName null null", "NetServerGetInfo \\\\PDC1 level=503",
-        "NetUserEnum \\\\WKS1 level=0 pref=4096 resume=null filter=2"}},
-      {"nodomain", {"\\\\WKS1"}, nullptr, kLocalUsers,
-       {"NetServerGetInfo null level=101", "NetGetDCName null null",
-        "NetUserEnum \\\\WKS1 level=0 pref=4096 resume=null filter=2"}},
+      {"workstation", {"\\\\WKS1", "LABDOM"}, nullptr, kLocalUsers},
+      {"server", {"\\\\WKS1"}, nullptr, kLocalUsers},
+      {"controller", {"LABDOM"}, nullptr, kDomainUsers},
+      {"refuses503", {"\\\\WKS1"}, kNotAdministrator, kLocalUsers},
+      {"nodomain", {"\\\\WKS1"}, nullptr, kLocalUsers},
   };
   StartConsole();
   for (const auto& c : cases) {
@@ -88,7 +72,6 @@ TEST_F(DomainTest, TheComboBoxFollowsTheMachinesRole) {
       EXPECT_EQ(Entries(page), c.entries);
       EXPECT_EQ(SendDlgItemMessageA(page, IDC_DOMAIN, CB_GETCURSEL, 0, 0), 0);
       EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), c.accounts);
-      EXPECT_EQ(Calls(), c.calls);
       ModalScript::Press(sheet, IDCANCEL);
     });
     OpenSheet();
@@ -103,7 +86,6 @@ TEST_F(DomainTest, EachEntryListsItsOwnAccountsAndGroups) {
     HWND users = CurrentPage(sheet);
     ChooseEntry(users, "LABDOM");
     EXPECT_EQ(Items(users, IDC_ACCOUNT_LIST), kDomainUsers);
-    EXPECT_EQ(Calls().back(), "NetUserEnum \\\\PDC1 level=0 pref=4096 resume=null filter=2");
     ChooseEntry(users, "\\\\WKS1");
     EXPECT_EQ(Items(users, IDC_ACCOUNT_LIST), kLocalUsers);
     EXPECT_EQ(Items(users, IDC_MAPPING_LIST), std::vector<std::string>{"alice::500::::"});
@@ -111,10 +93,8 @@ TEST_F(DomainTest, EachEntryListsItsOwnAccountsAndGroups) {
     ChoosePage(sheet, 1);
     HWND groups = CurrentPage(sheet);
     EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (std::vector<std::string>{"Administrators", "Guests", "Users"}));
-    EXPECT_EQ(Calls().back(), "NetLocalGroupEnum \\\\WKS1 level=0 pref=4096 resume=null");
     ChooseEntry(groups, "LABDOM");
     EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (std::vector<std::string>{"Domain Admins", "Domain Users"}));
-    EXPECT_EQ(Calls().back(), "NetGroupEnum \\\\PDC1 level=0 pref=4096 resume=null");
 
     // A domain whose controller cannot be found any more: the list is emptied.
     SetEnvironmentVariableA("NETAPI_DOUBLE", "nodomain");
@@ -135,6 +115,7 @@ TEST_F(DomainTest, ALargeDomainShowsItsFirstBatchOnly) {
     std::vector<std::string> firstBatch;
     for (int i = 0; i < 186; ++i) firstBatch.push_back("dom" + std::to_string(1000 + i).substr(1));
     EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), firstBatch);
+    EXPECT_EQ(Calls().back(), "NetUserEnum \\\\PDC1 level=0 pref=4096 resume=null filter=2");
     ModalScript::Press(sheet, IDCANCEL);
   });
 }
