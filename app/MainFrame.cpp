@@ -5,6 +5,7 @@
 #include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
+#include "mapping/MappingSheet.h"
 #include "printing/ExportedPrintersDlg.h"
 #include "printing/PrintQueueWnd.h"
 #include "resources/resource.h"
@@ -40,6 +41,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_EXPORT_SELCHANGE, &CMainFrame::OnSelectionChanged},
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
       {ID_SELECT_NEXT, &CMainFrame::OnSelectNext},
+      {ID_MAPPING, &CMainFrame::OnMapping},
       {ID_CLIENTS, &CMainFrame::OnClients},
       {ID_SERVER_OPTIONS, &CMainFrame::OnServerOptions},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
@@ -138,6 +140,12 @@ void CMainFrame::OnSelectNext() {
   CExportListBox& list = pane_->List();
   const int index = list.GetCurSel();
   if (list.GetCount() - 1 > index) list.SetCurSel(index + 1);
+}
+
+// The sheet reads and writes the mapping files itself; its result is of no use here.
+void CMainFrame::OnMapping() {
+  CMappingSheet sheet("Uid&GID Mapping", nullptr, 0);
+  sheet.DoModal();
 }
 
 // The sheet and the dialog read and write their own files and values.

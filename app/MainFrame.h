@@ -36,6 +36,7 @@ class CMainFrame : public CFrameWnd {
   void OnSelectionChanged();
   void OnSelectPrevious();
   void OnSelectNext();
+  void OnMapping();
   void OnClients();
   void OnServerOptions();
   void OnHostsEditor();

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "mapping/MappingLine.h"
+
 namespace {
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
@@ -28,10 +30,13 @@ std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
   return records;
 }
 
-bool RewriteMappingFile(const std::string& path, const std::vector<CUserInfo>& records) {
-  // Text mode: on Windows each line feed is written as CR LF.
-  File file = Open(path, "wt");
-  if (!file) return false;
-  for (const CUserInfo& record : records) record.WriteLine(file.get());
-  return true;
+std::string MappingFileText(const std::vector<CUserInfo>& records) {
+  std::string text;
+  for (const CUserInfo& record : records) {
+    const std::string line = FormatMappingLine(record);
+    if (line.empty()) continue;
+    text.append(line, 0, line.size() - 1);
+    text += "\r\n";
+  }
+  return text;
 }

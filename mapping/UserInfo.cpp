@@ -11,9 +11,3 @@ bool CUserInfo::ReadLine(std::FILE* file) {
   *this = ParseMappingLine(WithoutLineEnd(line));
   return true;
 }
-
-bool CUserInfo::WriteLine(std::FILE* file) const {
-  const std::string line = FormatMappingLine(*this);
-  std::fwrite(line.data(), 1, line.size(), file);
-  return true;
-}

@@ -11,8 +11,4 @@ class CUserInfo {
   // Reads the next line of an open mapping file into this record. False at end of
   // file, at a read error, or at an empty line, which ends the reading of the file.
   bool ReadLine(std::FILE* file);
-
-  // Appends this record's line; a record without a name writes nothing. A failed
-  // write is not detected (the caller learns of failures when opening the file).
-  bool WriteLine(std::FILE* file) const;
 };

@@ -83,6 +83,25 @@
 /* The exports file has no path: the install directory is too long for it. */
 #define IDS_NO_EXPORTS_PATH 3032
 
+/* Identity mapping: the user mapping page (template 108) and the group mapping
+   page (template 501) share their control ids. */
+#define IDD_USER_MAPPING 108
+#define IDD_GROUP_MAPPING 501
+#define IDC_ADD_MAPPING 102
+#define IDC_ACCOUNT_LIST 1028
+#define IDC_USER_ID 1029
+#define IDC_REMOVE_MAPPING 1030
+#define IDC_MAPPING_LIST 1031
+#define IDC_GROUP_ID 1032
+#define IDC_DOMAIN 1033
+#define IDC_ID_SPIN 1034
+#define IDS_DIALOG_INIT_FAILED 57666
+#define IDS_NOT_ADMINISTRATOR 57672
+#define IDS_NO_ACCOUNT_SELECTED 57673
+#define IDS_MAPPING_EXISTS 57674
+/* An account name the mapping files cannot carry (see AccountEnumeration.h). */
+#define IDS_UNSTORABLE_ACCOUNT 3300
+
 /* Server status and options: the client sheet's two pages (templates 110 and
    502) and the server options dialog (template 111). */
 #define IDD_SHOW_CLIENTS 110

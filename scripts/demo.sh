@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the console and runs it on the demo installation (demo/): an install
 # directory C:\Norvo\NFS with a dozen exports, a mount list and locks, the
-# registry values and a hosts file, in a Wine prefix of its own
-# (build/demo/prefix, made anew each run).
+# registry values, a hosts file and passwd and group files with a few mappings,
+# in a Wine prefix of its own (build/demo/prefix, made anew each run).
 # With a display the window opens there; without one the console runs on a
-# virtual display and a screenshot is written to build/demo/main-window.png.
-# SCREENSHOT=path takes a screenshot (there) even with a display.
+# virtual display and screenshots are written to build/demo/main-window.png and
+# build/demo/mapping-sheet.png.
+# SCREENSHOT=path takes a screenshot (there) even with a display; with it,
+# SHEET_SCREENSHOT=path also opens the mapping sheet (Ctrl+M) and takes its picture.
 # The exported printer "laser" prints into a CUPS queue of the demo's own
 # scheduler (build/demo/cups); the two jobs waiting in the spool directory are
 # printed at start-up, and what the queue received is shown at the end, with the
@@ -40,6 +42,7 @@ cp build/win/app/nfsadmin.exe "$install_dir/"
 cp build/win/tools/hostedit/hostedit.exe "$install_dir/"
 cp demo/norvo.ini "$WINEPREFIX/drive_c/windows/norvo.ini"
 cp demo/hosts "$WINEPREFIX/drive_c/windows/system32/drivers/etc/hosts"
+cp demo/passwd demo/group "$WINEPREFIX/drive_c/windows/system32/drivers/etc/"
 for dir in public users/shared users/pub/docs projects/build-farm software/installers inetpub/ftproot; do
   mkdir -p "$WINEPREFIX/drive_c/$dir"
 done
@@ -55,6 +58,20 @@ run_console() {
     # The window sits on the empty (black) root window: keep just the window.
     import -window root png:- | convert - -trim +repage "$SCREENSHOT"
     echo "Screenshot of the main window: $SCREENSHOT"
+    if [ -n "${SHEET_SCREENSHOT:-}" ]; then
+      # Ctrl+M as the keyboard sends it, then the sheet alone.
+      xdotool search --name '^NFS  Server' windowfocus --sync key ctrl+m
+      sleep 2
+      # import without a window would wait for a click.
+      local sheet
+      sheet=$(xdotool search --name '^Uid&GID Mapping$' | head -n 1)
+      if [ -n "$sheet" ]; then
+        import -window "$sheet" "$SHEET_SCREENSHOT"
+        echo "Screenshot of the mapping sheet: $SHEET_SCREENSHOT"
+      else
+        echo "The mapping sheet did not open: no screenshot of it" >&2
+      fi
+    fi
     if [ -n "${SCREENSHOT_ONLY:-}" ]; then kill $console 2>/dev/null || true; "$WINESERVER" -k || true; fi
     wait $console 2>/dev/null || true
   else
@@ -74,6 +91,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   run_console
 else
   export SCREENSHOT=${SCREENSHOT:-$root/build/demo/main-window.png} SCREENSHOT_ONLY=1
+  export SHEET_SCREENSHOT=${SHEET_SCREENSHOT:-$root/build/demo/mapping-sheet.png}
   bash scripts/with-display.sh bash -c run_console
 fi
 

@@ -62,6 +62,21 @@ void ConsoleTest::ExpectMessage(const std::string& text, int button) {
   });
 }
 
+std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, countMessage, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = "";
+    SendDlgItemMessageA(dialog, id, textMessage, i, reinterpret_cast<LPARAM>(text));
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+void Notify(HWND dialog, int id, UINT code) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }

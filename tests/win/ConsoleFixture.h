@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
@@ -36,6 +37,11 @@ class ConsoleTest : public ::testing::Test {
   std::unique_ptr<CNfsAdminApp> app_;
   ModalScript script_;
 };
+
+// The item texts of a list box, or of a combo box with its own two messages.
+std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT, UINT textMessage = LB_GETTEXT);
+// A control's notification to its dialog, as the control sends it.
+void Notify(HWND dialog, int id, UINT code);
 
 // Whole-file helpers; text is written and compared byte for byte.
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -52,8 +52,11 @@ void CALLBACK ModalScript::RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexce
   KillTimer(nullptr, timer);
   ModalScript* script = g_script;
   if (!script || script->ready_.empty()) return;
-  HWND window = script->ready_.front();
-  script->ready_.pop_front();
+  // The newest window first: a window that showed up earlier is disabled while
+  // one it owns runs (a message box shown while a dialog is being created); its
+  // own timer comes back to it once the newer one is gone.
+  HWND window = script->ready_.back();
+  script->ready_.pop_back();
   if (!IsWindow(window)) return;
   if (script->steps_.empty()) {
     script->unexpected_.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));

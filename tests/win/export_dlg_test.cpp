@@ -29,19 +29,6 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 
-// The item texts of a list box, or of a combo box with its own two messages.
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT,
-                               UINT textMessage = LB_GETTEXT) {
-  std::vector<std::string> items;
-  const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, countMessage, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[256] = "";
-    SendDlgItemMessageA(dialog, id, textMessage, i, reinterpret_cast<LPARAM>(text));
-    items.emplace_back(text);
-  }
-  return items;
-}
-
 // The directory list keeps its names in its items' data, in list order.
 std::vector<std::string> Directories(HWND dialog) {
   std::vector<std::string> names;
@@ -50,10 +37,6 @@ std::vector<std::string> Directories(HWND dialog) {
     names.push_back(*reinterpret_cast<const std::string*>(
         SendDlgItemMessageA(dialog, IDC_DIR_LIST, LB_GETITEMDATA, i, 0)));
   return names;
-}
-
-void Notify(HWND dialog, int id, UINT code) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 // Selects an item as a click does: the selection changes, the list notifies.

@@ -1,0 +1,134 @@
+#include "mapping/MappingPage.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "framework/DataExchange.h"
+#include "framework/Messages.h"
+#include "portable/MbcsText.h"
+#include "portable/SaveWholeFile.h"
+#include "resources/resource.h"
+
+namespace {
+constexpr int kSpinLowest = -32767;
+constexpr int kSpinHighest = 32767;
+
+bool SameText(const std::string& a, const std::string& b) { return CompareMbcs(a, b) == 0; }
+}  // namespace
+
+CMappingPage::CMappingPage(const MappingPageKind& kind) : CPropertyPage(kind.templateId), kind_(kind) {}
+
+BOOL CMappingPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  LoadMappings();
+  return TRUE;
+}
+
+bool CMappingPage::DoDataExchange(CDataExchange& dx) { return DDX_Int(dx, kind_.idEdit, m_nId); }
+
+bool CMappingPage::OnCommand(UINT id, UINT code, HWND control) {
+  if (id == IDC_DOMAIN && code == CBN_SELCHANGE) {
+    OnSelchangeDomain();
+    return true;
+  }
+  if (id == IDC_ADD_MAPPING && code == BN_CLICKED) {
+    OnAdd();
+    return true;
+  }
+  if (id == IDC_REMOVE_MAPPING && code == BN_CLICKED) {
+    OnRemove();
+    return true;
+  }
+  return CPropertyPage::OnCommand(id, code, control);
+}
+
+void CMappingPage::OnOK() { SaveMappings(); }
+void CMappingPage::OnCancel() { DiscardMappings(); }
+
+std::string CMappingPage::DisplayLine(const CUserInfo& record) const {
+  return record.m_strName + "::" + record.m_strId + kind_.displayEnd;
+}
+
+std::optional<std::string> CMappingPage::FilePath() const {
+  char system[kMaxMappingPath] = "";
+  GetSystemDirectoryA(system, sizeof system);
+  return MappingFilePath(system, kind_.file);
+}
+
+// The edit already shows m_nId (the base's first exchange).
+void CMappingPage::LoadMappings() {
+  if (m_spin.SubclassDlgItem(IDC_ID_SPIN, this)) {
+    m_spin.SetRange32(kSpinLowest, kSpinHighest);
+    m_spin.SetBase(10);
+    m_spin.SetPos32(0);
+  }
+  if (!mappingList_.SubclassDlgItem(IDC_MAPPING_LIST, this)) {
+    AfxMessageBox(IDS_DIALOG_INIT_FAILED);
+    return;
+  }
+  accounts_.SubclassDlgItem(IDC_ACCOUNT_LIST, this);
+  if (const std::optional<std::string> path = FilePath()) m_mappings = ReadMappingFile(*path);
+  for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
+  FillDomainCombo(*this);
+  FillAccountList(*this, kind_.accounts);
+}
+
+void CMappingPage::OnSelchangeDomain() { FillAccountList(*this, kind_.accounts); }
+
+void CMappingPage::OnAdd() {
+  if (!accounts_.m_hWnd || !mappingList_.m_hWnd) return;
+  // An ID the edit does not hold is asked for again; the member's old value is
+  // never used for it.
+  if (!UpdateData(true)) return;
+  const int selected = accounts_.GetCurSel();
+  if (selected == LB_ERR) {
+    AfxMessageBox(IDS_NO_ACCOUNT_SELECTED);
+    return;
+  }
+  if (reinterpret_cast<LPARAM>(accounts_.GetItemDataPtr(selected)) == kUnstorableAccount) {
+    AfxMessageBox(IDS_UNSTORABLE_ACCOUNT);
+    return;
+  }
+  CUserInfo record;
+  record.m_strName = accounts_.GetText(selected);
+  record.m_strId = std::to_string(m_nId);
+  // The ID is tested before the name; both against every record, read or added.
+  const bool exists = std::any_of(m_mappings.begin(), m_mappings.end(), [&](const CUserInfo& mapped) {
+                        return SameText(mapped.m_strId, record.m_strId);
+                      }) ||
+                      std::any_of(m_mappings.begin(), m_mappings.end(), [&](const CUserInfo& mapped) {
+                        return SameText(mapped.m_strName, record.m_strName);
+                      });
+  if (exists) {
+    AfxMessageBox(IDS_MAPPING_EXISTS);
+    return;
+  }
+  mappingList_.AddString(DisplayLine(record).c_str());
+  m_mappings.push_back(std::move(record));
+}
+
+// The line names the account; of several records with that name the first in
+// file order goes, whichever line was chosen.
+void CMappingPage::OnRemove() {
+  if (!mappingList_.m_hWnd) return;
+  const int selected = mappingList_.GetCurSel();
+  if (selected == LB_ERR) {
+    AfxMessageBox(IDS_NO_ACCOUNT_SELECTED);
+    return;
+  }
+  const std::string line = mappingList_.GetText(selected);
+  const std::string name = line.substr(0, line.find(':'));
+  mappingList_.DeleteString(selected);
+  const auto found = std::find_if(m_mappings.begin(), m_mappings.end(),
+                                  [&](const CUserInfo& record) { return SameText(record.m_strName, name); });
+  if (found != m_mappings.end()) m_mappings.erase(found);
+}
+
+// The records are gone from the page afterwards, written or not.
+void CMappingPage::SaveMappings() {
+  const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
+  const std::optional<std::string> path = FilePath();
+  if (!path || !SaveWholeFile(*path, MappingFileText(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+}
+
+void CMappingPage::DiscardMappings() { m_mappings.clear(); }
