@@ -1,5 +1,6 @@
 #include "tests/e2e/NfsctlRun.h"
 
+#include "status/SharedWithService.h"
 #include "tests/e2e/ConsoleProcess.h"
 
 namespace {
@@ -75,8 +76,28 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
+void SetServiceValue(const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != 0)
+    return;
+  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(key);
+}
+
+DWORD ServiceDword(const char* name) {
+  HKEY key = nullptr;
+  DWORD value = 0xDEAD, type = 0, size = sizeof value;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_QUERY_VALUE, &key) != 0) return value;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != 0 || type != REG_DWORD)
+    value = 0xDEAD;
+  RegCloseKey(key);
+  return value;
+}
+
 void NfsctlTest::SetUp() {
-  const std::string root = std::string("C:\\nfsctl\\") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  // Short: the console refuses an install directory over 60 characters for printcap.
+  static int tests = 0;
+  const std::string root = "C:\\nfsctl\\" + std::to_string(++tests);
   installDir_ = root + "\\install";
   systemDir_ = root + "\\system";
   MakeFolders(installDir_ + "\\SPOOL\\PCNFSD\\");

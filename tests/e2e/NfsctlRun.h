@@ -23,6 +23,12 @@ NfsctlResult RunNfsctl(const std::vector<std::string>& arguments);
 // Writes bytes as the whole file, creating its folder.
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// A value of the service's options key, which is created when missing.
+void SetServiceValue(const char* name, DWORD type, const void* data, DWORD size);
+inline void SetServiceDword(const char* name, DWORD value) { SetServiceValue(name, REG_DWORD, &value, sizeof value); }
+// A REG_DWORD of that key; 0xDEAD when there is none.
+DWORD ServiceDword(const char* name);
+
 class NfsctlTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -1,5 +1,8 @@
 // mounts show | clear, locks list | unlock: the files the service keeps in the
 // registry install directory.
+#include <fcntl.h>
+#include <io.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -31,6 +34,13 @@ std::optional<std::pair<std::string, std::string>> Load(const Settings& settings
   return std::make_pair(*located.path, std::move(*bytes));
 }
 
+// The service's own line ends, not doubled by text-mode output.
+void WriteAsItStands(const std::string& text) {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
 int ShowMounts(const Settings& settings) {
   int failure = kExitOk;
   const auto file = Load(settings, kMountListFileName, failure);
@@ -39,7 +49,7 @@ int ShowMounts(const Settings& settings) {
   if (settings.json)
     PrintJson({{"file", file->first}, {"text", text}});
   else
-    std::fputs(text.c_str(), stdout);
+    WriteAsItStands(text);
   return kExitOk;
 }
 
