@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 
-#include "framework/Handles.h"
+#include "framework/RegKey.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 
@@ -8,14 +8,9 @@ CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}
 
 BOOL CAboutDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_READ, &opened) != ERROR_SUCCESS)
-    return TRUE;
-  UniqueRegKey key(opened);
-  char version[64] = {};
-  DWORD size = sizeof version;
-  if (RegQueryValueExA(key.get(), kVersionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(version),
-                       &size) == ERROR_SUCCESS)
-    SetDlgItemText(IDC_VERSION, std::string(version, strnlen(version, size)));
+  CRegKey key;
+  if (!key.Open(HKEY_LOCAL_MACHINE, kVersionKey, KEY_READ)) return TRUE;
+  if (std::optional<std::string> version = key.QueryString(kVersionValue, 64))
+    SetDlgItemText(IDC_VERSION, *version);
   return TRUE;
 }

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "framework/Messages.h"
-#include "status/SharedWithService.h"
+#include "framework/MainWindow.h"
 
 UINT ShowServerError(HWND owner, UINT id) {
-  if (!owner) owner = FindWindowA(kMainWindowClass, nullptr);
+  if (!owner) owner = AfxGetMainWnd();
   const std::string text = LoadResString(id).substr(0, 249);
   MessageBoxA(owner, text.c_str(), "NFS Server Error", MB_OK | MB_ICONHAND);
   return id;
@@ -16,7 +16,7 @@ int ShowInternalError(int code) {
   char text[128];
   std::snprintf(text, sizeof text,
                 "NFS & Printer Server internal error #%d. Please call Norvo technical support.", code);
-  MessageBoxA(FindWindowA(kMainWindowClass, nullptr), text, "NFS Server Internal Error",
+  MessageBoxA(AfxGetMainWnd(), text, "NFS Server Internal Error",
               MB_OK | MB_ICONHAND);
   return -1;
 }

@@ -1,7 +1,7 @@
 #include "app/InstallDirs.h"
 
 #include "app/InstallPath.h"
-#include "framework/Handles.h"
+#include "framework/RegKey.h"
 #include "status/SharedWithService.h"
 
 std::string IniInstallDir() {
@@ -17,17 +17,9 @@ std::optional<std::string> IniInstallPath(const char* name, size_t bufferSize) {
 }
 
 std::optional<std::string> RegistryInstallDir() {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-    return std::nullopt;
-  UniqueRegKey key(opened);
-  char dir[MAX_PATH] = {};
-  DWORD size = sizeof dir;
-  if (RegQueryValueExA(key.get(), kInstallDirValue, nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(dir), &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  // The value's own terminator is not guaranteed.
-  return std::string(dir, strnlen(dir, size));
+  CRegKey key;
+  if (!key.Open(HKEY_LOCAL_MACHINE, kInstallDirKey, KEY_QUERY_VALUE)) return std::nullopt;
+  return key.QueryString(kInstallDirValue, MAX_PATH);
 }
 
 std::optional<std::string> RegistryInstallPath(const char* name) {

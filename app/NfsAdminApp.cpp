@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/ProcessValues.h"
 #include "exports/ExportListStore.h"
+#include "framework/MainWindow.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
@@ -46,14 +47,13 @@ BOOL CNfsAdminApp::InitApplication() {
 
 BOOL CNfsAdminApp::InitInstance() {
   SetExportsPath(IniInstallPath(kExportsFileName, kExportsPathSize));
-  SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
+  CDialog::SetColors(RGB(192, 192, 192), RGB(0, 0, 0));
 
   std::string title = LoadResString(IDR_MAINFRAME).substr(0, kTitleSize - 1);
   auto frame = std::make_unique<CMainFrame>();
   if (!frame->Create(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW)) return FALSE;
   CMainFrame& mainFrame = *frame;
-  m_pMainWnd = std::move(frame);
-  SetMainWindow(mainFrame.m_hWnd);
+  SetMainWnd(std::move(frame));
 
   ReadExportsFile(mainFrame.ExportList());
   ShowWindow(mainFrame.m_hWnd, SW_SHOWNORMAL);
@@ -61,11 +61,7 @@ BOOL CNfsAdminApp::InitInstance() {
   return TRUE;
 }
 
-int CNfsAdminApp::ExitInstance() {
-  CWinApp::ExitInstance();
-  SetMainWindow(nullptr);
-  return 0;
-}
+int CNfsAdminApp::ExitInstance() { return CWinApp::ExitInstance(); }
 
 std::span<const CommandEntry<CNfsAdminApp>> CNfsAdminApp::Commands() {
   static constexpr CommandEntry<CNfsAdminApp> kCommands[] = {
@@ -86,7 +82,7 @@ std::optional<bool> CNfsAdminApp::QueryCommand(UINT id) const {
 
 void CNfsAdminApp::OnHelp() {
   if (std::optional<std::string> path = IniInstallPath(kHelpFileName, kHelpPathSize))
-    WinHelpA(MainWindow(), path->c_str(), HELP_FINDER, 0);
+    WinHelpA(AfxGetMainWnd(), path->c_str(), HELP_FINDER, 0);
 }
 
 void CNfsAdminApp::OnAppAbout() { CAboutDlg().DoModal(); }

@@ -8,7 +8,3 @@
 // The exports file's path; none when the INI install directory is too long for it.
 const std::optional<std::string>& ExportsPath();
 void SetExportsPath(std::optional<std::string> path);
-
-// The console's main window, once it exists.
-HWND MainWindow();
-void SetMainWindow(HWND wnd);

@@ -4,7 +4,6 @@
 
 #include "exports/ExportRowText.h"
 #include "framework/Handles.h"
-#include "framework/WinApp.h"
 #include "resources/resource.h"
 
 namespace {
@@ -28,7 +27,7 @@ CExportPane::CExportPane(std::unique_ptr<CExportListBox>& listSlot, RECT& listRe
 }
 
 bool CExportPane::Create(CWnd& frame, UINT id) {
-  const std::string windowClass = AfxGetApp()->RegisterWndClass(
+  const std::string windowClass = CWnd::RegisterWndClass(
       CS_DBLCLKS | CS_VREDRAW, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
   return !windowClass.empty() &&
          CreateEx(0, windowClass.c_str(), nullptr, WS_CHILD | WS_VISIBLE, RECT{}, frame.m_hWnd, id);

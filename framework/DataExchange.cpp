@@ -1,5 +1,9 @@
 #include "framework/DataExchange.h"
 
+#include "framework/FrameworkIds.h"
+#include "framework/Messages.h"
+#include "portable/WholeNumber.h"
+
 bool CDataExchange::Fail(int id) const {
   SetFocus(Control(id));
   return false;
@@ -44,5 +48,43 @@ bool DDX_Radio(CDataExchange& dx, int firstId, int& value) {
   } while (button && !(GetWindowLongA(button, GWL_STYLE) & WS_GROUP) &&
            (SendMessageA(button, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON));
   if (dx.m_bSaveAndValidate) value = checked;
+  return true;
+}
+
+bool DDX_Int(CDataExchange& dx, int id, int& value) {
+  HWND control = dx.Control(id);
+  if (!control) return dx.Fail(id);
+  if (!dx.m_bSaveAndValidate) return SetWindowTextA(control, std::to_string(value).c_str()) != 0;
+  const std::optional<int> typed = ParseWholeNumber(CWnd::GetWindowText(control));
+  if (!typed) {
+    AfxMessageBox(AFX_IDP_PARSE_INT);
+    return dx.Fail(id);
+  }
+  value = *typed;
+  return true;
+}
+
+bool DDX_IntInRange(CDataExchange& dx, int id, int& value, int min, int max) {
+  if (!dx.m_bSaveAndValidate) return DDX_Int(dx, id, value);
+  int typed = value;
+  if (!DDX_Int(dx, id, typed)) return false;
+  if (typed < min || typed > max) {
+    std::string text = LoadResString(AFX_IDP_PARSE_INT_RANGE);
+    text.replace(text.find("%1"), 2, std::to_string(min));
+    text.replace(text.find("%2"), 2, std::to_string(max));
+    AfxMessageBox(text);
+    return dx.Fail(id);
+  }
+  value = typed;
+  return true;
+}
+
+bool DDX_CBIndex(CDataExchange& dx, int id, int& index) {
+  HWND control = dx.Control(id);
+  if (!control) return dx.Fail(id);
+  if (dx.m_bSaveAndValidate)
+    index = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+  else
+    SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   return true;
 }

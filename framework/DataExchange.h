@@ -27,3 +27,9 @@ bool DDX_Text(CDataExchange& dx, int id, std::string& value, size_t maxChars = 0
 bool DDX_Check(CDataExchange& dx, int id, int& value);
 // Index of the checked button of the radio group that starts with firstId; -1 for none.
 bool DDX_Radio(CDataExchange& dx, int firstId, int& value);
+// A whole number in an edit; anything else is refused with "Please enter an integer.".
+bool DDX_Int(CDataExchange& dx, int id, int& value);
+// The same, refused also outside min..max with a message that gives the range.
+bool DDX_IntInRange(CDataExchange& dx, int id, int& value, int min, int max);
+// The selected item of a combo box; -1 for none.
+bool DDX_CBIndex(CDataExchange& dx, int id, int& index);

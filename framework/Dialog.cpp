@@ -1,11 +1,26 @@
 #include "framework/Dialog.h"
 
-#include "framework/WinApp.h"
+#include "framework/MainWindow.h"
+
+namespace {
+struct DialogColors {
+  UniqueBrush brush;
+  COLORREF background = 0;
+  COLORREF text = 0;
+};
+DialogColors g_colors;
+}  // namespace
+
+void CDialog::SetColors(COLORREF background, COLORREF text) {
+  g_colors.brush.reset(CreateSolidBrush(background));
+  g_colors.background = background;
+  g_colors.text = text;
+}
 
 INT_PTR CDialog::DoModal() {
-  HWND parent = parent_ ? parent_->m_hWnd : nullptr;
-  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
-                         &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_),
+                         AfxGetSafeOwner(ParentWindow()), &CDialog::DialogProc,
+                         reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -43,14 +58,25 @@ LRESULT CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       return OnInitDialog();
+    case WM_ERASEBKGND:
+      // Painted here rather than left to the dialog manager, which a visual style
+      // may replace with its own texture (property pages), leaving the controls
+      // on grey islands.
+      if (g_colors.brush) {
+        RECT client{};
+        GetClientRect(m_hWnd, &client);
+        FillRect(reinterpret_cast<HDC>(wp), &client, g_colors.brush.get());
+        return TRUE;
+      }
+      break;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      if (HBRUSH brush = AfxGetApp() ? AfxGetApp()->DialogBrush() : nullptr) {
+      if (g_colors.brush) {
         HDC dc = reinterpret_cast<HDC>(wp);
-        SetTextColor(dc, AfxGetApp()->DialogTextColor());
-        SetBkColor(dc, AfxGetApp()->DialogBackgroundColor());
-        return reinterpret_cast<LRESULT>(brush);
+        SetTextColor(dc, g_colors.text);
+        SetBkColor(dc, g_colors.background);
+        return reinterpret_cast<LRESULT>(g_colors.brush.get());
       }
       break;
   }
@@ -86,6 +112,10 @@ INT_PTR CDialog::ReturnToDialogManager(HWND wnd, UINT msg, LRESULT result) {
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
   if (msg == WM_INITDIALOG) reinterpret_cast<CDialog*>(lp)->AttachDialog(wnd);
+  return RunDialogMessage(wnd, msg, wp, lp);
+}
+
+INT_PTR CDialog::RunDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* dialog = static_cast<CDialog*>(CWnd::FromHandle(wnd));
   if (!dialog) return FALSE;  // messages before WM_INITDIALOG
   const bool outerHandled = dialog->handled_;

@@ -1,11 +1,16 @@
 #pragma once
 // A dialog bound to a resource template; modal through DoModal.
 #include "framework/DataExchange.h"
+#include "framework/Handles.h"
 #include "framework/Wnd.h"
 
 class CDialog : public CWnd {
  public:
+  // Without a parent the dialog is owned by the main window.
   CDialog(UINT templateId, CWnd* parent = nullptr) : templateId_(templateId), parent_(parent) {}
+
+  // Background and text colours of every dialog of the process, set at start-up.
+  static void SetColors(COLORREF background, COLORREF text);
 
   // Runs the dialog modally: IDOK, IDCANCEL, or -1 when it could not be created.
   INT_PTR DoModal();
@@ -28,8 +33,15 @@ class CDialog : public CWnd {
   LRESULT Default() override;
   bool OnCommand(UINT id, UINT code, HWND control) override;
 
- private:
+  UINT TemplateId() const { return templateId_; }
+  HWND ParentWindow() const { return parent_ ? parent_->m_hWnd : nullptr; }
+
+  // The dialog procedure of dialogs whose WM_INITDIALOG carries the object.
   static INT_PTR CALLBACK DialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  // Runs one message of a bound dialog and hands its result to the dialog manager.
+  static INT_PTR RunDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
   // Hands the result of msg to the dialog manager the way that message wants it.
   static INT_PTR ReturnToDialogManager(HWND wnd, UINT msg, LRESULT result);
 

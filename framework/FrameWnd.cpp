@@ -2,14 +2,26 @@
 
 #include <commctrl.h>
 
-#include "portable/FrameLayout.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Messages.h"
-#include "framework/WinApp.h"
+#include "portable/FrameLayout.h"
 
 bool CFrameWnd::Create(LPCSTR className, LPCSTR title, DWORD style) {
   const RECT byDefault{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
-  return CreateEx(0, className, title, style, byDefault, nullptr, 0);
+  if (!CreateEx(0, className, title, style, byDefault, nullptr, 0)) return false;
+  loop_ = CMessageLoop::Current();
+  if (loop_) {
+    loop_->AddFilter(*this);
+    loop_->AddIdleHandler(*this);
+  }
+  return true;
+}
+
+void CFrameWnd::LeaveLoop() {
+  if (!loop_) return;
+  loop_->RemoveFilter(*this);
+  loop_->RemoveIdleHandler(*this);
+  loop_ = nullptr;
 }
 
 bool CFrameWnd::LoadAccelTable(UINT id) {
@@ -18,7 +30,8 @@ bool CFrameWnd::LoadAccelTable(UINT id) {
 }
 
 bool CFrameWnd::PreTranslateMessage(MSG& msg) {
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !accel_) return false;
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !accel_ || !msg.hwnd) return false;
+  if (GetAncestor(msg.hwnd, GA_ROOT) != m_hWnd) return false;
   return TranslateAcceleratorA(m_hWnd, accel_.get(), &msg) != 0;
 }
 
@@ -48,8 +61,7 @@ void CFrameWnd::SetMessageText(UINT stringId) { SetMessageText(LoadResString(str
 
 bool CFrameWnd::IsCommandEnabled(UINT id) const {
   if (std::optional<bool> own = QueryCommand(id)) return *own;
-  CWinApp* app = AfxGetApp();
-  return app && app->QueryCommand(id).value_or(false);
+  return next_ && next_->QueryCommand(id).value_or(false);
 }
 
 void CFrameWnd::UpdateCommandButtons() {
@@ -73,8 +85,7 @@ bool CFrameWnd::OnCommand(UINT id, UINT code, HWND control) {
   if (control && code != BN_CLICKED) return false;
   if (!IsCommandEnabled(id)) return true;
   if (RunCommand(id)) return true;
-  CWinApp* app = AfxGetApp();
-  return app && app->OnCmdMsg(id);
+  return next_ && next_->OnCmdMsg(id);
 }
 
 bool CFrameWnd::OnNotify(const NMHDR& header, LRESULT&) {
@@ -97,6 +108,9 @@ LRESULT CFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (Default() == -1) return -1;
       return OnCreate(*reinterpret_cast<const CREATESTRUCTA*>(lp));
     }
+    case WM_NCDESTROY:
+      LeaveLoop();
+      break;
     case WM_SIZE:
       Default();
       if (statusBar_ && statusBar_->m_hWnd) statusBar_->SendMessage(WM_SIZE, wp, lp);

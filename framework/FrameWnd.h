@@ -8,25 +8,35 @@
 #include <string>
 #include <vector>
 
+#include "framework/CmdTarget.h"
 #include "framework/ControlBars.h"
 #include "framework/Handles.h"
+#include "framework/MessageLoop.h"
 #include "framework/Wnd.h"
 
-class CFrameWnd : public CWnd {
+class CFrameWnd : public CWnd, public CMessageFilter, public CIdleHandler {
  public:
-  // Creates the frame hidden, at the default position and size.
+  ~CFrameWnd() override { LeaveLoop(); }
+
+  // Creates the frame hidden, at the default position and size; it joins the
+  // thread's message loop until its window is destroyed.
   bool Create(LPCSTR className, LPCSTR title, DWORD style);
   bool LoadAccelTable(UINT id);
+  // Where the commands go that the frame itself does not handle; not owned.
+  void SetNextCommandTarget(CCmdTarget* next) { next_ = next; }
 
-  // Offers keyboard messages to the accelerator table; true when one was used.
-  virtual bool PreTranslateMessage(MSG& msg);
+  // Offers keyboard messages of the frame's own windows to its accelerators;
+  // true when one was used.
+  bool PreTranslateMessage(MSG& msg) override;
+  // Brings the toolbar buttons up to date.
+  void OnIdle() override { UpdateCommandButtons(); }
 
   // Places the bars and the pane in the client area.
   void RecalcLayout();
   // The status pane's text; the idle prompt is string AFX_IDS_IDLEMESSAGE.
   void SetMessageText(const std::string& text);
   void SetMessageText(UINT stringId);
-  // Whether command id may run now: the frame's answer, else the application's.
+  // Whether command id may run now: the frame's answer, else the next target's.
   bool IsCommandEnabled(UINT id) const;
   // Enables each toolbar button by IsCommandEnabled.
   void UpdateCommandButtons();
@@ -54,5 +64,9 @@ class CFrameWnd : public CWnd {
  private:
   std::vector<CToolBar*> topBars_;
   CStatusBar* statusBar_ = nullptr;
+  void LeaveLoop();
+
   UniqueAccel accel_;
+  CCmdTarget* next_ = nullptr;
+  CMessageLoop* loop_ = nullptr;  // the loop it joined; not owned
 };

@@ -4,6 +4,9 @@
 #define AFX_IDS_APP_TITLE 57344      /* the application's name, caption of its messages */
 #define AFX_IDS_IDLEMESSAGE 57345    /* the status bar's idle prompt */
 #define ID_APP_EXIT 57665
+#define ID_HELP 57670                /* help, also the Help button of property sheets */
+#define AFX_IDP_PARSE_INT 0xF110     /* "Please enter an integer." */
+#define AFX_IDP_PARSE_INT_RANGE 0xF111  /* the same with the range, %1 to %2 */
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_PANE_FIRST 0xE900

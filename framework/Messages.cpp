@@ -1,6 +1,7 @@
 #include "framework/Messages.h"
 
-#include "framework/WinApp.h"
+#include "framework/FrameworkIds.h"
+#include "framework/MainWindow.h"
 
 std::string LoadResString(UINT id) {
   char text[256];
@@ -18,10 +19,6 @@ UINT MessageBoxTypeWithIcon(UINT type) {
 int AfxMessageBox(UINT stringId, UINT type) { return AfxMessageBox(LoadResString(stringId), type); }
 
 int AfxMessageBox(const std::string& text, UINT type) {
-  CWinApp* app = AfxGetApp();
-  HWND owner = GetActiveWindow();
-  if (!owner && app && app->m_pMainWnd) owner = app->m_pMainWnd->m_hWnd;
-  if (owner) owner = GetAncestor(owner, GA_ROOT);
-  const std::string caption = app ? app->m_appName : std::string();
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), MessageBoxTypeWithIcon(type));
+  const std::string caption = LoadResString(AFX_IDS_APP_TITLE);
+  return MessageBoxA(AfxGetSafeOwner(nullptr), text.c_str(), caption.c_str(), MessageBoxTypeWithIcon(type));
 }

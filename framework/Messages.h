@@ -11,7 +11,7 @@ std::string LoadResString(UINT id);
 // type names no icon and its buttons are OK, OK/Cancel, Yes/No or Yes/No/Cancel.
 UINT MessageBoxTypeWithIcon(UINT type);
 
-// A message box with the application's caption, owned by its active top-level
-// window; returns the button pressed.
+// A message box with the application's caption (string AFX_IDS_APP_TITLE), owned
+// by the main window's active popup; returns the button pressed.
 int AfxMessageBox(UINT stringId, UINT type = MB_OK);
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);

@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "framework/FrameworkIds.h"
+#include "framework/MainWindow.h"
 #include "framework/Messages.h"
 
 namespace {
@@ -17,6 +16,7 @@ CWinApp::CWinApp() : m_hInstance(GetModuleHandleA(nullptr)) { g_app = this; }
 
 CWinApp::~CWinApp() {
   m_pMainWnd.reset();
+  AfxSetMainWnd(nullptr);
   for (const std::string& name : registeredClasses_) UnregisterClassA(name.c_str(), m_hInstance);
   if (g_app == this) g_app = nullptr;
 }
@@ -24,7 +24,11 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::InitApplication() {
   m_appName = LoadResString(AFX_IDS_APP_TITLE);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
-  return InitCommonControlsEx(&controls);
+  if (InitCommonControlsEx(&controls)) return TRUE;
+  // Said in plain text: a platform this old may lack the string table's support too.
+  MessageBoxA(nullptr, "The common controls (COMCTL32.DLL) could not be initialised; the program cannot start.",
+              m_appName.empty() ? "Error" : m_appName.c_str(), MB_OK | MB_ICONSTOP);
+  return FALSE;
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
@@ -34,31 +38,10 @@ int CWinApp::ExitInstance() {
   return 0;
 }
 
-bool CWinApp::PreTranslateMessage(MSG& msg) {
-  HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (!top) return false;
-  if (m_pMainWnd && top == m_pMainWnd->m_hWnd) return m_pMainWnd->PreTranslateMessage(msg);
-  for (HWND dialog : modeless_)
-    if (top == dialog) return IsDialogMessageA(dialog, &msg) != 0;
-  return false;
-}
-
-void CWinApp::OnIdle() {
-  if (m_pMainWnd && m_pMainWnd->m_hWnd) m_pMainWnd->UpdateCommandButtons();
-}
-
-int CWinApp::Run() {
-  MSG msg;
-  for (;;) {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) OnIdle();
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(msg.wParam);
-    if (got == -1) return -1;
-    if (!PreTranslateMessage(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+void CWinApp::SetMainWnd(std::unique_ptr<CFrameWnd> frame) {
+  m_pMainWnd = std::move(frame);
+  AfxSetMainWnd(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+  if (m_pMainWnd) m_pMainWnd->SetNextCommandTarget(this);
 }
 
 bool CWinApp::OnCmdMsg(UINT id) {
@@ -76,36 +59,10 @@ void CWinApp::OnAppExit() {
   if (m_pMainWnd && m_pMainWnd->m_hWnd) m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
-void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) {
-  dialogBrush_.reset(CreateSolidBrush(background));
-  dialogBackground_ = background;
-  dialogText_ = text;
-}
-
-void CWinApp::AddModelessDialog(HWND dialog) { modeless_.push_back(dialog); }
-
-void CWinApp::RemoveModelessDialog(HWND dialog) { std::erase(modeless_, dialog); }
-
 bool CWinApp::RegisterClass(const WNDCLASSA& windowClass) {
   if (!::RegisterClassA(&windowClass)) return false;
   registeredClasses_.emplace_back(windowClass.lpszClassName);
   return true;
-}
-
-std::string CWinApp::RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
-  char name[64];
-  wsprintfA(name, "NfsConsole:%x:%p:%p:%p", style, cursor, background, icon);
-  if (std::find(registeredClasses_.begin(), registeredClasses_.end(), name) != registeredClasses_.end())
-    return name;
-  WNDCLASSA windowClass{};
-  windowClass.style = style;
-  windowClass.lpfnWndProc = &CWnd::WndProc;
-  windowClass.hInstance = m_hInstance;
-  windowClass.hIcon = icon;
-  windowClass.hCursor = cursor;
-  windowClass.hbrBackground = background;
-  windowClass.lpszClassName = name;
-  return RegisterClass(windowClass) ? name : std::string();
 }
 
 int AfxWinMain() {

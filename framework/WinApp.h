@@ -1,6 +1,6 @@
 #pragma once
-// The application object: start-up and shut-down hooks, the message loop with
-// pre-translation per top-level window, application commands and dialog colours.
+// The application object: start-up and shut-down hooks, the message loop and the
+// main window it owns, and the application's own commands.
 #include <windows.h>
 
 #include <memory>
@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/CmdTarget.h"
 #include "framework/FrameWnd.h"
-#include "framework/Handles.h"
+#include "framework/MessageLoop.h"
 
-class CWinApp {
+class CWinApp : public CCmdTarget {
  public:
   CWinApp();
   virtual ~CWinApp();
@@ -24,45 +25,34 @@ class CWinApp {
   virtual int ExitInstance();
 
   // The message loop, until WM_QUIT; returns its exit code.
-  int Run();
-  // Offers msg to the frame's accelerators or to a modeless dialog; true when used.
-  bool PreTranslateMessage(MSG& msg);
-  // When the queue is empty: brings the toolbar buttons up to date.
-  void OnIdle();
+  int Run() { return loop_.Run(); }
+  CMessageLoop& Loop() { return loop_; }
+
+  // Takes the main window: it becomes AfxGetMainWnd, and the commands it does not
+  // handle come to the application.
+  void SetMainWnd(std::unique_ptr<CFrameWnd> frame);
 
   // Application commands, after the main window's own.
-  virtual bool OnCmdMsg(UINT id);
-  virtual std::optional<bool> QueryCommand(UINT id) const;
-
-  // Dialog background and text colours for the whole application.
-  void SetDialogBkColor(COLORREF background = RGB(192, 192, 192), COLORREF text = RGB(0, 0, 0));
-  HBRUSH DialogBrush() const { return dialogBrush_.get(); }
-  COLORREF DialogBackgroundColor() const { return dialogBackground_; }
-  COLORREF DialogTextColor() const { return dialogText_; }
-
-  // Modeless dialogs whose keyboard messages go through IsDialogMessage.
-  void AddModelessDialog(HWND dialog);
-  void RemoveModelessDialog(HWND dialog);
+  bool OnCmdMsg(UINT id) override;
+  std::optional<bool> QueryCommand(UINT id) const override;
 
   // Registers a window class that is unregistered with the application object.
   bool RegisterClass(const WNDCLASSA& windowClass);
-  // A class for windows bound by CWnd, named after its attributes and registered
-  // once; empty when registration failed.
-  std::string RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon);
 
   HINSTANCE m_hInstance;
-  std::string m_appName;                 // string AFX_IDS_APP_TITLE
+  std::string m_appName;  // string AFX_IDS_APP_TITLE
+
+ private:
+  CMessageLoop loop_;  // outlives the main window, which leaves it when destroyed
+
+ public:
   std::unique_ptr<CFrameWnd> m_pMainWnd;
 
  protected:
   void OnAppExit();
 
  private:
-  std::vector<HWND> modeless_;
   std::vector<std::string> registeredClasses_;
-  UniqueBrush dialogBrush_;
-  COLORREF dialogBackground_ = 0;
-  COLORREF dialogText_ = 0;
 };
 
 // The one application object of the process, or null.

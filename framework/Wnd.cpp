@@ -10,6 +10,22 @@ namespace {
 thread_local CWnd* t_creating = nullptr;
 }  // namespace
 
+std::string CWnd::RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
+  char name[64];
+  wsprintfA(name, "NfsConsole:%x:%p:%p:%p", style, cursor, background, icon);
+  WNDCLASSA existing{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &existing)) return name;
+  WNDCLASSA windowClass{};
+  windowClass.style = style;
+  windowClass.lpfnWndProc = &CWnd::WndProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hIcon = icon;
+  windowClass.hCursor = cursor;
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  return RegisterClassA(&windowClass) ? name : std::string();
+}
+
 CWnd::~CWnd() {
   if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }

@@ -15,6 +15,10 @@ class CWnd {
   // The object bound to wnd, or null.
   static CWnd* FromHandle(HWND wnd);
 
+  // A class for windows bound by CWnd, named after its attributes and registered
+  // once per process; empty when registration failed.
+  static std::string RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon);
+
   // Creates a window of one of our classes or of a system class; the object is
   // bound before the window's first message. A rect whose left is CW_USEDEFAULT
   // leaves position and size to the system.

@@ -20,6 +20,21 @@ TEST(MountList, BytesUpToTheFirstZero) {
             "pc7\0x\xff"s + std::string(100000, 'y'));
 }
 
+TEST(MountList, LoneLineFeedsShownAsLineBreaks) {
+  const struct {
+    std::string_view text;
+    std::string_view shown;
+  } cases[] = {
+      {"", ""},
+      {"pc7 /a\npc8 /b\n", "pc7 /a\r\npc8 /b\r\n"},
+      {"pc7 /a\r\npc8 /b\r\n", "pc7 /a\r\npc8 /b\r\n"},
+      {"\n\npc7\r\n\n", "\r\n\r\npc7\r\n\r\n"},  // leading, doubled and mixed
+      {"pc7\r\r\n", "pc7\r\r\n"},                       // only a CR right before counts
+      {"pc7\rpc8", "pc7\rpc8"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MountListDisplayText(c.text), c.shown) << c.text;
+}
+
 TEST(ServerOptionSizes, StoredSizeToItemAndBack) {
   const struct {
     int32_t stored;

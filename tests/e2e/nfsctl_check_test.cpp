@@ -98,7 +98,8 @@ TEST(NfsctlDemoCheck, TheDemoInstallationReportsNothing) {
   ASSERT_EQ(import.Wait(kTimeout), std::optional<DWORD>(0));
   CreateDirectoryA("C:\\Norvo", nullptr);
   CreateDirectoryA("C:\\Norvo\\NFS", nullptr);
-  ASSERT_TRUE(CopyFileA((demo + "exports").c_str(), "C:\\Norvo\\NFS\\exports", FALSE));
+  for (const char* file : {"exports", "mountd.list", "Lock.NLM"})
+    ASSERT_TRUE(CopyFileA((demo + file).c_str(), (std::string("C:\\Norvo\\NFS\\") + file).c_str(), FALSE)) << file;
   ASSERT_TRUE(CopyFileA((demo + "norvo.ini").c_str(), "C:\\windows\\norvo.ini", FALSE));
   const NfsctlResult check = RunNfsctl({"check"});
   EXPECT_EQ(check.exitCode, 0u) << check.out << check.err;

@@ -116,6 +116,10 @@ TEST(NfsctlLookups, ExportsFileIsFoundThroughNorvoIni) {
   const NfsctlResult mounts = RunNfsctl({"mounts", "show"});
   EXPECT_EQ(mounts.exitCode, 2u);
   EXPECT_NE(mounts.err.find("Installation Directory"), std::string::npos) << mounts.err;
+  // With it, they are found there.
+  SetRegistryInstallDir("C:\\ini-install\\");
+  WriteBytes("C:\\ini-install\\mountd.list", "pc7 /export\n");
+  EXPECT_EQ(RunNfsctl({"mounts", "show"}).out, "pc7 /export\n");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "tests/win/ModalScript.h"
 
-#include "framework/Wnd.h"
+#include "framework/ModelessDialog.h"
 
 namespace {
 ModalScript* g_script = nullptr;
@@ -37,7 +37,9 @@ LRESULT CALLBACK ModalScript::ActivationHook(int code, WPARAM wp, LPARAM lp) noe
     HWND window = reinterpret_cast<HWND>(wp);
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, kDialogClass) == 0 && g_script->seen_.insert(window).second) {
+    // Modeless dialogs stay open beside the test; only modal windows are scripted.
+    const bool modeless = dynamic_cast<CModelessDialog*>(CWnd::FromHandle(window)) != nullptr;
+    if (lstrcmpA(className, kDialogClass) == 0 && !modeless && g_script->seen_.insert(window).second) {
       g_script->ready_.push_back(window);
       // The step runs from the window's own modal loop, once it dispatches.
       SetTimer(nullptr, 0, 0, &ModalScript::RunNextStep);

@@ -1,6 +1,6 @@
 #pragma once
-// Test seam: hands every dialog and message box that this thread shows to the
-// next scripted step, once the window runs its modal loop. A window that finds
+// Test seam: hands every modal dialog and message box that this thread shows to
+// the next scripted step, once the window runs its modal loop. A window that finds
 // no step is closed with IDCANCEL and reported, so no test waits on a window.
 #include <windows.h>
 

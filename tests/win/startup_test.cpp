@@ -2,6 +2,7 @@
 // before the window first shows.
 #include "app/InstallDirs.h"
 #include "app/ProcessValues.h"
+#include "framework/MainWindow.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
@@ -33,7 +34,7 @@ TEST_F(ConsoleTest, ListIsFilledBeforeTheWindowShows) {
   EXPECT_EQ(g_countWhenShown, 2);
   EXPECT_TRUE(IsWindowVisible(Frame().m_hWnd));
   EXPECT_EQ(Frame().GetWindowText(), "NFS  Server ");
-  EXPECT_EQ(MainWindow(), Frame().m_hWnd);
+  EXPECT_EQ(AfxGetMainWnd(), Frame().m_hWnd);
   // Sorted by drive code: c before d.
   EXPECT_EQ(List().Entry(0)->path, "\\a");
   EXPECT_EQ(List().Entry(1)->path, "\\b");

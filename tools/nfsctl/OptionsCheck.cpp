@@ -1,6 +1,6 @@
 #include "tools/nfsctl/OptionsCheck.h"
 
-#include "status/ServerOptionValues.h"
+#include "tools/nfsctl/StoredOptions.h"
 #include "tools/nfsctl/OptionRules.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "status/ServerOptionValues.h"
+#include "tools/nfsctl/StoredOptions.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/OptionRules.h"
 #include "tools/nfsctl/OptionsCheck.h"

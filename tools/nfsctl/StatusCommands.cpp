@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "portable/UniqueFile.h"
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
 #include "status/MountList.h"
 #include "status/SharedWithService.h"
+#include "status/UnlockFile.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"
 #include "tools/nfsctl/Report.h"
@@ -89,17 +89,14 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
                               "a ':', or a line at its length limit); nothing was written");
   const Located unlock = settings.Where().RegistryFilePath(kUnlockFileName);
   if (!unlock.path) return Fail(kExitFailed, unlock.problem);
-  const std::string bytes = EncodeLockRecord(*request);
   if (whatIf) {
-    std::printf("would append an unlock request of %zu bytes for %s to %s\n", bytes.size(), line.c_str(),
-                unlock.path->c_str());
+    std::printf("would append an unlock request of %zu bytes for %s to %s\n", EncodeLockRecord(*request).size(),
+                line.c_str(), unlock.path->c_str());
     return kExitOk;
   }
-  // Appended, as the console does: the service reads and empties this file.
-  UniqueFile file(std::fopen(unlock.path->c_str(), "abc"));
-  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
-      std::fflush(file.get()) != 0 || std::fclose(file.release()) != 0)
-    return Fail(kExitFailed, "cannot append to " + *unlock.path);
+  // Appended as the console's Remove appends it: the service reads and empties this file.
+  if (AppendUnlockRequest(*unlock.path, *request) != UnlockAppend::kAppended)
+    return Fail(kExitFailed, "cannot append to " + *unlock.path + "; it is unchanged");
   if (settings.json)
     PrintJson({{"file", *unlock.path}, {"unlocked", line}});
   else

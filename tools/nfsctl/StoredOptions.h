@@ -1,8 +1,6 @@
 #pragma once
-// The service's five start-up options as the registry holds them, read and
-// written the way the Server Options dialog does.
-#include <windows.h>
-
+// The service's five start-up options as the registry holds them, told apart
+// from the values the Server Options dialog would take in their place.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,8 +15,8 @@ constexpr size_t kFirstSizeOption = 3;
 // What the dialog starts from when a value is missing.
 constexpr int32_t DefaultOptionValue(size_t index) { return index < kFirstSizeOption ? 1 : 0; }
 
-// One stored value: a 4-byte REG_DWORD, or missing (a value of another type or
-// size counts as missing, and is told apart so that it can be reported).
+// One stored value: a 4-byte REG_DWORD, missing, or of another type or size
+// (which the dialog treats as missing, and the checker reports).
 struct StoredOption {
   enum State { kMissing, kDword, kOtherType };
   State state = kMissing;
