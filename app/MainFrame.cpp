@@ -5,6 +5,8 @@
 #include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
+#include "printing/ExportedPrintersDlg.h"
+#include "printing/PrintQueueWnd.h"
 #include "resources/resource.h"
 #include "status/ClientSheet.h"
 #include "status/ServerOptionsDlg.h"
@@ -41,6 +43,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_CLIENTS, &CMainFrame::OnClients},
       {ID_SERVER_OPTIONS, &CMainFrame::OnServerOptions},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
+      {ID_PRINT_QUEUE, &CMainFrame::OnPrintQueue},
+      {ID_EXPORTED_PRINTERS, &CMainFrame::OnExportedPrinters},
   };
   return kCommands;
 }
@@ -144,6 +148,9 @@ void CMainFrame::OnHostsEditor() {
   if (std::optional<std::string> program = RegistryInstallPath(kHostEditorFileName))
     WinExec(("\"" + *program + "\"").c_str(), SW_SHOWNORMAL);
 }
+
+void CMainFrame::OnPrintQueue() { OpenPrintQueue(); }
+void CMainFrame::OnExportedPrinters() { ShowExportedPrinters(this); }
 
 void CMainFrame::OnClose() {
   ShowWindow(m_hWnd, SW_HIDE);

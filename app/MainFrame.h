@@ -39,6 +39,8 @@ class CMainFrame : public CFrameWnd {
   void OnClients();
   void OnServerOptions();
   void OnHostsEditor();
+  void OnPrintQueue();
+  void OnExportedPrinters();
   void OnClose();
   void RepaintToolBarEnd();
   static std::span<const CommandEntry<CMainFrame>> Commands();

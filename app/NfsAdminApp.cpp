@@ -7,6 +7,7 @@
 #include "exports/ExportListStore.h"
 #include "framework/MainWindow.h"
 #include "framework/Messages.h"
+#include "printing/StartPrinting.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 
@@ -58,6 +59,7 @@ BOOL CNfsAdminApp::InitInstance() {
   ReadExportsFile(mainFrame.ExportList());
   ShowWindow(mainFrame.m_hWnd, SW_SHOWNORMAL);
   UpdateWindow(mainFrame.m_hWnd);
+  StartPrinting();
   return TRUE;
 }
 

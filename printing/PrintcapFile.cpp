@@ -1,12 +1,10 @@
 #include "printing/PrintcapFile.h"
 
-#include <string>
-
 #include "portable/TextLine.h"
-#include "printing/PrintcapLine.h"
 #include "printing/PrintingErrors.h"
 
-int ReadPrintcap(std::FILE* file, const WindowsPrinter& defaultPrinter, PrinterExportTable& table) {
+int ReadPrintcapEntries(std::FILE* file, const DefaultPrinterSource& defaultPrinter,
+                        PrinterExportTable& table) {
   table.Clear();
   std::string line;
   while (ReadLinePiece(file, kMaxPrintcapLine, line)) {
@@ -17,11 +15,8 @@ int ReadPrintcap(std::FILE* file, const WindowsPrinter& defaultPrinter, PrinterE
   return 0;
 }
 
-bool WritePrintcap(std::FILE* file, const PrinterExportTable& table) {
-  bool ok = true;
-  for (const PrinterExport& entry : table.Entries()) {
-    const std::string line = FormatPrintcapLine(entry);
-    ok = std::fwrite(line.data(), 1, line.size(), file) == line.size() && ok;
-  }
-  return ok;
+std::string FormatPrintcap(const PrinterExportTable& table) {
+  std::string text;
+  for (const PrinterExport& entry : table.Entries()) text += FormatPrintcapLine(entry);
+  return text;
 }

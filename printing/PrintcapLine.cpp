@@ -27,7 +27,7 @@ class FieldSplitter {
 }  // namespace
 
 std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
-                                               const WindowsPrinter& defaultPrinter) {
+                                               const DefaultPrinterSource& defaultPrinter) {
   FieldSplitter fields(line.substr(0, line.find('\0')));
   auto name = fields.Next();
   auto driver = fields.Next();
@@ -40,9 +40,10 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
   entry.status = kPrinterReady;
   if (*driver == kDefaultDriverField) {
     entry.useDefault = 1;
-    entry.driver = defaultPrinter.driver;
-    entry.device = defaultPrinter.device;
-    entry.port = defaultPrinter.port;
+    const WindowsPrinter printer = defaultPrinter();
+    entry.driver = printer.driver;
+    entry.device = printer.device;
+    entry.port = printer.port;
   } else {
     entry.driver = std::move(*driver);
     entry.device = std::move(*device);
@@ -54,5 +55,5 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
 
 std::string FormatPrintcapLine(const PrinterExport& entry) {
   const std::string& driver = entry.useDefault ? std::string(kDefaultDriverField) : entry.driver;
-  return entry.name + ',' + driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + '\n';
+  return entry.name + ',' + driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + "\r\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The grammar of one printcap line: name,driver,device,port,extra.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,12 +10,16 @@
 // The driver field of an entry that follows the Windows default printer.
 inline constexpr char kDefaultDriverField[] = "default";
 
+// Asked for the Windows default printer when a line follows it.
+using DefaultPrinterSource = std::function<WindowsPrinter()>;
+
 // The entry of line (without its line end; the text ends at its first NUL), or
 // none when one of the first four fields is missing. Those fields are split at
 // runs of commas; extra is the rest after the comma that ends the port, verbatim.
-// A "default" line takes defaultPrinter in place of its driver, device and port.
+// A "default" line takes what defaultPrinter gives in place of its driver, device
+// and port; other lines do not ask.
 std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
-                                               const WindowsPrinter& defaultPrinter);
+                                               const DefaultPrinterSource& defaultPrinter);
 
-// The written form of entry, its line feed included.
+// The written form of entry with the target's text line end, CR LF.
 std::string FormatPrintcapLine(const PrinterExport& entry);

@@ -21,3 +21,5 @@ for bench in build/win/tests/bench/win_bench_*.exe; do
   echo "== $(basename "$bench" .exe) (under Wine)"
   bash scripts/with-display.sh bash scripts/wine-run.sh "$bench"
 done
+echo "== printing (under Wine, into a private CUPS queue)"
+bash scripts/bench-printing.sh

@@ -6,6 +6,10 @@
 # With a display the window opens there; without one the console runs on a
 # virtual display and a screenshot is written to build/demo/main-window.png.
 # SCREENSHOT=path takes a screenshot (there) even with a display.
+# The exported printer "laser" prints into a CUPS queue of the demo's own
+# scheduler (build/demo/cups); the two jobs waiting in the spool directory are
+# printed at start-up, and what the queue received is shown at the end, with the
+# banner page as build/demo/banner-page.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -23,6 +27,13 @@ cp -a "$wine_template/." "$WINEPREFIX/"
 install_dir=$WINEPREFIX/drive_c/Norvo/NFS
 mkdir -p "$install_dir"
 cp demo/exports "$install_dir/exports"
+cp demo/printcap "$install_dir/printcap"
+spool=$install_dir/SPOOL/PCNFSD
+mkdir -p "$spool"
+cp demo/spool/* "$spool/"
+# The jobs print oldest first: the meeting notes, then the build report.
+touch -d '2026-12-06 09:00' "$spool/cfA017.nfs"
+touch -d '2026-12-06 09:05' "$spool/cfA018.nfs"
 # What the NFS service would report: a few mounted clients and the locks they hold.
 cp demo/mountd.list demo/Lock.NLM "$install_dir/"
 cp build/win/app/nfsadmin.exe "$install_dir/"
@@ -54,9 +65,40 @@ run_console() {
 export -f run_console
 export WINE WINESERVER root
 
+cups=$root/build/demo/cups
+bash scripts/cups-rig.sh start "$cups" demo-laser >/dev/null
+trap 'bash scripts/cups-rig.sh stop "$cups"' EXIT
+CUPS_SERVER=$(bash scripts/cups-rig.sh socket "$cups")
+export CUPS_SERVER
+
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   run_console
 else
   export SCREENSHOT=${SCREENSHOT:-$root/build/demo/main-window.png} SCREENSHOT_ONLY=1
   bash scripts/with-display.sh bash -c run_console
+fi
+
+# What the queue received: each job's bytes (a PostScript banner as its text),
+# and the banner page rendered.
+out=$cups/out/demo-laser
+sleep 1
+echo "Jobs received by the demo queue demo-laser ($out):"
+banner=""
+for job in $(ls "$out" | grep -E '^[0-9]+$' | sort -n); do
+  if grep -q -m1 'Wine PostScript Driver' "$out/$job"; then
+    echo "== job $job: banner page, as text"
+    sed 's/\xc2\xa0/ /g; s/\xc2\xad/-/g' "$out/$job.txt" | grep -v '^ *$'
+    [ -n "$banner" ] || banner=$out/$job
+  else
+    echo "== job $job: raw document, $(stat -c %s "$out/$job") bytes, as sent"
+    head -c 400 "$out/$job" | tr '\r\f' '  '
+    echo
+  fi
+done
+if [ -n "$banner" ]; then
+  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r50 -dFirstPage=1 -dLastPage=1 \
+    -sOutputFile="$root/build/demo/banner-page.png" "$banner" >/dev/null
+  convert "$root/build/demo/banner-page.png" -trim +repage -bordercolor white -border 16 \
+    "$root/build/demo/banner-page.png"
+  echo "Banner page of the first job: $root/build/demo/banner-page.png"
 fi

@@ -62,7 +62,11 @@ echo "== Windows: cross build, then the tests under Wine on a virtual display"
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/win -j"$jobs"
 bash scripts/wine-prefix.sh
+# The printing tests print into a private CUPS scheduler of the build tree.
+bash scripts/cups-rig.sh start build/win/cups nfs-win nfs-other nfs-e2e nfs-bench
+trap 'bash scripts/cups-rig.sh stop build/win/cups' EXIT
 run_ctest build/win bash scripts/with-display.sh || status=1
+bash scripts/cups-rig.sh stop build/win/cups
 
 echo
 echo "${passed} passed, ${failed} failed"

@@ -84,7 +84,8 @@ int main() {
   });
   Compare("printcap, 10000 lines", dir / "printcap", [&] {
     PrinterExportTable table;
-    ReadPrintcap(Open(dir / "printcap").get(), {"drv", "dev", "port"}, table);
+    ReadPrintcapEntries(Open(dir / "printcap").get(), [] { return WindowsPrinter{"drv", "dev", "port"}; },
+                        table);
     return table.Entries().size();
   });
   Compare("passwd, 100000 lines", dir / "passwd",

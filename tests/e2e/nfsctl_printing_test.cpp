@@ -31,7 +31,7 @@ TEST_F(NfsctlPrintersTest, AddedPrintersAreReadByTheConsoleAsGiven) {
   PrinterExportTable table;
   std::FILE* file = std::fopen(InstallFile("printcap").c_str(), "r");
   ASSERT_TRUE(file);
-  EXPECT_EQ(ReadPrintcap(file, {"wineps.drv", "Queue7", "CUPS:Queue7"}, table), 0);
+  EXPECT_EQ(ReadPrintcapEntries(file, [] { return WindowsPrinter{"wineps.drv", "Queue7", "CUPS:Queue7"}; }, table), 0);
   std::fclose(file);
   ASSERT_EQ(table.Entries().size(), 3u);
   EXPECT_EQ(table.Entries()[1].device, "Big Plotter");

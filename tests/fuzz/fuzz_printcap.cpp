@@ -13,16 +13,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
   if (!file) return 0;
-  const WindowsPrinter defaultPrinter{"drv", "dev", "port"};
+  const DefaultPrinterSource defaultPrinter = [] { return WindowsPrinter{"drv", "dev", "port"}; };
   PrinterExportTable table;
-  const int result = ReadPrintcap(file, defaultPrinter, table);
+  const int result = ReadPrintcapEntries(file, defaultPrinter, table);
   std::fclose(file);
   if (result != 0 && result != kErrorPrintcapLine) std::abort();
 
   for (const PrinterExport& entry : table.Entries()) {
     const std::string line = FormatPrintcapLine(entry);
     const auto again =
-        ParsePrintcapLine(std::string_view(line).substr(0, line.size() - 1), defaultPrinter);
+        ParsePrintcapLine(std::string_view(line).substr(0, line.size() - 2), defaultPrinter);
     if (!again || again->name != entry.name || again->useDefault != entry.useDefault ||
         again->driver != entry.driver || again->device != entry.device ||
         again->port != entry.port || again->extra != entry.extra)

@@ -6,7 +6,7 @@
 
 #include "app/InstallDirs.h"
 #include "app/InstallPath.h"
-#include "printing/ProfileDevice.h"
+#include "printing/PrinterExports.h"
 #include "status/SharedWithService.h"
 
 namespace {
@@ -58,7 +58,7 @@ Located Installation::MappingPath(MappingFileKind kind) const {
 }
 
 WindowsPrinter Installation::DefaultPrinter() {
-  char value[kMaxProfileDevice + 1] = "";
-  GetProfileStringA("windows", "device", ",,,", value, sizeof value);
-  return ParseProfileDevice(value);
+  // The console's own look-up, which leaves the printer in its selection.
+  LoadDefaultPrinter();
+  return CurrentPrinterSelection().printer;
 }

@@ -22,7 +22,7 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
       report(Finding::kError, "printcap.line-split", piece.line,
              "longer than 509 characters: the console reads the rest as another line");
     const std::string_view line = WithoutLineEnd(piece.text);
-    const auto entry = ParsePrintcapLine(line, defaultPrinter);
+    const auto entry = ParsePrintcapLine(line, [&] { return defaultPrinter; });
     if (!entry) {
       const size_t after = pieces.size() - 1 - i;
       report(Finding::kError, "printcap.unreadable", piece.line,

@@ -43,20 +43,10 @@ std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
     return std::nullopt;
   }
   PrintcapState state{*located.path, std::move(*bytes), {}};
-  // The console's reader, in text mode as the console opens the file.
-  if (UniqueFile file{std::fopen(state.path.c_str(), "r")})
-    ReadPrintcap(file.get(), Installation::DefaultPrinter(), state.table);
+  // The console's reader, on the file opened as the console opens it.
+  if (UniqueFile file{std::fopen(state.path.c_str(), "rb")})
+    ReadPrintcapEntries(file.get(), &Installation::DefaultPrinter, state.table);
   return state;
-}
-
-std::string PrintcapBytes(const PrinterExportTable& table) {
-  std::string bytes;
-  for (const PrinterExport& entry : table.Entries()) {
-    std::string line = FormatPrintcapLine(entry);
-    line.insert(line.size() - 1, "\r");
-    bytes += line;
-  }
-  return bytes;
 }
 
 // A save writes only the entries the console read, and a "default" entry without
@@ -66,7 +56,7 @@ int Save(const Settings& settings, const PrintcapState& state, const PrinterExpo
     if (finding.severity == Finding::kError)
       return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (line " +
                                     std::to_string(finding.line) + ": " + finding.message + "); nothing was written");
-  return ApplyChange(state.path, state.bytes, PrintcapBytes(table), whatIf, settings.json);
+  return ApplyChange(state.path, state.bytes, FormatPrintcap(table), whatIf, settings.json);
 }
 
 int List(const Settings& settings) {

@@ -1,0 +1,18 @@
+#pragma once
+// Printing one job: the banner document through a device context of the job's
+// printer, then the data file unchanged as a raw document through the spooler.
+#include <cstddef>
+#include <string_view>
+
+#include "printing/SpoolJob.h"
+
+// The size of the blocks the data file is sent in; it is never held whole.
+constexpr size_t kDataBlockSize = 1024;
+
+// Whether the console may open, print and delete the job's data file by its
+// name: a plain name of the spool directory that is not a directory there.
+bool IsUsableDataFile(std::string_view dataFileName);
+
+// Prints the job, showing what went wrong in the job's own boxes. The outcome is
+// not returned: a job that was attempted is removed whatever happened.
+void PrintSpoolJob(const SpoolJob& job);

@@ -1,0 +1,137 @@
+#include "printing/PrintQueue.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "framework/MessageLoop.h"
+#include "portable/UniqueFile.h"
+#include "printing/ControlFile.h"
+#include "printing/JobOrder.h"
+#include "printing/JobPrinter.h"
+#include "printing/PrintQueueWnd.h"
+#include "printing/PrintingPaths.h"
+#include "printing/QueueRow.h"
+#include "printing/SpoolFiles.h"
+#include "status/SharedWithService.h"
+
+namespace {
+
+SpoolJob g_job;
+bool g_paused = false;
+bool g_running = false;
+
+// Calls visit with each handled control file of the spool directory, in
+// enumeration order, until it returns false.
+void ForEachControlFile(const std::function<bool(const WIN32_FIND_DATAA&)>& visit) {
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(SpoolPath(kControlFilePattern).c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if (IsHandledControlFileName(found.cFileName) && !visit(found)) break;
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+}
+
+const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files) {
+  files.clear();
+  ForEachControlFile([&files](const WIN32_FIND_DATAA& found) {
+    const ULARGE_INTEGER time{{found.ftLastWriteTime.dwLowDateTime, found.ftLastWriteTime.dwHighDateTime}};
+    files.push_back({found.cFileName, time.QuadPart});
+    return true;
+  });
+  return OldestControlFile(files);
+}
+
+}  // namespace
+
+int ProcessPrintQueue() {
+  if (g_running) return 0;
+  g_running = true;
+  SetCurrentDirectoryA(CurrentPrintingPaths().spoolDirectory.c_str());
+  RefreshQueueWindow();
+  int result = 0;
+  std::vector<SpoolFileInfo> files;
+  while (const SpoolFileInfo* oldest = OldestJob(files)) {
+    if (LoadSpoolJob(oldest->name) != 0 || RemoveJobFiles() != 0) {
+      result = -1;
+      break;
+    }
+    RefreshQueueWindow();
+  }
+  g_running = false;
+  return result;
+}
+
+int LoadSpoolJob(const std::string& controlFileName) {
+  if (g_paused) return -1;
+  g_job = SpoolJob{};
+  g_job.controlFileName = controlFileName;
+  UniqueFile file(std::fopen(SpoolPath(controlFileName).c_str(), "rb"));
+  if (!file) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Can not open file %s", controlFileName.c_str());
+    MessageBoxA(nullptr, text, text, MB_OK);
+    return -1;
+  }
+  g_job = ReadControlFile(file.get(), controlFileName);
+  file.reset();
+  // The one moment of a run at which the administrator's input gets through.
+  if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
+  PrintSpoolJob(g_job);
+  return 0;
+}
+
+int RemoveJobFiles() {
+  if (g_job.controlFileName.empty()) return -1;
+  if (!DeleteFileA(SpoolPath(g_job.controlFileName).c_str())) return -1;
+  if (!IsUsableDataFile(g_job.dataFileName)) return 0;
+  return DeleteFileA(SpoolPath(g_job.dataFileName).c_str()) ? 0 : -1;
+}
+
+const SpoolJob& CurrentSpoolJob() { return g_job; }
+
+bool QueuePaused() { return g_paused; }
+
+void PauseQueue() {
+  g_paused = true;
+  RemoveJobFiles();
+  RefreshQueueWindow();
+}
+
+void ResumeQueue() {
+  g_paused = false;
+  ProcessPrintQueue();
+}
+
+int BannerSetting() {
+  return static_cast<int>(GetPrivateProfileIntA(kIniPcnfsdSection, kIniBannerKey, 1, kIniFileName));
+}
+
+void WriteBannerSetting(bool on) {
+  WritePrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, on ? "1" : "0", kIniFileName);
+}
+
+std::vector<std::string> ReadQueueRows() {
+  SetCurrentDirectoryA(CurrentPrintingPaths().spoolDirectory.c_str());
+  std::vector<std::string> rows;
+  ForEachControlFile([&rows](const WIN32_FIND_DATAA& found) {
+    UniqueFile file(std::fopen(SpoolPath(found.cFileName).c_str(), "rb"));
+    if (!file) return false;
+    rows.push_back(ReadQueueRow(file.get(), found.cFileName));
+    return true;
+  });
+  return rows;
+}
+
+void DeleteQueuedJob(std::string_view row) {
+  const std::string controlFileName = ControlFileNameOfRow(row);
+  if (!IsHandledControlFileName(controlFileName)) return;
+  UniqueFile file(std::fopen(SpoolPath(controlFileName).c_str(), "rb"));
+  if (!file) return;
+  const std::string dataFileName = ReadControlWords(file.get(), 1).front();
+  file.reset();
+  DeleteFileA(SpoolPath(controlFileName).c_str());
+  if (IsUsableDataFile(dataFileName)) DeleteFileA(SpoolPath(dataFileName).c_str());
+}

@@ -1,0 +1,55 @@
+#include "tests/win/CupsCapture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace {
+std::string Bytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+}  // namespace
+
+std::string CupsPort(const std::string& queue) { return "CUPS:" + queue; }
+
+CupsCapture::CupsCapture(const std::string& queue) {
+  const char* out = std::getenv("NFS_CUPS_OUT");
+  folder_ = "Z:" + std::string(out ? out : "/nonexistent") + "/" + queue;
+  std::replace(folder_.begin(), folder_.end(), '/', '\\');
+  seen_ = JobIds();
+}
+
+std::vector<int> CupsCapture::JobIds() const {
+  std::vector<int> ids;
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return ids;
+  do {
+    // Only whole jobs: partial files start with a dot, texts end in .txt.
+    const std::string name = found.cFileName;
+    if (!name.empty() && std::all_of(name.begin(), name.end(), ::isdigit)) ids.push_back(std::stoi(name));
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+std::vector<CapturedJob> CupsCapture::Take(size_t count, DWORD timeoutMs) {
+  std::vector<int> fresh;
+  for (DWORD waited = 0;; waited += 50) {
+    fresh.clear();
+    for (int id : JobIds())
+      if (!std::binary_search(seen_.begin(), seen_.end(), id)) fresh.push_back(id);
+    if (fresh.size() >= count || waited >= timeoutMs) break;
+    Sleep(50);
+  }
+  std::vector<CapturedJob> jobs;
+  for (int id : fresh) {
+    const std::string path = folder_ + "\\" + std::to_string(id);
+    jobs.push_back({id, Bytes(path), Bytes(path + ".txt")});
+    seen_.insert(std::upper_bound(seen_.begin(), seen_.end(), id), id);
+  }
+  return jobs;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The jobs that one queue of the tests' private CUPS scheduler received: each
+// job's bytes, and for a PostScript job its text as ghostscript reads it back.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The queues that scripts/cups-rig.sh makes for the tests; the first is the
+// default printer.
+inline constexpr char kTestQueue[] = "nfs-win";
+inline constexpr char kOtherQueue[] = "nfs-other";
+inline constexpr char kProcessQueue[] = "nfs-e2e";  // the end-to-end tests'
+
+// Wine's name for the driver and port of a CUPS queue.
+inline constexpr char kWineDriver[] = "wineps.drv";
+std::string CupsPort(const std::string& queue);
+
+struct CapturedJob {
+  int id = 0;
+  std::string bytes;
+  std::string text;  // a PostScript job's text; empty otherwise
+
+  bool IsPostScript() const { return bytes.rfind("%!PS", 0) == 0; }
+};
+
+class CupsCapture {
+ public:
+  // Starts counting from the jobs the queue holds now.
+  explicit CupsCapture(const std::string& queue);
+
+  // The jobs that arrived since construction (or the last call), in the order the
+  // scheduler numbered them, once there are at least count of them or timeoutMs passed.
+  std::vector<CapturedJob> Take(size_t count, DWORD timeoutMs = 20000);
+
+ private:
+  std::vector<int> JobIds() const;
+
+  std::string folder_;
+  std::vector<int> seen_;
+};
