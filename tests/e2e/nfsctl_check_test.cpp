@@ -96,10 +96,16 @@ TEST(NfsctlDemoCheck, TheDemoInstallationReportsNothing) {
   const std::string demo = std::string("Z:") + NFS_SOURCE_DIR + "\\demo\\";
   Process import("regedit /s \"" + demo + "registry.reg\"");
   ASSERT_EQ(import.Wait(kTimeout), std::optional<DWORD>(0));
-  CreateDirectoryA("C:\\Norvo", nullptr);
-  CreateDirectoryA("C:\\Norvo\\NFS", nullptr);
-  for (const char* file : {"exports", "mountd.list", "Lock.NLM"})
-    ASSERT_TRUE(CopyFileA((demo + file).c_str(), (std::string("C:\\Norvo\\NFS\\") + file).c_str(), FALSE)) << file;
+  // Where scripts/demo.sh puts each file of demo/.
+  const std::pair<const char*, const char*> files[] = {
+      {"exports", "exports"},         {"printcap", "printcap"},
+      {"mountd.list", "mountd.list"}, {"Lock.NLM", "Lock.NLM"},
+      {"spool\\cfA017.nfs", "SPOOL\\PCNFSD\\cfA017.nfs"}, {"spool\\dfA017", "SPOOL\\PCNFSD\\dfA017"},
+      {"spool\\cfA018.nfs", "SPOOL\\PCNFSD\\cfA018.nfs"}, {"spool\\dfA018", "SPOOL\\PCNFSD\\dfA018"}};
+  for (const auto& [source, target] : files)
+    WriteBytes(std::string("C:\\Norvo\\NFS\\") + target, ReadFile(demo + source));
+  // The demo's CUPS queue, which Wine makes the default printer.
+  WriteProfileStringA("windows", "device", "demo-laser,wineps.drv,CUPS:demo-laser");
   ASSERT_TRUE(CopyFileA((demo + "norvo.ini").c_str(), "C:\\windows\\norvo.ini", FALSE));
   const NfsctlResult check = RunNfsctl({"check"});
   EXPECT_EQ(check.exitCode, 0u) << check.out << check.err;

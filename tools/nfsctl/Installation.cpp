@@ -58,6 +58,10 @@ Located Installation::MappingPath(MappingFileKind kind) const {
 }
 
 WindowsPrinter Installation::DefaultPrinter() {
+  // The console has the spooler loaded; Wine brings the profile's default printer
+  // up to date with its print system only once a process loads it.
+  static const HMODULE spooler = LoadLibraryA("winspool.drv");
+  (void)spooler;
   // The console's own look-up, which leaves the printer in its selection.
   LoadDefaultPrinter();
   return CurrentPrinterSelection().printer;
