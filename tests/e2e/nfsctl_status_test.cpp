@@ -78,7 +78,9 @@ TEST_F(NfsctlOptionsTest, ValuesAreShownAsTheConsoleShowsThemAndSetWithItsRules)
       {{"options", "set", "read", "x"}, 2},
   };
   for (const Case& c : refused) EXPECT_EQ(Run(c.arguments).exitCode, c.exitCode) << c.arguments[2];
-  EXPECT_EQ(Run({"options", "set", "write", "36", "--what-if"}).exitCode, 0u);
+  const nlohmann::json whatIf = RunJson({"options", "set", "write", "36", "--what-if"});
+  EXPECT_EQ(whatIf["written"], false);
+  EXPECT_EQ(whatIf["would"], "set \"Maximum Write\" from 100 to 36");
   EXPECT_EQ(ServiceDword(kMaximumWriteValue), 100u);
 
   EXPECT_EQ(Run({"options", "set", "Maximum Write", "36"}).exitCode, 0u);

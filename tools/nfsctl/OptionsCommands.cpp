@@ -53,7 +53,8 @@ int Set(const Settings& settings, const std::string& name, int32_t value, bool w
   const StoredOption& old = (*stored)[*index];
   const std::string before = old.state == StoredOption::kDword ? std::to_string(old.value) : "(missing)";
   if (whatIf) {
-    std::printf("would set \"%s\" from %s to %d\n", kServerOptionNames[*index], before.c_str(), value);
+    PrintWouldDo(std::string("set \"") + kServerOptionNames[*index] + "\" from " + before + " to " + std::to_string(value),
+                 settings.json);
     return kExitOk;
   }
   if (!WriteServerOption(kServerOptionNames[*index], value))

@@ -49,8 +49,7 @@ int Delete(const Settings& settings, const std::string& id, bool whatIf) {
   // A data file name from a client may name a file outside the spool directory.
   const bool safe = IsSafeDataFileName(data);
   if (whatIf) {
-    std::printf("would delete %s\n", control.c_str());
-    if (safe) std::printf("would delete %s\n", MakeSpoolPath(*spool.path, data).c_str());
+    PrintWouldDo("delete " + control + (safe ? " and " + MakeSpoolPath(*spool.path, data) : ""), settings.json);
     return kExitOk;
   }
   if (!DeleteFileA(control.c_str())) return Fail(kExitFailed, "cannot delete " + control);

@@ -84,6 +84,13 @@ void PrintRecords(const std::vector<Record>& records, bool json) {
   }
 }
 
+void PrintWouldDo(const std::string& text, bool json) {
+  if (json)
+    PrintJson({{"written", false}, {"would", text}});
+  else
+    std::fputs(("would " + text + "\n").c_str(), stdout);
+}
+
 int Fail(ExitCode code, const std::string& message) {
   std::fprintf(stderr, "nfsctl: %s\n", message.c_str());
   return code;

@@ -20,5 +20,9 @@ void PrintRecords(const std::vector<Record>& records, bool json);
 // One JSON document (an object), converted to UTF-8 like PrintRecords.
 void PrintJson(const Record& document);
 
+// What --what-if would do, for a change that is not a text file's: a line of
+// text, or {"written": false, "would": text} with --json.
+void PrintWouldDo(const std::string& text, bool json);
+
 // "nfsctl: <message>" on standard error; returns code.
 int Fail(ExitCode code, const std::string& message);

@@ -90,8 +90,9 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
   const Located unlock = settings.Where().RegistryFilePath(kUnlockFileName);
   if (!unlock.path) return Fail(kExitFailed, unlock.problem);
   if (whatIf) {
-    std::printf("would append an unlock request of %zu bytes for %s to %s\n", EncodeLockRecord(*request).size(),
-                line.c_str(), unlock.path->c_str());
+    PrintWouldDo("append an unlock request of " + std::to_string(EncodeLockRecord(*request).size()) + " bytes for " +
+                     line + " to " + *unlock.path,
+                 settings.json);
     return kExitOk;
   }
   // Appended as the console's Remove appends it: the service reads and empties this file.
