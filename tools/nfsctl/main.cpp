@@ -8,7 +8,7 @@
 #include "tools/nfsctl/Report.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"nfsctl: the NFS server's shared files from the command line"};
+  CLI::App app{"nfsctl: the NFS server's shared files from the command line", "nfsctl"};
   app.require_subcommand(1);
   // Options of the whole program may follow the verb.
   app.fallthrough();
