@@ -17,7 +17,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
-cmake --build build/win -j"$(nproc)" --target nfsadmin hostedit >/dev/null
+cmake --build build/win -j"$(nproc)" --target nfsadmin hostedit nfsctl >/dev/null
 bash scripts/wine-prefix.sh
 source scripts/wine-env.sh
 
@@ -40,6 +40,7 @@ touch -d '2026-12-06 09:05' "$spool/cfA018.nfs"
 cp demo/mountd.list demo/Lock.NLM "$install_dir/"
 cp build/win/app/nfsadmin.exe "$install_dir/"
 cp build/win/tools/hostedit/hostedit.exe "$install_dir/"
+cp build/win/tools/nfsctl/nfsctl.exe "$install_dir/"
 cp demo/norvo.ini "$WINEPREFIX/drive_c/windows/norvo.ini"
 cp demo/hosts "$WINEPREFIX/drive_c/windows/system32/drivers/etc/hosts"
 cp demo/passwd demo/group "$WINEPREFIX/drive_c/windows/system32/drivers/etc/"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang libclang-rt-14-dev googletest
+  cmake make g++ clang libclang-rt-14-dev googletest libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation libcups2
   libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1 libgnutls30

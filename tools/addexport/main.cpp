@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/InstallDirs.h"
+#include "exports/AnnounceAppendedExport.h"
 #include "exports/ExportLineProblem.h"
 #include "exports/ResMessage.h"
 #include "framework/Handles.h"
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "addexport: writing %s failed\n", path->c_str());
     return kFileError;
   }
-  if (HWND console = FindWindowA(kMainWindowClass, nullptr)) SendMessageA(console, kExportAppendedMessage, 0, 0);
+  AnnounceAppendedExport();
   std::printf("added to %s\n", path->c_str());
   return kAdded;
 }

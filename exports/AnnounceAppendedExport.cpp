@@ -1,0 +1,12 @@
+#include "exports/AnnounceAppendedExport.h"
+
+#include <windows.h>
+
+#include "status/SharedWithService.h"
+
+bool AnnounceAppendedExport() {
+  HWND console = FindWindowA(kMainWindowClass, nullptr);
+  if (!console) return false;
+  SendMessageA(console, kExportAppendedMessage, 0, 0);
+  return true;
+}

@@ -1,0 +1,34 @@
+#include "mapping/MappingList.h"
+
+#include <algorithm>
+
+#include "mapping/MappingLine.h"
+
+std::string MappingIdText(int32_t id) { return std::to_string(id); }
+
+MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std::string_view name,
+                                    std::string_view idText) {
+  auto has = [&](auto field) {
+    return std::any_of(mappings.begin(), mappings.end(), field);
+  };
+  if (has([&](const CUserInfo& r) { return r.m_strId == idText; })) return MappingConflict::kIdTaken;
+  if (has([&](const CUserInfo& r) { return r.m_strName == name; })) return MappingConflict::kNameTaken;
+  return MappingConflict::kNone;
+}
+
+std::optional<size_t> FirstMappingNamed(const std::vector<CUserInfo>& mappings, std::string_view name) {
+  for (size_t i = 0; i < mappings.size(); ++i)
+    if (mappings[i].m_strName == name) return i;
+  return std::nullopt;
+}
+
+std::string MappingFileBytes(const std::vector<CUserInfo>& mappings) {
+  std::string bytes;
+  for (const CUserInfo& record : mappings) {
+    std::string line = FormatMappingLine(record);
+    if (line.empty()) continue;
+    line.insert(line.size() - 1, "\r");
+    bytes += line;
+  }
+  return bytes;
+}

@@ -1,0 +1,87 @@
+// access HOST [--uid N | --gid N]: what the files grant one client.
+#include <memory>
+
+#include "mapping/MappingFile.h"
+#include "mapping/MappingList.h"
+#include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/ExportAccess.h"
+#include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/Report.h"
+
+namespace {
+
+struct Arguments {
+  std::string host;
+  std::optional<int32_t> uid;
+  std::optional<int32_t> gid;
+};
+
+const char* AccessText(const ExportAccess& access) {
+  if (!access.mountable) return "none";
+  return access.readWrite ? "read-write" : "read-only";
+}
+
+// The accounts the passwd or group file maps id to, as the service would look it up.
+Record Mapping(const Installation& where, MappingFileKind kind, int32_t id, int& failure) {
+  const Located located = where.MappingPath(kind);
+  if (!located.path) {
+    failure = Fail(kExitFailed, located.problem);
+    return {};
+  }
+  std::vector<std::string> names;
+  const std::string idText = MappingIdText(id);
+  for (const CUserInfo& record : ReadMappingFile(*located.path))
+    if (record.m_strId == idText) names.push_back(record.m_strName);
+  Record mapping{{kind == MappingFileKind::kPasswd ? "uid" : "gid", id}, {"file", *located.path}, {"mapped_to", names}};
+  if (id == 0) mapping["warning"] = "ID 0 is the UNIX superuser's";
+  return mapping;
+}
+
+int Access(const Settings& settings, const Arguments& arguments) {
+  const Installation where = settings.Where();
+  const Located exports = where.ExportsPath();
+  if (!exports.path) return Fail(kExitFailed, exports.problem);
+  std::string problem;
+  const auto entries = ReadExports(*exports.path, problem);
+  if (!entries) return Fail(kExitFailed, problem);
+  std::vector<Record> rows;
+  for (const ExportEntry& entry : *entries) {
+    const ExportAccess access = AccessFor(entry, arguments.host);
+    rows.push_back({{"directory", DirectoryText(entry)}, {"mountable", access.mountable}, {"access", AccessText(access)}});
+  }
+  int failure = kExitOk;
+  Record mapping;
+  if (arguments.uid) mapping = Mapping(where, MappingFileKind::kPasswd, *arguments.uid, failure);
+  if (arguments.gid) mapping = Mapping(where, MappingFileKind::kGroup, *arguments.gid, failure);
+  if (failure != kExitOk) return failure;
+
+  if (settings.json) {
+    Record document{{"host", arguments.host}, {"exports", rows}};
+    if (!mapping.is_null()) document["mapping"] = mapping;
+    PrintJson(document);
+    return kExitOk;
+  }
+  PrintRecords(rows, false);
+  if (!mapping.is_null()) {
+    const char* idName = arguments.uid ? "UID" : "GID";
+    const int32_t id = arguments.uid ? *arguments.uid : *arguments.gid;
+    const auto& names = mapping["mapped_to"];
+    if (names.empty())
+      std::printf("%s %d: no mapping in %s\n", idName, id, mapping["file"].get<std::string>().c_str());
+    for (const auto& name : names) std::printf("%s %d is mapped to %s\n", idName, id, name.get<std::string>().c_str());
+    if (mapping.contains("warning")) std::printf("warning: %s\n", mapping["warning"].get<std::string>().c_str());
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+void AddAccessCommand(CLI::App& app, const Settings& settings, int& exitCode) {
+  auto arguments = std::make_shared<Arguments>();
+  CLI::App* access = app.add_subcommand("access", "What the exports grant a client host, and what an ID maps to");
+  access->add_option("HOST", arguments->host, "Client host name")->required();
+  CLI::Option* uid = access->add_option("--uid", arguments->uid, "A UNIX UID: the account the passwd file maps it to");
+  CLI::Option* gid = access->add_option("--gid", arguments->gid, "A UNIX GID: the group the group file maps it to");
+  uid->excludes(gid);
+  access->callback([&settings, &exitCode, arguments] { exitCode = Access(settings, *arguments); });
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The verbs of nfsctl, one group per shared file or registry key. Each group adds
+// its subcommands to the application; a verb's callback leaves its exit code in
+// exitCode.
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+#include "tools/nfsctl/Installation.h"
+
+// The options every verb takes.
+struct Settings {
+  std::string installDir;
+  std::string systemDir;
+  bool json = false;
+
+  Installation Where() const { return Installation(installDir, systemDir); }
+};
+
+void AddExportsCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddMappingCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddPrinterCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddQueueCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddStatusCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddOptionsCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddCheckCommand(CLI::App& app, const Settings& settings, int& exitCode);
+void AddAccessCommand(CLI::App& app, const Settings& settings, int& exitCode);
+
+// --what-if on a mutating verb.
+inline void AddWhatIf(CLI::App& verb, bool& whatIf) {
+  verb.add_flag("--what-if", whatIf, "Show the change as a unified diff and write nothing");
+}

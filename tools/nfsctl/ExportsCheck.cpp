@@ -1,0 +1,97 @@
+#include "tools/nfsctl/ExportsCheck.h"
+
+#include <optional>
+
+#include "exports/ExportLineGrammar.h"
+#include "exports/SameDirectory.h"
+#include "portable/TextLine.h"
+#include "tools/nfsctl/TextPieces.h"
+
+namespace {
+
+// The reader's buffer holds 1024 bytes with the terminator.
+constexpr size_t kExportsPiece = kStartupScanLimit - 1;
+
+// The longest run of token characters the parser meets, the mode digit after a
+// ';' not counted.
+size_t LongestToken(std::string_view line) {
+  size_t longest = 0, run = 0;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\0' || c == '\n' || c == '\r' || c == '#') break;
+    if (c == ' ' || c == '\t' || c == ':' || c == ';') {
+      run = 0;
+      if (c == ';') ++i;
+      continue;
+    }
+    longest = std::max(longest, ++run);
+  }
+  return longest;
+}
+
+std::string WhySkipped(int fields) {
+  if (fields < 0) return "a colon may only follow the one-letter drive";
+  if (fields == 0) return "it has no drive letter";
+  return "it has no path after the drive";
+}
+
+// A mode the editor has no radio button for, and what the console writes for it.
+std::string ModeMessage(const ExportEntry& entry) {
+  std::string message = "mode " + std::to_string(entry.mode) +
+                        " is none of 0 (read only), 1 (read/write), 2 (R/W list)";
+  const std::string written = FormatExportLine(entry);
+  ExportEntry reread;
+  ParseExportLine(written, kStartupScanLimit, reread);
+  if (reread.mode != entry.mode || reread.rwList != entry.rwList)
+    message += ": the console writes it back as \"" + written.substr(0, written.size() - 1) +
+               "\", which reads back differently";
+  return message;
+}
+
+}  // namespace
+
+std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view rawBytes) {
+  std::vector<Finding> findings;
+  auto report = [&](Finding::Severity severity, const char* kind, size_t line, std::string message) {
+    findings.push_back({severity, kind, path, line, std::move(message)});
+  };
+  struct Seen {
+    ExportEntry entry;
+    size_t line;
+  };
+  std::vector<Seen> seen;
+  const std::string text = TextModeBytes(rawBytes);
+  for (const TextPiece& piece : TextModePieces(text, kExportsPiece)) {
+    if (!piece.EndsLine() && piece.text.size() == kExportsPiece)
+      report(Finding::kError, "exports.line-split", piece.line,
+             "longer than 1023 characters: the console reads the rest as another line");
+    const std::string_view line = WithoutLineEnd(piece.text);
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) continue;
+    ExportEntry entry;
+    const int fields = ParseExportLine(line, kStartupScanLimit, entry);
+    if (!IsAcceptedExportLine(fields)) {
+      if (line[first] == '#')
+        report(Finding::kWarning, "exports.comment", piece.line,
+               "a comment: the console keeps no comments, its next save drops this line");
+      else
+        report(Finding::kError, "exports.skipped", piece.line,
+               "the console skips this line (" + WhySkipped(fields) + ") and its next save drops it");
+      continue;
+    }
+    if (entry.mode < ExportEntry::kReadOnly || entry.mode > ExportEntry::kReadWriteList)
+      report(Finding::kError, "exports.mode", piece.line, ModeMessage(entry));
+    if (LongestToken(line) > kMaxExportToken)
+      report(Finding::kError, "exports.token-cut", piece.line,
+             "a path or host name longer than 127 characters: the console keeps only its first 127");
+    for (const Seen& earlier : seen)
+      if (SameDirectory(earlier.entry, entry)) {
+        report(Finding::kError, "exports.duplicate", piece.line,
+               "exports the directory of line " + std::to_string(earlier.line) +
+                   " again: which of the two lines applies is the service's choice");
+        break;
+      }
+    seen.push_back({std::move(entry), piece.line});
+  }
+  return findings;
+}

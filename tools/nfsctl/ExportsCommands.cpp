@@ -1,0 +1,153 @@
+// exports list | add | remove: the exports file through the core's grammar and writer.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "exports/AnnounceAppendedExport.h"
+#include "exports/ExportEntryStream.h"
+#include "exports/ExportLineGrammar.h"
+#include "exports/ExportLineProblem.h"
+#include "exports/ResMessage.h"
+#include "exports/SameDirectory.h"
+#include "portable/UniqueFile.h"
+#include "status/SharedWithService.h"
+#include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/FileChange.h"
+#include "tools/nfsctl/Report.h"
+
+namespace {
+
+struct AddArguments {
+  std::string directory;
+  std::vector<std::string> clients;
+  std::vector<std::string> rwList;
+  int mode = -1;  // none given
+  bool whatIf = false;
+};
+
+// Names given as separate arguments, or joined by commas or blanks.
+std::vector<std::string> Names(const std::vector<std::string>& arguments) {
+  std::vector<std::string> names;
+  for (const std::string& argument : arguments) {
+    size_t start = 0;
+    while (start <= argument.size()) {
+      const size_t end = std::min(argument.find_first_of(", ", start), argument.size());
+      if (end > start) names.push_back(argument.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+  return names;
+}
+
+std::string Joined(const std::vector<std::string>& names, const char* separator) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+  return text;
+}
+
+Record RecordOf(const ExportEntry& entry) {
+  static const char* const kAccess[] = {"read-only", "read-write", "rw-list"};
+  const bool known = entry.mode >= 0 && entry.mode <= 2;
+  return {{"directory", DirectoryText(entry)},
+          {"all_clients", entry.IsExportedToAll()},
+          {"clients", entry.IsExportedToAll() ? std::vector<std::string>{} : Names({entry.clients})},
+          {"mode", entry.mode},
+          {"access", known ? kAccess[entry.mode] : "unknown"},
+          {"rw_list", Names({entry.rwList})}};
+}
+
+int List(const Settings& settings) {
+  const Located exports = settings.Where().ExportsPath();
+  if (!exports.path) return Fail(kExitFailed, exports.problem);
+  std::string problem;
+  const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
+  if (!entries) return Fail(kExitFailed, problem);
+  std::vector<Record> records;
+  for (const ExportEntry& entry : *entries) records.push_back(RecordOf(entry));
+  PrintRecords(records, settings.json);
+  return kExitOk;
+}
+
+int Add(const Settings& settings, const AddArguments& arguments) {
+  ExportEntry entry;
+  if (!ParseDirectory(arguments.directory, entry))
+    return Fail(kExitFailed, "\"" + arguments.directory + "\" is not <drive>:<path>, as c:\\public");
+  const std::vector<std::string> clients = Names(arguments.clients), rwList = Names(arguments.rwList);
+  if (clients.empty()) entry.flags = ExportEntry::kAllClients;
+  entry.clients = Joined(clients, ", ");
+  entry.rwList = Joined(rwList, ",");
+  entry.mode = arguments.mode >= 0 ? arguments.mode : rwList.empty() ? ExportEntry::kReadOnly : ExportEntry::kReadWriteList;
+  const char drive = static_cast<char>(entry.drive);
+  if (!(drive >= 'a' && drive <= 'z'))
+    return Fail(kExitRefused, std::string("refused: the drive ") + drive + " is not a letter; nothing was written");
+  // The console's own refusals, for the entry and for the line it appends.
+  std::string line = FormatExportLine(entry);
+  ExportProblem refused = ExportEntryProblem(entry);
+  if (!refused) refused = ExportLineProblem(std::string_view(line).substr(0, line.size() - 1));
+  if (refused) return Fail(kExitRefused, "refused: " + ResMessage(refused.stringId, {refused.subject}) + " Nothing was written.");
+
+  const Located exports = settings.Where().ExportsPath();
+  if (!exports.path) return Fail(kExitFailed, exports.problem);
+  std::string problem;
+  const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
+  const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
+  if (!bytes || !entries) return Fail(kExitFailed, problem);
+  for (const ExportEntry& existing : *entries)
+    if (SameDirectory(existing, entry))
+      return Fail(kExitRefused, "refused: " + DirectoryText(existing) + " is exported already; nothing was written");
+
+  // Appended as the last line: that is the line a running console reads when told.
+  line.insert(line.size() - 1, "\r");
+  const bool endsLine = bytes->empty() || bytes->back() == '\n';
+  const int result = ApplyChange(*exports.path, *bytes, *bytes + (endsLine ? "" : "\r\n") + line, arguments.whatIf,
+                                 settings.json);
+  if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
+    std::printf("the running console lists it now\n");
+  return result;
+}
+
+int Remove(const Settings& settings, const std::string& directory, bool whatIf) {
+  ExportEntry removed;
+  if (!ParseDirectory(directory, removed))
+    return Fail(kExitFailed, "\"" + directory + "\" is not <drive>:<path>, as c:\\public");
+  const Located exports = settings.Where().ExportsPath();
+  if (!exports.path) return Fail(kExitFailed, exports.problem);
+  std::string problem;
+  const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
+  if (!bytes) return Fail(kExitFailed, problem);
+  const std::string kept = WithoutExportLinesOf(*bytes, removed);
+  if (kept == *bytes) return Fail(kExitRefused, directory + " is not exported; nothing was written");
+  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings.json);
+  // The console has no message for a removal, and rewrites the file from its list.
+  if (result == kExitOk && !whatIf && FindWindowA(kMainWindowClass, nullptr))
+    std::fprintf(stderr, "nfsctl: the running console still lists %s and writes it back at its next change; "
+                 "restart it\n", directory.c_str());
+  return result;
+}
+
+}  // namespace
+
+void AddExportsCommands(CLI::App& app, const Settings& settings, int& exitCode) {
+  CLI::App* exports = app.add_subcommand("exports", "The exported directories (the exports file)");
+  exports->require_subcommand(1);
+
+  exports->add_subcommand("list", "List the exports the console reads")->callback([&] { exitCode = List(settings); });
+
+  auto add = std::make_shared<AddArguments>();
+  CLI::App* addVerb = exports->add_subcommand("add", "Export a directory and tell a running console");
+  addVerb->add_option("PATH", add->directory, "<drive>:<path>, as c:\\public")->required();
+  addVerb->add_option("--clients", add->clients, "Client hosts (none: all clients)");
+  addVerb->add_option("--rw", add->rwList, "Hosts of the R/W list");
+  addVerb->add_option("--mode", add->mode, "0 read only, 1 read/write, 2 R/W list (default 0, or 2 with --rw)");
+  AddWhatIf(*addVerb, add->whatIf);
+  addVerb->callback([&settings, &exitCode, add] { exitCode = Add(settings, *add); });
+
+  auto removed = std::make_shared<std::pair<std::string, bool>>();
+  CLI::App* removeVerb = exports->add_subcommand("remove", "Stop exporting a directory");
+  removeVerb->add_option("PATH", removed->first, "<drive>:<path>, as c:\\public")->required();
+  AddWhatIf(*removeVerb, removed->second);
+  removeVerb->callback([&settings, &exitCode, removed] {
+    exitCode = Remove(settings, removed->first, removed->second);
+  });
+}

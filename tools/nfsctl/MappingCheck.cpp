@@ -1,0 +1,49 @@
+#include "tools/nfsctl/MappingCheck.h"
+
+#include <map>
+
+#include "mapping/MappingLine.h"
+#include "portable/TextLine.h"
+#include "tools/nfsctl/TextPieces.h"
+
+std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view rawBytes,
+                                      const char* kindPrefix, const char* idName) {
+  std::vector<Finding> findings;
+  auto report = [&](Finding::Severity severity, const char* kind, size_t line, std::string message) {
+    findings.push_back({severity, std::string(kindPrefix) + "." + kind, path, line, std::move(message)});
+  };
+  std::map<std::string, size_t> lineOfId, lineOfName;
+  const std::string text = TextModeBytes(rawBytes);
+  const std::vector<TextPiece> pieces = TextModePieces(text, kMaxMappingLine);
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const TextPiece& piece = pieces[i];
+    if (piece.text[0] == '\n') {
+      size_t lost = 0;
+      for (size_t j = i + 1; j < pieces.size(); ++j)
+        if (pieces[j - 1].EndsLine() && pieces[j].text != "\n") ++lost;
+      if (lost > 0)
+        report(Finding::kError, "empty-line", piece.line,
+               "an empty line ends the console's reading: the " + std::to_string(lost) +
+                   " later line(s) are not shown, and its next save drops them");
+      break;
+    }
+    if (!piece.EndsLine() && i + 1 < pieces.size())
+      report(Finding::kError, "line-split", piece.line,
+             "longer than 255 bytes: the console reads the rest as another mapping");
+    const CUserInfo record = ParseMappingLine(WithoutLineEnd(piece.text));
+    if (record.m_strName.empty()) {
+      report(Finding::kError, "no-name", piece.line, "no name before the first ':': the console's next save drops it");
+      continue;
+    }
+    if (auto [it, added] = lineOfId.try_emplace(record.m_strId, piece.line); !added)
+      report(Finding::kError, "duplicate-id", piece.line,
+             std::string(idName) + " " + record.m_strId + " is mapped already on line " + std::to_string(it->second));
+    if (auto [it, added] = lineOfName.try_emplace(record.m_strName, piece.line); !added)
+      report(Finding::kError, "duplicate-name", piece.line,
+             record.m_strName + " is mapped already on line " + std::to_string(it->second));
+    if (record.m_strId == "0")
+      report(Finding::kWarning, "id-zero", piece.line,
+             record.m_strName + " is mapped to " + idName + " 0, the UNIX superuser's");
+  }
+  return findings;
+}

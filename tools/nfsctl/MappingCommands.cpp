@@ -1,0 +1,154 @@
+// users list | add | remove, and the same for groups: the passwd and group files
+// in the console's line form, with the console's refusals.
+#include <algorithm>
+#include <memory>
+
+#include "mapping/MappingFile.h"
+#include "mapping/MappingLine.h"
+#include "mapping/MappingList.h"
+#include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/FileChange.h"
+#include "tools/nfsctl/MappingCheck.h"
+#include "tools/nfsctl/Report.h"
+
+namespace {
+
+struct MappingKind {
+  MappingFileKind file;
+  const char* fileName;  // as the checker names its findings
+  const char* idName;
+  const char* idField;   // the JSON field of the ID
+};
+constexpr MappingKind kUsers{MappingFileKind::kPasswd, "passwd", "UID", "uid"};
+constexpr MappingKind kGroups{MappingFileKind::kGroup, "group", "GID", "gid"};
+
+// What the console's page says when either the ID or the name is mapped already.
+constexpr char kMappingExists[] = "The mapping for this account already exists, remove it before mapping !";
+
+struct Arguments {
+  std::string name;
+  int32_t id = 0;
+  bool whatIf = false;
+};
+
+// The file's path, bytes and records, or the exit code of the failure.
+struct MappingFileState {
+  std::string path;
+  std::string bytes;
+  std::vector<CUserInfo> records;
+};
+
+std::optional<MappingFileState> Load(const Settings& settings, const MappingKind& kind, int& failure) {
+  const Located located = settings.Where().MappingPath(kind.file);
+  if (!located.path) {
+    failure = Fail(kExitFailed, located.problem);
+    return std::nullopt;
+  }
+  std::string problem;
+  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
+  if (!bytes) {
+    failure = Fail(kExitFailed, problem);
+    return std::nullopt;
+  }
+  return MappingFileState{*located.path, std::move(*bytes), ReadMappingFile(*located.path)};
+}
+
+// A save writes only what the console read: refuse when that would lose lines.
+std::optional<std::string> SaveWouldLose(const MappingFileState& state, const MappingKind& kind) {
+  for (const Finding& finding : CheckMappingFile(state.path, state.bytes, kind.fileName, kind.idName)) {
+    if (finding.severity != Finding::kError || finding.kind.ends_with("duplicate-id") ||
+        finding.kind.ends_with("duplicate-name"))
+      continue;
+    return "line " + std::to_string(finding.line) + ": " + finding.message;
+  }
+  return std::nullopt;
+}
+
+int Save(const Settings& settings, const MappingFileState& state, const std::vector<CUserInfo>& records,
+         const MappingKind& kind, bool whatIf) {
+  if (auto loss = SaveWouldLose(state, kind))
+    return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (" + *loss +
+                                  "); nothing was written");
+  return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings.json);
+}
+
+int List(const Settings& settings, const MappingKind& kind) {
+  int failure = kExitOk;
+  const auto state = Load(settings, kind, failure);
+  if (!state) return failure;
+  std::vector<Record> records;
+  for (const CUserInfo& record : state->records) records.push_back({{"name", record.m_strName}, {kind.idField, record.m_strId}});
+  PrintRecords(records, settings.json);
+  return kExitOk;
+}
+
+// A name the mapping line can carry whole: no ':' that would end the field, no
+// line end or control character, and a line short enough to be read in one piece.
+std::optional<std::string> NameProblem(const std::string& name, const std::string& idText) {
+  if (name.empty()) return "the name is empty";
+  if (std::any_of(name.begin(), name.end(), [](char c) { return c == ':' || static_cast<unsigned char>(c) < 32; }))
+    return "the name holds a ':' or a control character";
+  if (FormatMappingLine({name, idText}).size() > kMaxMappingLine)
+    return "the line would be longer than " + std::to_string(kMaxMappingLine) + " bytes";
+  return std::nullopt;
+}
+
+int Add(const Settings& settings, const MappingKind& kind, const Arguments& arguments) {
+  const std::string idText = MappingIdText(arguments.id);
+  if (auto problem = NameProblem(arguments.name, idText))
+    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+  int failure = kExitOk;
+  auto state = Load(settings, kind, failure);
+  if (!state) return failure;
+  switch (FindMappingConflict(state->records, arguments.name, idText)) {
+    case MappingConflict::kIdTaken:
+      return Fail(kExitRefused, std::string(kMappingExists) + " (" + kind.idName + " " + idText + " is mapped)");
+    case MappingConflict::kNameTaken:
+      return Fail(kExitRefused, std::string(kMappingExists) + " (" + arguments.name + " is mapped)");
+    case MappingConflict::kNone:
+      break;
+  }
+  std::vector<CUserInfo> records = state->records;
+  records.push_back({arguments.name, idText});
+  return Save(settings, *state, records, kind, arguments.whatIf);
+}
+
+int Remove(const Settings& settings, const MappingKind& kind, const Arguments& arguments) {
+  int failure = kExitOk;
+  auto state = Load(settings, kind, failure);
+  if (!state) return failure;
+  const std::optional<size_t> index = FirstMappingNamed(state->records, arguments.name);
+  if (!index) return Fail(kExitRefused, arguments.name + " is not mapped; nothing was written");
+  std::vector<CUserInfo> records = state->records;
+  records.erase(records.begin() + static_cast<std::ptrdiff_t>(*index));
+  return Save(settings, *state, records, kind, arguments.whatIf);
+}
+
+void AddGroup(CLI::App& app, const char* name, const char* description, const MappingKind& kind,
+              const Settings& settings, int& exitCode) {
+  CLI::App* group = app.add_subcommand(name, description);
+  group->require_subcommand(1);
+  group->add_subcommand("list", "List the mappings the console reads")->callback([&settings, &exitCode, &kind] {
+    exitCode = List(settings, kind);
+  });
+
+  auto added = std::make_shared<Arguments>();
+  CLI::App* add = group->add_subcommand("add", std::string("Map a name to a ") + kind.idName);
+  add->add_option("NAME", added->name, "Windows account or group name")->required();
+  add->add_option("ID", added->id, kind.idName)->required();
+  AddWhatIf(*add, added->whatIf);
+  add->callback([&settings, &exitCode, &kind, added] { exitCode = Add(settings, kind, *added); });
+
+  auto removed = std::make_shared<Arguments>();
+  CLI::App* remove = group->add_subcommand("remove", "Remove the first mapping of a name");
+  remove->add_option("NAME", removed->name, "Windows account or group name")->required();
+  AddWhatIf(*remove, removed->whatIf);
+  remove->callback([&settings, &exitCode, &kind, removed] { exitCode = Remove(settings, kind, *removed); });
+}
+
+}  // namespace
+
+void AddMappingCommands(CLI::App& app, const Settings& settings, int& exitCode) {
+  AddGroup(app, "users", "User name to UID mappings (the passwd file)", kUsers, settings, exitCode);
+  AddGroup(app, "groups", "Group name to GID mappings (the group file)", kGroups, settings, exitCode);
+}

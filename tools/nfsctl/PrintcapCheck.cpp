@@ -1,0 +1,42 @@
+#include "tools/nfsctl/PrintcapCheck.h"
+
+#include <set>
+
+#include "portable/TextLine.h"
+#include "printing/PrintcapFile.h"
+#include "printing/PrintcapLine.h"
+#include "tools/nfsctl/TextPieces.h"
+
+std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view rawBytes,
+                                       const WindowsPrinter& defaultPrinter) {
+  std::vector<Finding> findings;
+  auto report = [&](Finding::Severity severity, const char* kind, size_t line, std::string message) {
+    findings.push_back({severity, kind, path, line, std::move(message)});
+  };
+  std::set<std::string> names;
+  const std::string text = TextModeBytes(rawBytes);
+  const std::vector<TextPiece> pieces = TextModePieces(text, kMaxPrintcapLine);
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const TextPiece& piece = pieces[i];
+    if (!piece.EndsLine() && i + 1 < pieces.size())
+      report(Finding::kError, "printcap.line-split", piece.line,
+             "longer than 509 characters: the console reads the rest as another line");
+    const std::string_view line = WithoutLineEnd(piece.text);
+    const auto entry = ParsePrintcapLine(line, [&] { return defaultPrinter; });
+    if (!entry) {
+      const size_t after = pieces.size() - 1 - i;
+      report(Finding::kError, "printcap.unreadable", piece.line,
+             "lacks one of name, driver, device and port: the console stops with internal error 1005, "
+             "the " + std::to_string(after) + " line(s) after it are not read and its next save drops them");
+      break;
+    }
+    if (entry->useDefault && defaultPrinter.driver.empty())
+      report(Finding::kError, "printcap.default-without-printer", piece.line,
+             entry->name + " follows the default printer, but none is set: once the console saves printcap "
+             "its next start cannot read this entry");
+    if (!names.insert(entry->name).second)
+      report(Finding::kWarning, "printcap.duplicate-name", piece.line,
+             entry->name + " is exported already: jobs for it go to the first entry of that name");
+  }
+  return findings;
+}

@@ -1,0 +1,160 @@
+// printers list | add | remove: printcap through the core's table and line format.
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "portable/UniqueFile.h"
+#include "printing/PrintcapFile.h"
+#include "printing/PrintcapLine.h"
+#include "printing/PrinterExportTable.h"
+#include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/FileChange.h"
+#include "tools/nfsctl/PrintcapCheck.h"
+#include "tools/nfsctl/Report.h"
+
+namespace {
+
+// The export name as the printer dialog takes it.
+constexpr size_t kMaxExportName = 19;
+
+struct Arguments {
+  std::string name;
+  std::string device, driver, port;
+  bool useDefault = false;
+  bool whatIf = false;
+};
+
+struct PrintcapState {
+  std::string path;
+  std::string bytes;
+  PrinterExportTable table;
+};
+
+std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
+  const Located located = settings.Where().PrintcapPath();
+  if (!located.path) {
+    failure = Fail(kExitFailed, located.problem);
+    return std::nullopt;
+  }
+  std::string problem;
+  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
+  if (!bytes) {
+    failure = Fail(kExitFailed, problem);
+    return std::nullopt;
+  }
+  PrintcapState state{*located.path, std::move(*bytes), {}};
+  // The console's reader, on the file opened as the console opens it.
+  if (UniqueFile file{std::fopen(state.path.c_str(), "rb")})
+    ReadPrintcapEntries(file.get(), &Installation::DefaultPrinter, state.table);
+  return state;
+}
+
+// A save writes only the entries the console read, and a "default" entry without
+// a default printer in a form the next start cannot read: refuse either.
+int Save(const Settings& settings, const PrintcapState& state, const PrinterExportTable& table, bool whatIf) {
+  for (const Finding& finding : CheckPrintcapFile(state.path, state.bytes, Installation::DefaultPrinter()))
+    if (finding.severity == Finding::kError)
+      return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (line " +
+                                    std::to_string(finding.line) + ": " + finding.message + "); nothing was written");
+  return ApplyChange(state.path, state.bytes, FormatPrintcap(table), whatIf, settings.json);
+}
+
+int List(const Settings& settings) {
+  int failure = kExitOk;
+  const auto state = Load(settings, failure);
+  if (!state) return failure;
+  std::vector<Record> records;
+  for (const PrinterExport& entry : state->table.Entries())
+    records.push_back({{"name", entry.name},
+                       {"default", entry.useDefault != 0},
+                       {"driver", entry.driver},
+                       {"device", entry.device},
+                       {"port", entry.port},
+                       {"extra", entry.extra}});
+  PrintRecords(records, settings.json);
+  return kExitOk;
+}
+
+bool HasSeparatorOrControl(const std::string& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
+}
+
+std::optional<std::string> Problem(const Arguments& arguments, const WindowsPrinter& printer) {
+  if (arguments.name.empty() || arguments.name.size() > kMaxExportName || arguments.name.find('.') != std::string::npos)
+    return "an export name has 1 to 19 characters and no '.'";
+  if (HasSeparatorOrControl(arguments.name)) return "the export name holds a ',' or a control character";
+  if (arguments.useDefault && printer.driver.empty())
+    return "no default printer is set: the next start of the console could not read the entry";
+  // printcap splits its first four fields at runs of commas: an empty one is lost.
+  for (const std::string* field : {&printer.driver, &printer.device, &printer.port})
+    if (field->empty() || HasSeparatorOrControl(*field))
+      return "driver, device and port must each be given, without ',' or control characters";
+  return std::nullopt;
+}
+
+int Add(const Settings& settings, const Arguments& arguments) {
+  PrinterSelection selection;
+  selection.useDefault = arguments.useDefault ? 1 : 0;
+  selection.printer = arguments.useDefault ? Installation::DefaultPrinter()
+                                           : WindowsPrinter{arguments.driver, arguments.device, arguments.port};
+  if (auto problem = Problem(arguments, selection.printer))
+    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+  int failure = kExitOk;
+  auto state = Load(settings, failure);
+  if (!state) return failure;
+  // The console would take a second entry of the name, but jobs never reach it.
+  WindowsPrinter existing;
+  if (state->table.FindPrinter(arguments.name, existing) == 0)
+    return Fail(kExitRefused, "refused: " + arguments.name + " is exported already; nothing was written");
+  PrinterExportTable table = state->table;
+  table.Store("", arguments.name, selection);
+  return Save(settings, *state, table, arguments.whatIf);
+}
+
+int Remove(const Settings& settings, const Arguments& arguments) {
+  int failure = kExitOk;
+  auto state = Load(settings, failure);
+  if (!state) return failure;
+  const auto& entries = state->table.Entries();
+  const auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const PrinterExport& entry) { return entry.name == arguments.name; });
+  if (it == entries.end()) return Fail(kExitRefused, arguments.name + " is not exported; nothing was written");
+  PrinterExportTable table = state->table;
+  table.Remove(static_cast<size_t>(it - entries.begin()));
+  return Save(settings, *state, table, arguments.whatIf);
+}
+
+}  // namespace
+
+void AddPrinterCommands(CLI::App& app, const Settings& settings, int& exitCode) {
+  CLI::App* printers = app.add_subcommand("printers", "The exported printers (printcap)");
+  printers->require_subcommand(1);
+  printers->add_subcommand("list", "List the printers the console reads")->callback([&] {
+    exitCode = List(settings);
+  });
+
+  auto added = std::make_shared<Arguments>();
+  CLI::App* add = printers->add_subcommand("add", "Export a Windows printer, or the default printer");
+  add->add_option("NAME", added->name, "Export name PC clients print to")->required();
+  CLI::Option* device = add->add_option("--device", added->device, "Windows printer name");
+  CLI::Option* driver = add->add_option("--driver", added->driver, "Printer driver");
+  CLI::Option* port = add->add_option("--port", added->port, "Output port");
+  CLI::Option* useDefault = add->add_flag("--default", added->useDefault, "Follow the Windows default printer");
+  device->needs(driver, port);
+  driver->needs(device, port);
+  port->needs(device, driver);
+  useDefault->excludes(device, driver, port);
+  AddWhatIf(*add, added->whatIf);
+  add->callback([&settings, &exitCode, added, device] {
+    if (!added->useDefault && device->count() == 0)
+      exitCode = Fail(kExitFailed, "printers add needs --device, --driver and --port, or --default");
+    else
+      exitCode = Add(settings, *added);
+  });
+
+  auto removed = std::make_shared<Arguments>();
+  CLI::App* remove = printers->add_subcommand("remove", "Stop exporting a printer (the first of that name)");
+  remove->add_option("NAME", removed->name, "Export name")->required();
+  AddWhatIf(*remove, removed->whatIf);
+  remove->callback([&settings, &exitCode, removed] { exitCode = Remove(settings, *removed); });
+}

@@ -1,0 +1,28 @@
+#pragma once
+// What the tool prints: records as a plain table or as JSON, and messages on
+// standard error with the exit code that goes with them.
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+// Exit codes: success (or nothing found), refused (or problems found), bad usage
+// or a file or key that cannot be read or written.
+enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitFailed = 2 };
+
+// One record: field names stay the same from release to release.
+using Record = nlohmann::ordered_json;
+
+// A table with a column per field of the first record, or a JSON array. Texts
+// are in the ANSI code page; JSON receives them as UTF-8.
+void PrintRecords(const std::vector<Record>& records, bool json);
+
+// One JSON document (an object), converted to UTF-8 like PrintRecords.
+void PrintJson(const Record& document);
+
+// What --what-if would do, for a change that is not a text file's: a line of
+// text, or {"written": false, "would": text} with --json.
+void PrintWouldDo(const std::string& text, bool json);
+
+// "nfsctl: <message>" on standard error; returns code.
+int Fail(ExitCode code, const std::string& message);

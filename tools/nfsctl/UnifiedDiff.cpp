@@ -1,0 +1,47 @@
+#include "tools/nfsctl/UnifiedDiff.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr size_t kContext = 3;
+
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
+// "start,count" of a hunk side; an empty side names the line before it.
+std::string Range(size_t start, size_t count) {
+  return std::to_string(count == 0 ? start : start + 1) + "," + std::to_string(count);
+}
+}  // namespace
+
+std::string UnifiedDiff(std::string_view path, std::string_view oldText, std::string_view newText) {
+  const std::vector<std::string_view> before = Lines(oldText), after = Lines(newText);
+  size_t head = 0;
+  while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+  if (head == before.size() && head == after.size()) return {};
+  size_t tail = 0;
+  while (tail < before.size() - head && tail < after.size() - head &&
+         before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+    ++tail;
+
+  const size_t from = head - std::min(head, kContext);
+  const size_t contextAfter = std::min(tail, kContext);
+  const size_t oldEnd = before.size() - tail + contextAfter, newEnd = after.size() - tail + contextAfter;
+  std::string diff = "--- " + std::string(path) + "\n+++ " + std::string(path) + "\n";
+  diff += "@@ -" + Range(from, oldEnd - from) + " +" + Range(from, newEnd - from) + " @@\n";
+  for (size_t i = from; i < head; ++i) diff += " " + std::string(before[i]) + "\n";
+  for (size_t i = head; i < before.size() - tail; ++i) diff += "-" + std::string(before[i]) + "\n";
+  for (size_t i = head; i < after.size() - tail; ++i) diff += "+" + std::string(after[i]) + "\n";
+  for (size_t i = before.size() - tail; i < oldEnd; ++i) diff += " " + std::string(before[i]) + "\n";
+  return diff;
+}

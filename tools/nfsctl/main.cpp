@@ -1,0 +1,40 @@
+// nfsctl: the console's jobs from a script. Every verb reads and writes the same
+// files and registry values as the console, through the same core functions and
+// with the same refusals; `check` says what the console or the service would
+// lose or misread, and `access` what the files grant one client.
+#include <cstdio>
+
+#include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/Report.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"nfsctl: the NFS server's shared files from the command line", "nfsctl"};
+  app.require_subcommand(1);
+  // Options of the whole program may follow the verb.
+  app.fallthrough();
+  Settings settings;
+  app.add_option("--install-dir", settings.installDir,
+                 "Install directory, in place of norvo.ini's and the registry's");
+  app.add_option("--system-dir", settings.systemDir, "System directory that holds drivers\\etc\\passwd and group");
+  app.add_flag("--json", settings.json, "JSON output");
+
+  int exitCode = kExitOk;
+  AddExportsCommands(app, settings, exitCode);
+  AddMappingCommands(app, settings, exitCode);
+  AddPrinterCommands(app, settings, exitCode);
+  AddQueueCommands(app, settings, exitCode);
+  AddStatusCommands(app, settings, exitCode);
+  AddOptionsCommands(app, settings, exitCode);
+  AddCheckCommand(app, settings, exitCode);
+  AddAccessCommand(app, settings, exitCode);
+
+  // CLI11 reports bad usage by exception; it stops here, as an exit code.
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // --help, on the program or on any verb.
+    if (error.get_exit_code() == 0) return app.exit(error);
+    return Fail(kExitFailed, std::string(error.what()) + " (see nfsctl --help)");
+  }
+  return exitCode;
+}
