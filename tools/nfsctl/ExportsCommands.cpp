@@ -78,6 +78,8 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   entry.clients = Joined(clients, ", ");
   entry.rwList = Joined(rwList, ",");
   entry.mode = arguments.mode >= 0 ? arguments.mode : rwList.empty() ? ExportEntry::kReadOnly : ExportEntry::kReadWriteList;
+  // Stored in lower case, as the export editor stores a picked drive.
+  if (entry.drive >= 'A' && entry.drive <= 'Z') entry.drive += 'a' - 'A';
   const char drive = static_cast<char>(entry.drive);
   if (!(drive >= 'a' && drive <= 'z'))
     return Fail(kExitRefused, std::string("refused: the drive ") + drive + " is not a letter; nothing was written");
