@@ -35,6 +35,13 @@ int CExportListBox::AddEntry(std::unique_ptr<ExportEntry> entry) {
   return index;
 }
 
+int CExportListBox::AppendEntry(std::unique_ptr<ExportEntry> entry) {
+  const int index = static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                                 reinterpret_cast<LPARAM>(entry.get())));
+  if (index >= 0) entry.release();  // the item owns it now
+  return index;
+}
+
 std::vector<const ExportEntry*> CExportListBox::Entries() const {
   std::vector<const ExportEntry*> entries;
   for (int i = 0, count = GetCount(); i < count; ++i) entries.push_back(Entry(i));

@@ -28,6 +28,9 @@ class CExportListBox : public CListBox {
 
   // Adds entry at its sorted place; the list owns it from then on. The index, or LB_ERR.
   int AddEntry(std::unique_ptr<ExportEntry> entry);
+  // Adds entry after the last item without sorting: for filling the list with
+  // entries already in its order.
+  int AppendEntry(std::unique_ptr<ExportEntry> entry);
   ExportEntry* Entry(int index) const { return static_cast<ExportEntry*>(GetItemDataPtr(index)); }
   std::vector<const ExportEntry*> Entries() const;
 

@@ -4,6 +4,7 @@
 
 #include "app/ProcessValues.h"
 #include "exports/ExportEntryStream.h"
+#include "exports/ExportOrder.h"
 #include "framework/Handles.h"
 #include "portable/UniqueFile.h"
 
@@ -14,10 +15,13 @@ UniqueFile OpenExportsFile(const char* mode) {
   return UniqueFile(path ? _fsopen(path->c_str(), mode, _SH_DENYNO) : nullptr);
 }
 
-void Add(CExportListBox& list, ExportEntry entry) {
+// Adds at the entry's sorted place, or after the last item when the caller adds
+// in the list's order.
+void Add(CExportListBox& list, ExportEntry entry, bool inOrder = false) {
   auto owned = std::make_unique<ExportEntry>(std::move(entry));
   const ExportEntry& added = *owned;
-  if (list.AddEntry(std::move(owned)) >= 0) list.WidenExtentFor(added);
+  const int index = inOrder ? list.AppendEntry(std::move(owned)) : list.AddEntry(std::move(owned));
+  if (index >= 0) list.WidenExtentFor(added);
 }
 }  // namespace
 
@@ -27,8 +31,13 @@ void ReadExportsFile(CExportListBox& list) {
   list.ResetExtent();
   std::vector<ExportEntry> entries = ReadExportEntries(file.get());
   file.reset();
+  // Sorted here with the list's own order, then appended to the empty list: the
+  // list's sorted insertion would cost a binary search of compare-item calls
+  // per line and an array shift per out-of-order line, growing faster than the
+  // file. The list's order is the same; equal entries keep their file order.
+  SortExportEntries(entries);
   CExportListBox::BulkAdd bulk(list, entries.size());
-  for (ExportEntry& entry : entries) Add(list, std::move(entry));
+  for (ExportEntry& entry : entries) Add(list, std::move(entry), true);
 }
 
 void WriteExportsFile(CExportListBox& list) {
