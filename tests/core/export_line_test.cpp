@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "exports/ExportChoice.h"
 #include "exports/ExportLineGrammar.h"
 
 namespace {
@@ -116,6 +117,24 @@ TEST(ExportLine, LongTokensAreCutAndNamesWrittenWhole) {
   e.clients = std::string(200, 'h') + ", b";
   const std::string line = FormatExportLine(e);
   EXPECT_EQ(line, "c:" + e.path + " " + std::string(200, 'h') + " b;0 \n");
+}
+
+// Through the editor and back to the file, a drive keeps its code: the letter's
+// case, and a byte of 128 or more from a hand-edited line, until a drive is picked.
+TEST(ExportLine, TheDriveByteSurvivesTheEditorAndTheFile) {
+  for (const char* line : {"c:\\a;0 \n", "E:\\a;0 \n", "\xc4:\\a;0 \n"}) {
+    SCOPED_TRACE(line);
+    Parsed p = Parse(line);
+    ExportEntry stored = p.entry;
+    StoreChoice(ChoiceOfEntry(p.entry), p.entry.path, stored);
+    EXPECT_EQ(stored.drive, static_cast<unsigned char>(line[0]));
+    EXPECT_EQ(FormatExportLine(stored), line);
+  }
+  ExportChoice picked = ChoiceOfEntry(Parse("E:\\a;0 \n").entry);
+  picked.driveIndex = 'F' - 'C';
+  ExportEntry stored;
+  StoreChoice(picked, "\\a", stored);
+  EXPECT_EQ(stored.drive, 'f');
 }
 
 TEST(ExportLine, ScanLimitEndsTheLine) {
