@@ -6,6 +6,8 @@
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
+#include "status/ClientSheet.h"
+#include "status/ServerOptionsDlg.h"
 #include "status/SharedWithService.h"
 
 namespace {
@@ -36,6 +38,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands() {
       {ID_EXPORT_SELCHANGE, &CMainFrame::OnSelectionChanged},
       {ID_SELECT_PREVIOUS, &CMainFrame::OnSelectPrevious},
       {ID_SELECT_NEXT, &CMainFrame::OnSelectNext},
+      {ID_CLIENTS, &CMainFrame::OnClients},
+      {ID_SERVER_OPTIONS, &CMainFrame::OnServerOptions},
       {ID_HOSTS_EDITOR, &CMainFrame::OnHostsEditor},
   };
   return kCommands;
@@ -131,6 +135,10 @@ void CMainFrame::OnSelectNext() {
   const int index = list_->GetCurSel();
   if (list_->GetCount() - 1 > index) list_->SetCurSel(index + 1);
 }
+
+// The sheet and the dialog read and write their own files and values.
+void CMainFrame::OnClients() { CClientSheet("Clients Information", nullptr, 0).DoModal(); }
+void CMainFrame::OnServerOptions() { CServerOptionsDlg().DoModal(); }
 
 void CMainFrame::OnHostsEditor() {
   if (std::optional<std::string> program = RegistryInstallPath(kHostEditorFileName))

@@ -36,6 +36,8 @@ class CMainFrame : public CFrameWnd {
   void OnSelectionChanged();
   void OnSelectPrevious();
   void OnSelectNext();
+  void OnClients();
+  void OnServerOptions();
   void OnHostsEditor();
   void OnClose();
   void RepaintToolBarEnd();

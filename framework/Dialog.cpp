@@ -58,6 +58,17 @@ LRESULT CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       return OnInitDialog();
+    case WM_ERASEBKGND:
+      // Painted here rather than left to the dialog manager, which a visual style
+      // may replace with its own texture (property pages), leaving the controls
+      // on grey islands.
+      if (g_colors.brush) {
+        RECT client{};
+        GetClientRect(m_hWnd, &client);
+        FillRect(reinterpret_cast<HDC>(wp), &client, g_colors.brush.get());
+        return TRUE;
+      }
+      break;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

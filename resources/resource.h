@@ -59,3 +59,25 @@
 #define IDS_HELP_PROMPT 3000
 /* A path with a blank is stored in its short form; one without is refused. */
 #define IDS_NO_SHORT_PATH 3010
+
+/* Server status and options: the client sheet's two pages (templates 110 and
+   502) and the server options dialog (template 111). */
+#define IDD_SHOW_CLIENTS 110
+#define IDC_MOUNTED_CLIENTS 1035
+#define IDC_CLEAR_ALL 2 /* "Clear All" carries the id of Cancel */
+#define IDD_SHOW_LOCKS 502
+#define IDC_REMOVE_LOCK 1044
+#define IDC_LOCK_LIST 1046
+#define IDD_SERVER_OPTIONS 111
+#define IDC_ENABLE_PCNFSD 112
+#define IDC_ENABLE_NLM 113
+#define IDC_SUPPORT_NFS3 1036
+#define IDC_MAX_READ 1039
+#define IDC_MAX_WRITE 1040
+#define IDC_BUFFER_SIZE_GROUP 1041
+#define IDC_READ_LABEL 1042
+#define IDC_WRITE_LABEL 1043
+#define IDS_CLEAR_MOUNT_LIST 57675
+#define IDS_NO_LOCK_SELECTED 57676
+#define IDS_LOCK_NOT_REMOVABLE 3400
+#define IDS_UNLOCK_WRITE_FAILED 3401

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the console and runs it on the demo installation (demo/): an install
-# directory C:\Norvo\NFS with a dozen exports, the registry values and a hosts
-# file, in a Wine prefix of its own (build/demo/prefix, made anew each run).
+# directory C:\Norvo\NFS with a dozen exports, a mount list and locks, the
+# registry values and a hosts file, in a Wine prefix of its own
+# (build/demo/prefix, made anew each run).
 # With a display the window opens there; without one the console runs on a
 # virtual display and a screenshot is written to build/demo/main-window.png.
 # SCREENSHOT=path takes a screenshot (there) even with a display.
@@ -22,6 +23,8 @@ cp -a "$wine_template/." "$WINEPREFIX/"
 install_dir=$WINEPREFIX/drive_c/Norvo/NFS
 mkdir -p "$install_dir"
 cp demo/exports "$install_dir/exports"
+# What the NFS service would report: a few mounted clients and the locks they hold.
+cp demo/mountd.list demo/Lock.NLM "$install_dir/"
 cp build/win/app/nfsadmin.exe "$install_dir/"
 cp build/win/tools/hostedit/hostedit.exe "$install_dir/"
 cp demo/norvo.ini "$WINEPREFIX/drive_c/windows/norvo.ini"

@@ -5,3 +5,7 @@
 
 // The bytes of the file up to its first zero byte.
 std::string MountListText(std::string_view fileBytes);
+
+// The text as a multi-line edit shows it with its line breaks: each lone LF
+// becomes CR LF; CR LF pairs and every other byte stay as they are.
+std::string MountListDisplayText(std::string_view text);

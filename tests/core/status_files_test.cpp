@@ -26,6 +26,21 @@ TEST(MountList, TheFileUpToItsFirstZeroByte) {
   for (const auto& c : cases) EXPECT_EQ(MountListText(*ReadWholeFile(FileWith(c.file).get())), c.shown);
 }
 
+TEST(MountList, LoneLineFeedsShownAsLineBreaks) {
+  const struct {
+    std::string_view text;
+    std::string_view shown;
+  } cases[] = {
+      {"", ""},
+      {"pc7 /a\npc8 /b\n", "pc7 /a\r\npc8 /b\r\n"},
+      {"pc7 /a\r\npc8 /b\r\n", "pc7 /a\r\npc8 /b\r\n"},
+      {"\n\npc7\r\n\n", "\r\n\r\npc7\r\n\r\n"},  // leading, doubled and mixed
+      {"pc7\r\r\n", "pc7\r\r\n"},                       // only a CR right before counts
+      {"pc7\rpc8", "pc7\rpc8"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MountListDisplayText(c.text), c.shown) << c.text;
+}
+
 // The 30 items of the read and write size lists, and which one a stored size
 // selects after clamping to 0..64; an item stores the number it shows.
 TEST(ServerOptionSizes, ItemsAndTheStoredSizesTheyStandFor) {
@@ -43,7 +58,8 @@ TEST(ServerOptionSizes, ItemsAndTheStoredSizesTheyStandFor) {
   const struct {
     int32_t stored;
     const char* shown;
-  } clamped[] = {{0, "default"}, {-5, "default"}, {65, "64"}, {100000, "64"}, {11, "default"}, {34, "default"}, {50, "default"}};
+  } clamped[] = {{0, "default"},  {-5, "default"}, {65, "64"},       {100000, "64"},
+                 {11, "default"}, {34, "default"}, {50, "default"}};
   for (const auto& c : clamped) EXPECT_STREQ(kBufferSizeItems[BufferSizeItemFor(c.stored)], c.shown) << c.stored;
 }
 

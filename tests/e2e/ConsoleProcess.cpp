@@ -8,6 +8,7 @@
 namespace {
 constexpr int kPaneId = 0xE900;
 constexpr int kExportListId = 200;
+constexpr int kMessageTextId = 0xFFFF;
 }  // namespace
 
 std::string BuildPath(const char* relative) {
@@ -54,6 +55,54 @@ HWND ExportListOf(HWND console) { return GetDlgItem(GetDlgItem(console, kPaneId)
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void SetRegistryInstallDir(const std::string& dir) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.c_str()),
+                 static_cast<DWORD>(dir.size() + 1));
+  RegCloseKey(key);
+}
+
+std::string WindowText(HWND window) {
+  char text[512] = "";
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+HWND WaitForDialog(const std::string& caption) {
+  HWND dialog = nullptr;
+  WaitUntil([&] { return (dialog = FindWindowA("#32770", caption.c_str())) != nullptr && IsWindowVisible(dialog); },
+            kTimeout);
+  return dialog;
+}
+
+void Click(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::string AnswerMessage(const char* caption, int button) {
+  HWND box = WaitForDialog(caption);
+  if (!box) return "(no message box)";
+  const std::string text = WindowText(GetDlgItem(box, kMessageTextId));
+  Click(box, button);
+  WaitUntil([&] { return !IsWindow(box); }, kTimeout);
+  return text;
+}
+
+void PressCtrl(HWND window, WORD key) {
+  WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, kTimeout);
+  INPUT inputs[4] = {};
+  for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = VK_CONTROL;
+  inputs[1].ki.wVk = key;
+  inputs[2].ki.wVk = key;
+  inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+  inputs[3].ki.wVk = VK_CONTROL;
+  inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, inputs, sizeof(INPUT));
 }
 
 void ConsoleProcessTest::SetUp() {

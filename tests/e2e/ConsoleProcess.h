@@ -48,6 +48,23 @@ bool WaitUntil(Condition condition, DWORD timeoutMs) {
 // A file's bytes, empty when it cannot be read.
 std::string ReadFile(const std::string& path);
 
+// Sets the registry install directory, making its key when missing.
+void SetRegistryInstallDir(const std::string& dir);
+
+// Driving the console's windows from this process.
+// A window's text through WM_GETTEXT: GetWindowText does not ask a control of
+// another process.
+std::string WindowText(HWND window);
+// The visible dialog or message box with that caption, waiting for it; or null.
+HWND WaitForDialog(const std::string& caption);
+// Posts a button click, so that a message box the click opens does not block
+// this process.
+void Click(HWND dialog, int id);
+// Answers the message box that shows up with caption and returns its text.
+std::string AnswerMessage(const char* caption, int button);
+// Ctrl+key as typed on the keyboard, into window made the foreground window.
+void PressCtrl(HWND window, WORD key);
+
 // A console started as a user would, on a test installation: its install
 // directory with two exports, and "norvo.ini" pointing at it. The console is
 // closed, and gone, before the next test looks for a console window.

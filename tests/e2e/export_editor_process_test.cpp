@@ -11,54 +11,10 @@
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;
-
 std::string HostsPath() {
   char system[MAX_PATH];
   GetSystemDirectoryA(system, sizeof system);
   return std::string(system) + kHostsFileName;
-}
-
-// WM_GETTEXT: GetWindowText does not ask a control of another process.
-std::string WindowText(HWND window) {
-  char text[512] = "";
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-HWND WaitForDialog(const std::string& caption) {
-  HWND dialog = nullptr;
-  WaitUntil([&] { return (dialog = FindWindowA("#32770", caption.c_str())) != nullptr && IsWindowVisible(dialog); },
-            kTimeout);
-  return dialog;
-}
-
-// Posted, so that a message box the click opens does not block this process.
-void Click(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-// Answers the message box that shows up with caption and returns its text.
-std::string AnswerMessage(const char* caption, int button) {
-  HWND box = WaitForDialog(caption);
-  if (!box) return "(no message box)";
-  const std::string text = WindowText(GetDlgItem(box, kMessageTextId));
-  Click(box, button);
-  WaitUntil([&] { return !IsWindow(box); }, kTimeout);
-  return text;
-}
-
-void PressCtrl(HWND window, WORD key) {
-  WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, kTimeout);
-  INPUT inputs[4] = {};
-  for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = VK_CONTROL;
-  inputs[1].ki.wVk = key;
-  inputs[2].ki.wVk = key;
-  inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  inputs[3].ki.wVk = VK_CONTROL;
-  inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, inputs, sizeof(INPUT));
 }
 
 class EditorProcessTest : public ConsoleProcessTest {
@@ -87,13 +43,7 @@ TEST_F(EditorProcessTest, NewThroughCtrlNWritesTheNewLine) {
 // The console starts the hosts editor from the registry install directory; the
 // editor checks what is typed and writes the file only when asked to.
 TEST_F(EditorProcessTest, HostsEditorFromTheConsoleAddsAnEntryOnSave) {
-  const std::string toolDir = BuildPath("tools\\hostedit");
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(toolDir.c_str()),
-                 static_cast<DWORD>(toolDir.size() + 1));
-  RegCloseKey(key);
+  SetRegistryInstallDir(BuildPath("tools\\hostedit"));
 
   HWND console = StartConsole();
   ASSERT_TRUE(console);

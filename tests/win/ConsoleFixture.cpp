@@ -49,6 +49,19 @@ void ConsoleTest::Pump() {
   if (app_) app_->Loop().OnIdle();
 }
 
+void ConsoleTest::Command(UINT id) {
+  Frame().SendMessage(WM_COMMAND, id, 0);
+  Pump();
+}
+
+void ConsoleTest::ExpectMessage(const std::string& text, int button) {
+  script_.Then([text, button](HWND box) {
+    EXPECT_EQ(ModalScript::MessageText(box), text);
+    EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+    ModalScript::Press(box, button);
+  });
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -59,13 +72,33 @@ std::string ReadFile(const std::string& path) {
 }
 
 void SetRegistryString(const char* key, const char* value, const std::string& data) {
+  SetRegistryValue(key, value, REG_SZ, data + '\0');
+}
+
+void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes) {
   HKEY created = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
                             nullptr),
             ERROR_SUCCESS);
   UniqueRegKey owned(created);
-  RegSetValueExA(created, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                 static_cast<DWORD>(data.size() + 1));
+  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                           static_cast<DWORD>(bytes.size())),
+            ERROR_SUCCESS);
+}
+
+std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return std::nullopt;
+  UniqueRegKey owned(opened);
+  RegistryValue result{};
+  DWORD size = 0;
+  if (RegQueryValueExA(opened, value, nullptr, &result.type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  result.bytes.resize(size);
+  if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()), &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  result.bytes.resize(size);
+  return result;
 }
 
 void DeleteRegistryKey(const char* key) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key); }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/MainFrame.h"
@@ -26,6 +27,11 @@ class ConsoleTest : public ::testing::Test {
   CExportListBox& List() const { return Frame().ExportList(); }
   // Dispatches everything queued, through the application's pre-translation.
   void Pump();
+  // Sends a command to the main window, as its toolbar or accelerator would.
+  void Command(UINT id);
+  // Adds a step that expects the next window to be the console's message box with
+  // text, and answers it with button.
+  void ExpectMessage(const std::string& text, int button = IDOK);
 
   std::unique_ptr<CNfsAdminApp> app_;
   ModalScript script_;
@@ -35,4 +41,14 @@ class ConsoleTest : public ::testing::Test {
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 void SetRegistryString(const char* key, const char* value, const std::string& data);
+// Any type with any bytes, as a hand-edited registry may hold; the key is made
+// when missing.
+void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes);
+struct RegistryValue {
+  DWORD type;
+  std::string bytes;
+  bool operator==(const RegistryValue&) const = default;
+};
+// None when the key or the value is missing.
+std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value);
 void DeleteRegistryKey(const char* key);

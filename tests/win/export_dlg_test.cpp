@@ -104,10 +104,6 @@ class ExportDlgTest : public ConsoleTest {
     CreateDirectoryA(("E:\\" + kLongName).c_str(), nullptr);
   }
 
-  void Command(UINT id) {
-    Frame().SendMessage(WM_COMMAND, id, 0);
-    Pump();
-  }
   std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
 
   // Runs New or Edit with step driving the editor; OK then expects message 1003.
@@ -118,13 +114,6 @@ class ExportDlgTest : public ConsoleTest {
     });
     if (expectRestartMessage) ExpectMessage(kRestartText);
     Command(command);
-  }
-  void ExpectMessage(const std::string& text) {
-    script_.Then([text](HWND box) {
-      EXPECT_EQ(ModalScript::MessageText(box), text);
-      EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
-      ModalScript::Press(box, IDOK);
-    });
   }
 };
 
