@@ -1,6 +1,7 @@
 #include "app/NfsAdminApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/AnsiLeadBytes.h"
 #include "app/InstallDirs.h"
 #include "app/MainFrame.h"
 #include "exports/ExportListStore.h"
@@ -27,6 +28,7 @@ bool RaiseRunningConsole() {
 }  // namespace
 
 BOOL CNfsAdminApp::InitApplication() {
+  UseAnsiLeadBytes();
   if (!CWinApp::InitApplication()) return FALSE;
 
   OSVERSIONINFOA version{};

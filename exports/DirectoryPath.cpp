@@ -2,29 +2,30 @@
 
 #include <algorithm>
 
+#include "portable/MbcsText.h"
+
 namespace {
 // A root is "c:\"; only longer directories lose their trailing backslash.
 constexpr size_t kRootLength = 3;
 
 std::string WithBackslash(std::string_view text) {
   std::string directory(text);
-  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  if (!EndsWithBackslash(directory)) directory += '\\';
   return directory;
 }
 
 // Going up: clears characters leftwards from the one before the trailing
-// backslash until a backslash, never below index 3, so c:\users\pub\ gives
-// c:\users\ and c:\users\ gives c:\.
+// backslash until a backslash (not a double-byte character's trail byte), never
+// below index 3, so c:\users\pub\ gives c:\users\ and c:\users\ gives c:\.
 std::string ParentDirectory(std::string_view directory) {
-  size_t i = directory.size() - 2;
-  while (i >= kRootLength && directory[i] != '\\') --i;
+  size_t i = LastBackslash(directory.substr(0, directory.size() - 1));
+  if (i == std::string_view::npos || i < kRootLength) i = kRootLength - 1;
   return std::string(directory.substr(0, i + 1));
 }
 }  // namespace
 
-std::string StartDirectory(char driveLetter, std::string_view pathText) {
-  std::string directory{driveLetter, ':'};
-  return WithBackslash(directory.append(pathText));
+std::string StartDirectory(DriveByte drive, std::string_view pathText) {
+  return WithBackslash(DriveColon(drive).append(pathText));
 }
 
 std::string DirectoryDisplayText(std::string_view directory) {

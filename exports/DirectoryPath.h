@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "exports/DriveByte.h"
+
 // The current directory with "*.*" appended fits in 128 bytes.
 constexpr size_t kMaxCurrentDirectory = 124;
 // A directory name with its "\" appended fits in 64 bytes.
@@ -20,7 +22,7 @@ constexpr size_t kMaxDriveDirectory = 62;
 
 // Where the browser starts for a stored export: driveLetter, ':' and pathText,
 // with a backslash appended when it does not end in one (c:\ for an empty text).
-std::string StartDirectory(char driveLetter, std::string_view pathText);
+std::string StartDirectory(DriveByte drive, std::string_view pathText);
 
 // What the path field shows for a directory: without drive letter and colon, and
 // without the trailing backslash below a root (\users\pub for c:\users\pub\).

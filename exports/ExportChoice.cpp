@@ -15,7 +15,7 @@ ExportChoice ChoiceOfEntry(const ExportEntry& entry) {
   choice.clientsText = entry.clients;
   choice.rwListText = entry.rwList;
   choice.access = entry.mode;
-  choice.driveIndex = entry.drive - 'c';
+  choice.driveIndex = static_cast<DriveByte>(entry.drive) - 'c';
   return choice;
 }
 

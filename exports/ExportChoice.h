@@ -3,6 +3,7 @@
 // and Edit commands.
 #include <string>
 
+#include "exports/DriveByte.h"
 #include "exports/ExportEntry.h"
 
 struct ExportChoice {
@@ -15,7 +16,7 @@ struct ExportChoice {
 
   // The drive letter the choice stands for: lower case for a drive the user
   // picked; an entry's upper-case letter is kept until then.
-  char DriveLetter() const { return static_cast<char>('c' + driveIndex); }
+  DriveByte DriveLetter() const { return static_cast<DriveByte>('c' + driveIndex); }
 };
 
 // A new export: to all clients, drive C:, read only, every text empty.

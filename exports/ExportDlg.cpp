@@ -99,7 +99,7 @@ void CExportDlg::OnOK() {
   if (!UpdateData(true)) return;
   storedPath_ = m_choice.pathText;
   if (PathNeedsShortForm(storedPath_)) {
-    const std::string full = std::string{m_choice.DriveLetter(), ':'} + m_choice.pathText;
+    const std::string full = DriveColon(m_choice.DriveLetter()) + m_choice.pathText;
     if (const std::optional<std::string> shortPath = ShortPathName(full)) storedPath_ = shortPath->substr(2);
   }
   ExportEntry stored;
@@ -136,7 +136,7 @@ void CExportDlg::OnDriveChange() {
   // Drive items are "D:", so the text has room.
   char item[8] = "";
   ::SendMessageA(drives, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
-  const char letter = item[0];
+  const DriveByte letter = static_cast<DriveByte>(item[0]);
   const std::optional<std::string> directory = DriveCurrentDirectory(letter);
   if (!directory) {
     SelectDriveItem(drives, m_choice.driveIndex);

@@ -10,7 +10,7 @@ struct ExportEntry {
   enum Mode : int32_t { kReadOnly = 0, kReadWrite = 1, kReadWriteList = 2 };
 
   int32_t flags = 0;
-  int32_t drive = 0;        // character code of the drive letter, case kept
+  int32_t drive = 0;        // a DriveByte: the drive letter's code, case kept
   std::string path;         // without drive and colon, e.g. \public
   std::string clients;      // host names joined by ", "
   int32_t mode = kReadOnly;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "exports/DriveByte.h"
+
 namespace {
 
 bool IsDelimiter(char c) {
@@ -12,6 +14,8 @@ bool IsDelimiter(char c) {
       return false;
   }
 }
+
+bool IsTokenCharacter(char c) { return c != ':' && !IsDelimiter(c); }
 
 bool EndsLine(char c) { return c == '\0' || c == '\n' || c == '\r' || c == '#'; }
 
@@ -26,20 +30,27 @@ class LineParser {
     for (size_t i = 0; i < scanLimit; ++i) {
       const char c = i < line.size() ? line[i] : '\0';
       if (c == ':') {
-        if (token_.size() != 1 || fields_ != 0) return -1;
-        entry_.drive = static_cast<unsigned char>(token_[0]);
+        if (length_ != 1 || fields_ != 0) return -1;
+        entry_.drive = static_cast<DriveByte>(token_[0]);
         fields_ = 1;
-        token_.clear();
+        length_ = 0;
         continue;
       }
       if (!IsDelimiter(c)) {
-        if (token_.size() < kMaxExportToken) token_ += c;
+        // The whole run of token characters at once, kept up to the token's limit.
+        size_t end = i + 1;
+        const size_t stop = std::min(line.size(), scanLimit);
+        while (end < stop && IsTokenCharacter(line[end])) ++end;
+        const size_t kept = std::min(end - i, kMaxExportToken - length_);
+        std::copy_n(line.data() + i, kept, token_ + length_);
+        length_ += kept;
+        i = end - 1;
         continue;
       }
       DisposeToken();
       if (c == ';') {
         rw_ = RwState::kFirstName;
-        token_.clear();
+        length_ = 0;
         // The character after ';' is the mode digit, whatever it is; at the very
         // end of the text there is none and the export stays read only.
         const char digit = i + 1 < line.size() ? line[i + 1] : '\0';
@@ -58,34 +69,37 @@ class LineParser {
 
  private:
   void DisposeToken() {
-    if (token_.empty()) return;
+    if (length_ == 0) return;
+    const std::string_view token(token_, length_);
     switch (rw_) {
       case RwState::kFirstName:
-        entry_.rwList = token_;
+        entry_.rwList = token;
         rw_ = RwState::kMoreNames;
         break;
       case RwState::kMoreNames:
         entry_.rwList += ',';
-        entry_.rwList += token_;
+        entry_.rwList += token;
         break;
       case RwState::kBeforeMode:
         if (fields_ == 0) return;  // a drive letter may still be followed by its colon
         if (fields_ == 1) {
-          entry_.path = token_;
+          entry_.path = token;
         } else if (fields_ == 2) {
-          entry_.clients = token_;
+          entry_.clients = token;
         } else {
           entry_.clients += ", ";
-          entry_.clients += token_;
+          entry_.clients += token;
         }
         ++fields_;
         break;
     }
-    token_.clear();
+    length_ = 0;
   }
 
   ExportEntry& entry_;
-  std::string token_;
+  // The token being read; a fixed buffer, as tokens never pass kMaxExportToken.
+  char token_[kMaxExportToken];
+  size_t length_ = 0;
   int fields_ = 0;
   RwState rw_ = RwState::kBeforeMode;
 };

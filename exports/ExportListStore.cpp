@@ -3,6 +3,7 @@
 #include <share.h>
 
 #include "exports/ExportEntryStream.h"
+#include "exports/ExportOrder.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
 
@@ -10,10 +11,13 @@ namespace {
 // Opened for shared access: the service may read the file at the same time.
 UniqueFile OpenExportsFile(const std::string& path) { return UniqueFile(_fsopen(path.c_str(), "r", _SH_DENYNO)); }
 
-void Add(CExportListBox& list, ExportEntry entry) {
+// Adds at the entry's sorted place, or after the last item when the caller adds
+// in the list's order.
+void Add(CExportListBox& list, ExportEntry entry, bool inOrder = false) {
   auto owned = std::make_unique<ExportEntry>(std::move(entry));
   const ExportEntry& added = *owned;
-  if (list.AddRecord(std::move(owned)) >= 0) list.WidenExtentFor(added);
+  const int index = inOrder ? list.InsertRecord(-1, std::move(owned)) : list.AddRecord(std::move(owned));
+  if (index >= 0) list.WidenExtentFor(added);
 }
 }  // namespace
 
@@ -23,8 +27,13 @@ void ReadExportsFile(const std::string& path, CExportListBox& list) {
   list.ResetExtent();
   std::vector<ExportEntry> entries = ReadExportEntries(file.get());
   file.reset();
+  // Sorted here with the list's own order, then appended to the empty list: the
+  // list's sorted insertion would cost a binary search of compare-item calls
+  // per line and an array shift per out-of-order line, growing faster than the
+  // file. The list's order is the same; equal entries keep their file order.
+  SortExportEntries(entries);
   CExportListBox::BulkAdd bulk(list, entries.size());
-  for (ExportEntry& entry : entries) Add(list, std::move(entry));
+  for (ExportEntry& entry : entries) Add(list, std::move(entry), true);
 }
 
 std::string WriteExportsFile(const std::string& path, CExportListBox& list) {

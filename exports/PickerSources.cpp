@@ -32,7 +32,7 @@ void FillDriveList(HWND combo) {
   }
 }
 
-std::optional<std::string> DriveCurrentDirectory(char letter) {
+std::optional<std::string> DriveCurrentDirectory(DriveByte letter) {
   // Room for more than the limit, so that a longer answer is refused, not cut.
   char answer[MAX_PATH];
   const int drive = (letter & ~0x20) - 'A' + 1;

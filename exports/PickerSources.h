@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "exports/DriveByte.h"
+
 // Fills the drive combo box with "D:" items: the drives from C: to Z: whose type
 // is known and whose root lists at least one entry.
 void FillDriveList(HWND combo);
 
 // The current directory after changing to the drive of letter: the drive's own
 // current directory with a backslash at its end; none when it cannot be had.
-std::optional<std::string> DriveCurrentDirectory(char letter);
+std::optional<std::string> DriveCurrentDirectory(DriveByte letter);
 
 // The names the system's hosts file gives, in file order; none when it cannot be read.
 std::vector<std::string> ReadHostNames();

@@ -16,6 +16,19 @@ unsigned NextChar(std::string_view text, size_t& pos) {
 void SetLeadBytes(const LeadByteSet& leadBytes) { g_leadBytes = leadBytes; }
 const LeadByteSet& LeadBytes() { return g_leadBytes; }
 
+size_t LastBackslash(std::string_view text) {
+  size_t last = std::string_view::npos;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    if (NextChar(text, pos) == '\\') last = start;
+  }
+  return last;
+}
+
+bool EndsWithBackslash(std::string_view text) {
+  return !text.empty() && LastBackslash(text) == text.size() - 1;
+}
+
 int CompareMbcs(std::string_view a, std::string_view b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {

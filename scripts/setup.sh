@@ -9,7 +9,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation libcups2
   libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1 libgnutls30
   xvfb xauth x11-utils imagemagick xdotool
-  cups cups-client cups-bsd ghostscript
+  cups cups-client cups-bsd ghostscript gcovr
 )
 
 missing=()

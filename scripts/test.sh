@@ -38,6 +38,17 @@ cmake --build build/native -j"$jobs"
 status=0
 run_ctest build/native || status=1
 
+echo "== coverage of the core by its unit tests (gcovr, a tree of its own without sanitizers)"
+cmake -S . -B build/coverage -DNFS_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/coverage -j"$jobs" --target core_tests >/dev/null
+find build/coverage -name '*.gcda' -delete
+if (cd build/coverage/tests/core && ./core_tests >/dev/null); then
+  gcovr -r . build/coverage --exclude 'tests/' --exclude-throw-branches --exclude-unreachable-branches -s |
+    grep -E '^(lines|branches):' | paste -sd ';' | sed 's/^/coverage of the core: /; s/;/, /'
+else
+  echo "coverage: the unit tests failed in the coverage tree"
+fi
+
 echo "== fuzz targets, ${fuzz_seconds} s each"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DNFS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz -j"$jobs"

@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
-# Runs one Windows program under Wine in a throwaway copy of the template prefix:
-# the ctest emulator of the Windows tests. Its exit code is the program's.
+# Runs one Windows program under Wine: the ctest emulator of the Windows tests.
+# In the prefix $WINE_SHARED_PREFIX when set (made by wine-shared-prefix.sh),
+# otherwise in a throwaway copy of the template prefix. Its exit code is the
+# program's.
 set -uo pipefail
-source "$(dirname "$0")/wine-env.sh"
-[ -f "$wine_template/.ready" ] || bash "$(dirname "$0")/wine-prefix.sh" || exit 1
+here=$(dirname "$0")
+source "$here/wine-env.sh"
 
 export WINEPREFIX
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/nfs-wine.XXXXXX")
-cleanup() { "$WINESERVER" -k 2>/dev/null; rm -rf "$WINEPREFIX"; }
-trap cleanup EXIT
-cp -a "$wine_template/." "$WINEPREFIX/"
-# Extra fixed drives for tests: each letter of WINE_EXTRA_DRIVES (say "ef")
-# becomes an empty folder of the prefix mapped as that drive; the test fills it.
-for letter in $(grep -o '[a-z]' <<<"${WINE_EXTRA_DRIVES:-}"); do
-  mkdir -p "$WINEPREFIX/drive_$letter"
-  ln -s "../drive_$letter" "$WINEPREFIX/dosdevices/$letter:"
-done
-# Start the prefix's services first, away from our output: they outlive the
-# first process and would hold its pipes open.
-"$WINESERVER" -p 5
+if [ -n "${WINE_SHARED_PREFIX:-}" ]; then
+  WINEPREFIX=$WINE_SHARED_PREFIX
+else
+  WINEPREFIX=$(mktemp -u "${TMPDIR:-/tmp}/nfs-wine.XXXXXX")
+  export WINE_SHARED_PREFIX=$WINEPREFIX
+  bash "$here/wine-shared-prefix.sh" make || exit 1
+  trap 'bash "$here/wine-shared-prefix.sh" remove' EXIT
+fi
+# Start the server and the prefix's services first, away from our output: they
+# outlive this program (the next test of the prefix finds them running) and
+# would hold its pipes open.
+"$WINESERVER" -p 5 </dev/null >/dev/null 2>&1
 "$WINE" wineboot </dev/null >/dev/null 2>&1
 "$WINE" "$@"

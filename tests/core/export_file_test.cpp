@@ -1,26 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #include "exports/ExportEntryStream.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File FileWith(const std::string& text) {
-  File f(std::tmpfile(), &std::fclose);
-  std::fputs(text.c_str(), f.get());
-  std::rewind(f.get());
-  return f;
-}
 
 TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   // A 1100-character line is read as a 1023-character piece and the rest.
   const std::string longLine = "c:\\long" + std::string(1016, ' ') + "d:\\tail;0\n";
-  File f = FileWith("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
+  UniqueFile f = FileWith("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
   const auto entries = ReadExportEntries(f.get());
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].path, "\\a");

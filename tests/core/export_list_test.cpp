@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "exports/ExportRowText.h"
+#include "exports/DirectoryPath.h"
 #include "exports/ExportOrder.h"
-#include "portable/MbcsText.h"
+#include "exports/ExportRowText.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
@@ -64,38 +65,56 @@ TEST(ExportListLine, ExtentFollowsTheLongestClients) {
   EXPECT_EQ(WidenExtent(43, Entry('c', "\\a", "abcd")), 44);
 }
 
-TEST(ExportOrder, DriveThenPathThenClients) {
+// What start-up does with the file's entries: the list's order, entries that
+// compare equal (differing only in mode or R/W list) in their file order.
+TEST(ExportOrder, DriveThenPathThenClientsEqualOnesInFileOrder) {
   std::vector<ExportEntry> list = {
       Entry('c', "\\apps"), Entry('c', "\\Data"), Entry('D', "\\z"),
       Entry('c', "\\apps", "beta"), Entry('c', "\\apps", "alpha"), Entry('d', "\\a"),
+      Entry('c', "\\apps"),
   };
-  std::sort(list.begin(), list.end(),
-            [](const ExportEntry& a, const ExportEntry& b) { return CompareExportEntries(a, b) < 0; });
+  for (size_t i = 0; i < list.size(); ++i) list[i].mode = static_cast<int32_t>(i);
+  SortExportEntries(list);
   std::vector<std::string> order;
-  for (const ExportEntry& e : list) order.push_back(FormatExportRow(e));
+  for (const ExportEntry& e : list) order.push_back(FormatExportRow(e) + " #" + std::to_string(e.mode));
   const std::string all = "<exported to all clients>";
   const std::vector<std::string> expected = {
-      Row("d:\\z", all),        Row("c:\\Data", all),      Row("c:\\apps", all),
-      Row("c:\\apps", "alpha"), Row("c:\\apps", "beta"),   Row("d:\\a", all),
+      Row("d:\\z", all) + " #2",        Row("c:\\Data", all) + " #1",    Row("c:\\apps", all) + " #0",
+      Row("c:\\apps", all) + " #6",     Row("c:\\apps", "alpha") + " #4", Row("c:\\apps", "beta") + " #3",
+      Row("d:\\a", all) + " #5",
   };
   EXPECT_EQ(order, expected);
 }
 
-TEST(MbcsText, DoubleByteCharactersCompareAsOne) {
-  LeadByteSet shiftJis;
-  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
-  for (int b = 0xe0; b <= 0xfc; ++b) shiftJis.set(b);
-
-  // Byte by byte 0x81 sorts before the single-byte katakana 0xb1;
-  // as characters 0x8140 sorts after it.
+// Double-byte characters under code page 932 (a run under Wine with that code
+// page checks the same through the console).
+TEST(MbcsText, ADoubleByteCharacterIsOneCharacter) {
+  // Byte by byte 0x81 sorts before the single-byte katakana 0xb1.
   EXPECT_LT(CompareMbcs("\x81\x40", "\xb1"), 0);
-  SetLeadBytes(shiftJis);
+  EXPECT_EQ(LastBackslash("a\x95\x5c"), 2u);
+  const ShiftJisScope shiftJis;
   EXPECT_GT(CompareMbcs("\x81\x40", "\xb1"), 0);
-  // A trail byte that looks like a backslash belongs to its character.
-  EXPECT_LT(CompareMbcs("\x81\x5c", "\x81\x5d"), 0);
-  EXPECT_EQ(CompareMbcs("ab", "ab"), 0);
   EXPECT_LT(CompareMbcs("ab", "abc"), 0);
-  SetLeadBytes({});
+
+  const struct {
+    const char* text;
+    size_t last;
+  } cases[] = {
+      {"", std::string_view::npos}, {"\x95\x5c", std::string_view::npos}, {"\\\x95\x5c", 0},
+      {"a\\b\\", 3},   {"\x95\x5c\\", 2}, {"\xb1\\", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(LastBackslash(c.text), c.last);
+    EXPECT_EQ(EndsWithBackslash(c.text), c.last != std::string_view::npos && c.last + 1 == strlen(c.text));
+  }
+
+  // The browser keeps such a name whole: c:\<name>\ shows as \<name>, going up
+  // from below it passes over its trail byte.
+  EXPECT_EQ(StartDirectory('c', "\\\x95\x5c"), "c:\\\x95\x5c\\");
+  EXPECT_EQ(DirectoryDisplayText("c:\\\x95\x5c\\"), "\\\x95\x5c");
+  EXPECT_EQ(MoveForDoubleClick("c:\\\x95\x5c\\sub\\", "..").directory, "c:\\\x95\x5c\\");
+  EXPECT_EQ(MoveForDoubleClick("c:\\a\\\x95\x5c\\", "..").directory, "c:\\a\\");
 }
 
 }  // namespace

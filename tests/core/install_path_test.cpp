@@ -2,7 +2,7 @@
 
 #include "app/InstallPath.h"
 #include "portable/FrameLayout.h"
-#include "portable/MbcsText.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
@@ -24,12 +24,9 @@ TEST(InstallPath, RegistryPathsAddABackslashOnlyWhenMissing) {
   EXPECT_FALSE(JoinRegistryPath(std::string(251, 'd'), "Lock.NLM"));
 
   // A trail byte that looks like a backslash does not end the directory.
-  LeadByteSet shiftJis;
-  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
-  SetLeadBytes(shiftJis);
+  const ShiftJisScope shiftJis;
   EXPECT_EQ(JoinRegistryPath("D:\\\x95\x5c", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
   EXPECT_EQ(JoinRegistryPath("D:\\\x95\x5c\\", "Lock.NLM"), "D:\\\x95\x5c\\Lock.NLM");
-  SetLeadBytes({});
 }
 
 TEST(FrameLayout, BarsStackAtTheTopAndThePaneTakesTheRest) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
+#include "tests/core/CoreTestSupport.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
@@ -61,7 +61,7 @@ TEST(PrintcapLine, FieldsAndTheLineWrittenBack) {
 TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLine) {
   PrinterExportTable table;
   table.Append({});  // reading replaces what was there
-  File f = FileWith("a,d1,v1,p1,keep\r\nb,d2,v2,p2\n\nc,d3,v3,p3\n");
+  UniqueFile f = FileWith("a,d1,v1,p1,keep\r\nb,d2,v2,p2\n\nc,d3,v3,p3\n");
   EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), kErrorPrintcapLine);
   EXPECT_EQ(Written(table),
             (std::vector<std::string>{"a,d1,v1,p1,keep\r\n", "b,d2,v2,p2,\r\n"}));
@@ -76,7 +76,7 @@ TEST(PrintcapFile, LongLinesAreSplitAfter510Characters) {
   PrinterExportTable table;
   // 509 characters and the line end: one line.
   const std::string head = "a,d,v,p,";
-  File f = FileWith(head + std::string(501, 'e') + "\n");
+  UniqueFile f = FileWith(head + std::string(501, 'e') + "\n");
   EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), 0);
   EXPECT_EQ(table.Entries().at(0).extra.size(), 501u);
   // 510: the line end is left alone as an empty line.
@@ -181,8 +181,10 @@ TEST(DefaultPrinter, ProfileDeviceAndSelectionText) {
     EXPECT_EQ(p.device, c.printer.device);
     EXPECT_EQ(p.port, c.printer.port);
   }
-  EXPECT_EQ(FormatPrinterSelection({"", 1, ParseProfileDevice(",,,")}), "");
-  EXPECT_EQ(FormatPrinterSelection({"", 1, {"drv", "", ""}}), " on ");
+  // The selection's text: "<device> on <port>", nothing without a default printer.
+  EXPECT_EQ(FormatPrinterSelection({"", 1, ParseProfileDevice("HP LaserJet 4,winspool,LPT1:")}),
+            "HP LaserJet 4 on LPT1:");
+  EXPECT_EQ(FormatPrinterSelection({"", 1, ParseProfileDevice("")}), "");
 }
 
 }  // namespace

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
-#include "portable/MbcsText.h"
+#include "tests/core/CoreTestSupport.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
 #include "printing/QueueRow.h"
@@ -87,12 +86,11 @@ TEST(SpoolFiles, OnlyPlainDataFileNamesAreSafe) {
 
   // A double-byte character whose trail byte is a backslash is one character.
   EXPECT_FALSE(IsSafeDataFileName("\x95\x5c"));
-  LeadByteSet shiftJis;
-  for (int b = 0x81; b <= 0x9f; ++b) shiftJis.set(b);
-  SetLeadBytes(shiftJis);
-  EXPECT_TRUE(IsSafeDataFileName("\x95\x5c"));
-  EXPECT_FALSE(IsSafeDataFileName("\x95\x5c\\x"));
-  SetLeadBytes({});
+  {
+    const ShiftJisScope shiftJis;
+    EXPECT_TRUE(IsSafeDataFileName("\x95\x5c"));
+    EXPECT_FALSE(IsSafeDataFileName("\x95\x5c\\x"));
+  }
 
   EXPECT_EQ(MakeSpoolPath("C:\\nfs\\SPOOL\\PCNFSD", "dfA001"), "C:\\nfs\\SPOOL\\PCNFSD\\dfA001");
 }

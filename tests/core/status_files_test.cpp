@@ -1,23 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "TestFiles.h"
-#include "portable/MbcsText.h"
+#include "portable/WholeFile.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
-#include "portable/WholeFile.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
 using namespace std::literals;
 
-TEST(MountList, BytesUpToTheFirstZero) {
-  EXPECT_EQ(MountListText(""), "");
-  EXPECT_EQ(MountListText("pc7 /export\r\npc8 /home\r\n"), "pc7 /export\r\npc8 /home\r\n");
-  EXPECT_EQ(MountListText("pc7\0garbage"sv), "pc7");
-  EXPECT_EQ(*ReadWholeFile(FileWith("pc7\0x\xff"s + std::string(100000, 'y')).get()),
-            "pc7\0x\xff"s + std::string(100000, 'y'));
+// "mountd.list" read as the client sheet reads it: the bytes up to the first zero.
+TEST(MountList, TheFileUpToItsFirstZeroByte) {
+  const std::string big(100000, 'y');
+  const struct {
+    std::string file, shown;
+  } cases[] = {
+      {"", ""},
+      {"pc7 /export\r\npc8 /home\r\n", "pc7 /export\r\npc8 /home\r\n"},
+      {"pc7\0garbage"s, "pc7"},
+      {"\xff\xfe" + big + "\0tail"s, "\xff\xfe" + big},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MountListText(*ReadWholeFile(FileWith(c.file).get())), c.shown);
 }
 
 TEST(MountList, LoneLineFeedsShownAsLineBreaks) {
@@ -35,25 +41,26 @@ TEST(MountList, LoneLineFeedsShownAsLineBreaks) {
   for (const auto& c : cases) EXPECT_EQ(MountListDisplayText(c.text), c.shown) << c.text;
 }
 
-TEST(ServerOptionSizes, StoredSizeToItemAndBack) {
+// The 30 items of the read and write size lists, and which one a stored size
+// selects after clamping to 0..64; an item stores the number it shows.
+TEST(ServerOptionSizes, ItemsAndTheStoredSizesTheyStandFor) {
+  const std::vector<std::string> items = {"default", "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",
+                                          "10",      "12", "14", "16", "18", "20", "22", "24", "26", "28",
+                                          "30",      "32", "36", "40", "44", "48", "52", "56", "60", "64"};
+  ASSERT_EQ(std::vector<std::string>(kBufferSizeItems.begin(), kBufferSizeItems.end()), items);
+  for (size_t i = 1; i < items.size(); ++i) {
+    EXPECT_EQ(BufferSizeOfItem(static_cast<int>(i)), std::stoi(items[i]));
+    EXPECT_EQ(BufferSizeItemFor(std::stoi(items[i])), static_cast<int>(i));
+  }
+  EXPECT_EQ(BufferSizeOfItem(0), 0);
+  EXPECT_EQ(BufferSizeOfItem(-1), 0);  // no selection
+
   const struct {
     int32_t stored;
     const char* shown;
-    int32_t written;
-  } cases[] = {
-      {0, "default", 0},  {-5, "default", 0}, {100, "64", 64}, {64, "64", 64},
-      {1, "1", 1},        {3, "3", 3},        {8, "8", 8},     {10, "10", 10},
-      {11, "default", 0}, {34, "default", 0}, {36, "36", 36},  {50, "default", 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    const int item = BufferSizeItemFor(c.stored);
-    EXPECT_STREQ(kBufferSizeItems[static_cast<size_t>(item)], c.shown);
-    EXPECT_EQ(BufferSizeOfItem(item), c.written);
-  }
-  EXPECT_EQ(BufferSizeOfItem(-1), 0);
-  // Every item but "default" stores its own number.
-  for (int i = 1; i < 30; ++i) EXPECT_EQ(BufferSizeItemFor(BufferSizeOfItem(i)), i);
+  } clamped[] = {{0, "default"},  {-5, "default"}, {65, "64"},       {100000, "64"},
+                 {11, "default"}, {34, "default"}, {50, "default"}};
+  for (const auto& c : clamped) EXPECT_STREQ(kBufferSizeItems[BufferSizeItemFor(c.stored)], c.shown) << c.stored;
 }
 
 }  // namespace

@@ -115,6 +115,7 @@ TEST_F(ClientSheetTest, MountedClientsShowTheFileUpToItsFirstZeroWithLineBreaks)
     EXPECT_EQ(ReadFile(path), c.file.value_or(""));  // showing changes nothing
     DeleteFileA(path.c_str());
   }
+  RemoveDirectoryA("E:\\srv");  // other tests list E:'s root
 }
 
 TEST_F(ClientSheetTest, ClearAllEmptiesTheListOnlyAfterYes) {

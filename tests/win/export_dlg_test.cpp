@@ -88,7 +88,7 @@ class ExportDlgTest : public ConsoleTest {
               "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
               "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
     ASSERT_EQ(GetDriveTypeA("E:\\"), static_cast<UINT>(DRIVE_FIXED)) << "run with WINE_EXTRA_DRIVES=ef";
-    for (const char* dir : {"E:\\pub", "E:\\pub\\docs", "E:\\My Dir", "E:\\gone", "F:\\data"})
+    for (const char* dir : {"E:\\pub", "E:\\pub\\docs", "E:\\My Dir", "E:\\gone", "F:\\data", "A:\\a", "B:\\b"})
       CreateDirectoryA(dir, nullptr);
     CreateDirectoryA(("E:\\" + kLongName).c_str(), nullptr);
   }
@@ -114,6 +114,7 @@ TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndStoresThem) {
     EXPECT_EQ(std::count(drives.begin(), drives.end(), "E:"), 1);
     EXPECT_EQ(std::count(drives.begin(), drives.end(), "F:"), 1);
     EXPECT_EQ(std::count(drives.begin(), drives.end(), "G:"), 0);  // not mapped
+    for (const char* floppy : {"A:", "B:"}) EXPECT_EQ(std::count(drives.begin(), drives.end(), floppy), 0);
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\");
     EXPECT_TRUE(Checked(dialog, IDC_ALL_CLIENTS));
     for (int id : {IDC_AUTHORIZED_LABEL, IDC_CLIENTS_LABEL, IDC_CLIENTS_TEXT, IDC_HOST_LIST, IDC_CLEAR})
@@ -235,8 +236,10 @@ TEST_F(ExportDlgTest, PickingHostsAndTheStoredClientTexts) {
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), full);
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES).size(), 2u);
 
+    SetText(dialog, IDC_RW_LIST_TEXT, "alpha");
     Click(dialog, IDC_CLEAR);
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "");
+    EXPECT_EQ(Text(dialog, IDC_RW_LIST_TEXT), "");
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), std::vector<std::string>{});
 
     SetText(dialog, IDC_CLIENTS_TEXT, " alpha,, beta  gamma ");
@@ -266,6 +269,28 @@ TEST_F(ExportDlgTest, EditShowsTheStoredPathAndKeepsAnUpperCaseDrive) {
   EXPECT_EQ(List().RecordAt(0)->drive, 'E');
   EXPECT_EQ(List().RecordAt(0)->path, "\\pub");
   EXPECT_EQ(Exports(), "E:\\pub;0 \r\n");
+
+  // Picking a drive in the list stores that drive's lower-case letter.
+  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+    ChooseDrive(dialog, "F:");
+    ModalScript::Press(dialog, IDOK);
+  });
+  EXPECT_EQ(Exports(), "f:\\;0 \r\n");
+}
+
+TEST_F(ExportDlgTest, WithoutAHostsFileTheCandidatesAreTheEntrysClients) {
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, sizeof system);
+  DeleteFileA((std::string(system) + "\\drivers\\etc\\hosts").c_str());
+  WriteFile(InstallPath(kExportsFileName), "c:\\pub alpha beta;2 alpha\r\n");
+  StartConsole();
+  List().SetCurSel(0);
+  script_.Then([](HWND dialog) {
+    EXPECT_EQ(Items(dialog, IDC_HOST_LIST), std::vector<std::string>{});
+    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (std::vector<std::string>{"alpha", "beta"}));
+    ModalScript::Press(dialog, IDCANCEL);
+  });
+  Command(ID_EXPORT_EDIT);
 }
 
 TEST_F(ExportDlgTest, BrowsingDrivesIntoUpAndOutOfDirectories) {

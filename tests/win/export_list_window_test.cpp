@@ -146,6 +146,16 @@ TEST_F(ExportListWindowTest, DoubleClickEditsOnlyWithASelection) {
                reinterpret_cast<LPARAM>(List().m_hWnd));
   Pump();
   EXPECT_TRUE(script_.Unexpected().empty());
+
+  // With a selection it opens the editor on that item.
+  List().SetCurSel(0);
+  script_.Then([](HWND dialog) {
+    EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(dialog, IDC_PATH)), "\\a");
+    ModalScript::Press(dialog, IDCANCEL);
+  });
+  SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(List().m_hWnd));
+  Pump();
 }
 
 }  // namespace

@@ -222,7 +222,9 @@ TEST_F(FrameworkTest, RangeExchangeRefusesAndKeepsTheFocus) {
     if (c.message) ExpectBox(c.message);
     EXPECT_EQ(dialog.UpdateData(true), c.message == nullptr) << c.typed;
     EXPECT_EQ(dialog.value, c.value) << c.typed;
-    if (c.message) EXPECT_EQ(GetFocus(), edit) << c.typed;
+    if (c.message) {
+      EXPECT_EQ(GetFocus(), edit) << c.typed;
+    }
   }
 }
 

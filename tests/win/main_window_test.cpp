@@ -190,19 +190,28 @@ TEST_F(MainWindowTest, ToolbarsStatusBarAndCommandEnabling) {
 TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFile) {
   WriteFile(InstallPath(kExportsFileName), kThreeExports);
   StartConsole();
+  auto extent = [this] { return static_cast<int>(List().SendMessage(LB_GETHORIZONTALEXTENT)); };
+  const int allClientsExtent = extent();  // 40 characters: no clients text
   const std::string appended = std::string(kThreeExports) + "c:\\bb far1 far2;2 far1\r\n";
   WriteFile(InstallPath(kExportsFileName), appended);
   Frame().SendMessage(kExportAppendedMessage);
   ASSERT_EQ(List().GetCount(), 4);
   EXPECT_EQ(List().RecordAt(2)->clients, "far1, far2");  // sorted between \b and \c
   EXPECT_EQ(Exports(), appended);
+  // The extent grows by the 10 characters of "far1, far2"...
+  EXPECT_EQ(extent() * 40, allClientsExtent * 50);
+  // ...and a rewrite without that entry brings it back.
+  List().SetCurSel(2);
+  AnswerDelete(IDYES);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(extent(), allClientsExtent);
 
   // A comment as the last line, or no file at all, adds nothing.
   WriteFile(InstallPath(kExportsFileName), appended + "# note\r\n");
   Frame().SendMessage(kExportAppendedMessage);
   DeleteFileA(InstallPath(kExportsFileName).c_str());
   Frame().SendMessage(kExportAppendedMessage);
-  EXPECT_EQ(List().GetCount(), 4);
+  EXPECT_EQ(List().GetCount(), 3);
 }
 
 TEST_F(MainWindowTest, CloseAndExitHideTheWindowAndQuitWithoutAQuestion) {

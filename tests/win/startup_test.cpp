@@ -97,4 +97,28 @@ TEST_F(ConsoleTest, RegistryInstallPathsLookAtTheLastCharacter) {
   EXPECT_FALSE(RegistryInstallPath(kHostEditorFileName));
 }
 
+// The help viewer as WinHelpA finds it, by its window class; it receives the
+// request, the help file's path among it, as WM_COPYDATA.
+std::string g_helpRequest;
+LRESULT CALLBACK HelpViewer(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_COPYDATA) return DefWindowProcA(window, msg, wp, lp);
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+  g_helpRequest.assign(static_cast<const char*>(data->lpData), data->cbData);
+  return TRUE;
+}
+
+TEST_F(ConsoleTest, HelpAsksForTheHelpFileOfTheIniDirectory) {
+  WNDCLASSA viewerClass{};
+  viewerClass.lpfnWndProc = &HelpViewer;
+  viewerClass.hInstance = GetModuleHandleA(nullptr);
+  viewerClass.lpszClassName = "MS_WINHELP";
+  ASSERT_TRUE(RegisterClassA(&viewerClass));
+  HWND viewer = CreateWindowA("MS_WINHELP", "", 0, 0, 0, 0, 0, nullptr, nullptr, viewerClass.hInstance, nullptr);
+  StartConsole();
+  Command(ID_HELP);
+  DestroyWindow(viewer);
+  UnregisterClassA("MS_WINHELP", viewerClass.hInstance);
+  EXPECT_NE(g_helpRequest.find(std::string(kInstallDir) + "\\nfserver.hlp"), std::string::npos) << g_helpRequest;
+}
+
 }  // namespace

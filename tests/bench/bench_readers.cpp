@@ -1,0 +1,123 @@
+// Each reader of a shared file against a plain fgets loop over the same file,
+// run in turn (reader, plain, reader, ...) so that both see the same machine;
+// prints the medians and the median of the pairwise ratios. Asserts nothing.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "exports/ExportEntryStream.h"
+#include "mapping/MappingFile.h"
+#include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
+#include "printing/ControlFile.h"
+#include "printing/PrintcapFile.h"
+#include "status/LockLine.h"
+#include "status/LockRecord.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kPairs = 21;
+
+UniqueFile Open(const fs::path& path) { return UniqueFile(std::fopen(path.c_str(), "rb")); }
+
+// The yardstick: every line of the file through fgets, as plain C reads text.
+size_t PlainRead(const fs::path& path) {
+  UniqueFile file = Open(path);
+  char line[1024];
+  size_t bytes = 0;
+  while (std::fgets(line, sizeof line, file.get())) bytes += 1;
+  return bytes;
+}
+
+double Ms(const std::function<size_t()>& work, size_t& sink) {
+  const auto start = std::chrono::steady_clock::now();
+  sink += work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// times: how often each side reads its file in one run (small files are read many times).
+void Compare(const char* what, const fs::path& path, int times, const std::function<size_t()>& read) {
+  std::vector<double> reader, plain, ratio;
+  size_t sink = 0;
+  for (int pair = 0; pair < kPairs; ++pair) {
+    const double a = Ms([&] { size_t n = 0; for (int i = 0; i < times; ++i) n += read(); return n; }, sink);
+    const double b = Ms([&] { size_t n = 0; for (int i = 0; i < times; ++i) n += PlainRead(path); return n; }, sink);
+    reader.push_back(a);
+    plain.push_back(b);
+    ratio.push_back(a / b);
+  }
+  std::printf("%-34s reader %8.2f ms  fgets %8.2f ms  ratio %5.2f  (medians of %d pairs; %zu)\n", what,
+              Median(reader), Median(plain), Median(ratio), kPairs, sink % 10);
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+}  // namespace
+
+int main() {
+  const fs::path dir = fs::temp_directory_path() / ("nfs_bench_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+
+  std::string bytes;
+  for (int i = 0; i < 10000; ++i)
+    bytes += std::string(1, static_cast<char>('c' + i % 3)) + ":\\export\\dir" + std::to_string(i) + " host" +
+             std::to_string(i % 97) + " host" + std::to_string(i % 89) + ";" + std::to_string(i % 3) + " host" +
+             std::to_string(i % 97) + "\r\n";
+  WriteFile(dir / "exports", bytes);
+  Compare("exports, 10,000 (10 times) lines", dir / "exports", 10,
+          [&] { return ReadExportEntries(Open(dir / "exports").get()).size(); });
+
+  bytes.clear();
+  for (int i = 0; i < 10000; ++i)
+    bytes += "user" + std::to_string(i) + "::" + std::to_string(1000 + i) + ":::: \r\n";
+  WriteFile(dir / "passwd", bytes);
+  Compare("passwd, 10,000 (10 times) lines", dir / "passwd", 10,
+          [&] { return ReadMappingFile((dir / "passwd").string()).size(); });
+
+  bytes.clear();
+  for (int i = 0; i < 10000; ++i)
+    bytes += "printer" + std::to_string(i) + ",HP LaserJet 4,HP LaserJet on Ne" + std::to_string(i) +
+             ",\\\\server\\queue" + std::to_string(i) + ",\r\n";
+  WriteFile(dir / "printcap", bytes);
+  Compare("printcap, 10,000 (10 times) lines", dir / "printcap", 10, [&] {
+    PrinterExportTable table;
+    ReadPrintcap(Open(dir / "printcap").get(), {"drv", "dev", "port"}, table);
+    return table.Entries().size();
+  });
+
+  WriteFile(dir / "cfA001.nfs", "dfA001\r\nreq-17\r\nalice\r\nlaser\r\n1\r\n42\r\n");
+  Compare("control file (2,000 times)", dir / "cfA001.nfs", 2000,
+          [&] { return ReadControlFile(Open(dir / "cfA001.nfs").get(), "cfA001.nfs").userName.size(); });
+
+  bytes.clear();
+  for (int i = 0; i < 10000; ++i) {
+    const std::string host = "pc" + std::to_string(i % 500);
+    const std::string file = "/export/home/user" + std::to_string(i) + "/notes.txt";
+    std::string opaque = host + '\0' + file;
+    opaque.resize(kUnlockOpaqueSize, '\0');
+    bytes += EncodeLockRecord({host, file, opaque, i, int64_t{i} * 4096, 4096});
+  }
+  WriteFile(dir / "Lock.NLM", bytes);
+  Compare("Lock.NLM, 10,000 (10 times) records", dir / "Lock.NLM", 10, [&] {
+    size_t shown = 0;
+    for (const LockRecord& r : ParseLockRecords(*ReadWholeFile(Open(dir / "Lock.NLM").get())))
+      shown += !FormatLockLine(r).empty();
+    return shown;
+  });
+
+  fs::remove_all(dir);
+  return 0;
+}
