@@ -96,8 +96,11 @@ DWORD ServiceDword(const char* name) {
 
 void NfsctlTest::SetUp() {
   // Short: the console refuses an install directory over 60 characters for printcap.
-  static int tests = 0;
-  const std::string root = "C:\\nfsctl\\" + std::to_string(++tests);
+  // A folder no earlier test made: the tests of one prefix run one after another.
+  CreateDirectoryA("C:\\nfsctl", nullptr);
+  std::string root;
+  for (int n = 1; root.empty(); ++n)
+    if (CreateDirectoryA(("C:\\nfsctl\\" + std::to_string(n)).c_str(), nullptr)) root = "C:\\nfsctl\\" + std::to_string(n);
   installDir_ = root + "\\install";
   systemDir_ = root + "\\system";
   MakeFolders(installDir_ + "\\SPOOL\\PCNFSD\\");

@@ -112,7 +112,8 @@ TEST(NfsctlLookups, ExportsFileIsFoundThroughNorvoIni) {
   const NfsctlResult list = RunNfsctl({"exports", "list"});
   EXPECT_EQ(list.exitCode, 0u);
   EXPECT_NE(list.out.find("c:\\viaini"), std::string::npos) << list.out;
-  // The registry install directory is missing in this prefix: its files cannot be found.
+  // Without the registry install directory its files cannot be found.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kInstallDirKey);
   const NfsctlResult mounts = RunNfsctl({"mounts", "show"});
   EXPECT_EQ(mounts.exitCode, 2u);
   EXPECT_NE(mounts.err.find("Installation Directory"), std::string::npos) << mounts.err;
