@@ -14,11 +14,8 @@ namespace {
 // The drive item of a drive index: C: for 0.
 std::string DriveItemText(int driveIndex) { return {static_cast<char>('C' + driveIndex), ':'}; }
 
-void SelectDriveItem(HWND drives, int driveIndex) {
-  const std::string item = DriveItemText(driveIndex);
-  const LRESULT found = SendMessageA(drives, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                     reinterpret_cast<LPARAM>(item.c_str()));
-  SendMessageA(drives, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+void SelectDriveItem(CComboBox& drives, int driveIndex) {
+  drives.SetCurSel(drives.FindStringExact(-1, DriveItemText(driveIndex).c_str()));
 }
 }  // namespace
 
@@ -42,9 +39,9 @@ BOOL CExportDlg::OnInitDialog() {
   hostList_.SubclassDlgItem(IDC_HOST_LIST, this);
   candidates_.SubclassDlgItem(IDC_RW_CANDIDATES, this);
 
-  const HWND drives = GetDlgItem(IDC_DRIVE_LIST);
-  FillDriveList(drives);
-  SelectDriveItem(drives, m_choice.driveIndex);
+  drives_.SubclassDlgItem(IDC_DRIVE_LIST, this);
+  FillDriveList(drives_);
+  SelectDriveItem(drives_, m_choice.driveIndex);
 
   // Shown whether or not the directory exists.
   directory_ = StartDirectory(m_choice.DriveLetter(), m_choice.pathText);
@@ -130,16 +127,14 @@ void CExportDlg::FocusField(int field) {
 }
 
 void CExportDlg::OnDriveChange() {
-  const HWND drives = GetDlgItem(IDC_DRIVE_LIST);
-  const LRESULT index = ::SendMessageA(drives, CB_GETCURSEL, 0, 0);
+  const int index = drives_.GetCurSel();
   if (index == CB_ERR) return;
-  // Drive items are "D:", so the text has room.
-  char item[8] = "";
-  ::SendMessageA(drives, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+  const std::string item = drives_.GetLBText(index);
+  if (item.empty()) return;
   const DriveByte letter = static_cast<DriveByte>(item[0]);
   const std::optional<std::string> directory = DriveCurrentDirectory(letter);
   if (!directory) {
-    SelectDriveItem(drives, m_choice.driveIndex);
+    SelectDriveItem(drives_, m_choice.driveIndex);
     return;
   }
   directory_ = *directory;
@@ -178,8 +173,7 @@ void CExportDlg::OnDirectoryDoubleClick() {
 }
 
 void CExportDlg::OnAllClients() {
-  m_choice.allClients =
-      SendDlgItemMessageA(m_hWnd, IDC_ALL_CLIENTS, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  m_choice.allClients = IsDlgButtonChecked(m_hWnd, IDC_ALL_CLIENTS) == BST_CHECKED ? 1 : 0;
   EnableClientControls();
   // List 143 sorts as list 142 does, so the hosts file's names give its items.
   FillNames(candidates_, m_choice.allClients ? hosts_ : SplitClientList(GetDlgItemText(IDC_CLIENTS_TEXT)));

@@ -5,6 +5,7 @@
 
 #include "exports/DirListBox.h"
 #include "exports/ExportChoice.h"
+#include "framework/ComboBox.h"
 #include "framework/Dialog.h"
 
 class CExportDlg : public CDialog {
@@ -39,6 +40,7 @@ class CExportDlg : public CDialog {
   void EnableClientControls();
   void EnableRwListControls();
 
+  CComboBox drives_;     // 121: "D:" items
   CDirListBox dirList_;
   CListBox hostList_;    // 142: the hosts file's names
   std::vector<std::string> hosts_;  // the names of list 142, as read

@@ -20,7 +20,7 @@ bool FindsAnything(const char* pattern) {
 }
 }  // namespace
 
-void FillDriveList(HWND combo) {
+void FillDriveList(CComboBox& combo) {
   for (char letter = 'C'; letter <= 'Z'; ++letter) {
     const char root[] = {letter, ':', '\\', '\0'};
     const UINT type = GetDriveTypeA(root);
@@ -28,7 +28,7 @@ void FillDriveList(HWND combo) {
     const char probe[] = {static_cast<char>(letter | 0x20), ':', '\\', '*', '.', '*', '\0'};
     if (!FindsAnything(probe)) continue;
     const char item[] = {letter, ':', '\0'};
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    combo.AddString(item);
   }
 }
 

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "exports/DriveByte.h"
+#include "framework/ComboBox.h"
 
 // Fills the drive combo box with "D:" items: the drives from C: to Z: whose type
 // is known and whose root lists at least one entry.
-void FillDriveList(HWND combo);
+void FillDriveList(CComboBox& combo);
 
 // The current directory after changing to the drive of letter: the drive's own
 // current directory with a backslash at its end; none when it cannot be had.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ComboBox.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
@@ -62,20 +63,36 @@ void DoubleClickHost(HWND dialog, int listId, const std::string& name) {
   Notify(dialog, listId, LBN_DBLCLK);
 }
 
+// The drive list through the editor's own wrapper of it.
+CComboBox& Drives(HWND dialog) { return *static_cast<CComboBox*>(CWnd::FromHandle(GetDlgItem(dialog, IDC_DRIVE_LIST))); }
+
 void ChooseDrive(HWND dialog, const char* item) {
-  ASSERT_NE(SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                                reinterpret_cast<LPARAM>(item)),
-            CB_ERR)
-      << item;
+  CComboBox& drives = Drives(dialog);
+  ASSERT_NE(drives.SetCurSel(drives.FindStringExact(-1, item)), CB_ERR) << item;
   Notify(dialog, IDC_DRIVE_LIST, CBN_CLOSEUP);
 }
 
 std::string SelectedDrive(HWND dialog) {
-  const LRESULT index = SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return "";
-  char text[8] = "";
-  SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return text;
+  const int index = Drives(dialog).GetCurSel();
+  return index == CB_ERR ? "" : Drives(dialog).GetLBText(index);
+}
+
+// Removes everything inside folder (given without its last backslash).
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = found.cFileName, path = folder + "\\" + name;
+    if (name == "." || name == "..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      EmptyFolder(path);
+      RemoveDirectoryA(path.c_str());
+    } else {
+      DeleteFileA(path.c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
 }
 
 class ExportDlgTest : public ConsoleTest {
@@ -88,6 +105,8 @@ class ExportDlgTest : public ConsoleTest {
               "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
               "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
     ASSERT_EQ(GetDriveTypeA("E:\\"), static_cast<UINT>(DRIVE_FIXED)) << "run with WINE_EXTRA_DRIVES=ef";
+    // The tests of one prefix share its drives: each starts from the same folders.
+    for (const char* drive : {"A:", "B:", "E:", "F:"}) EmptyFolder(drive);
     for (const char* dir : {"E:\\pub", "E:\\pub\\docs", "E:\\My Dir", "E:\\gone", "F:\\data", "A:\\a", "B:\\b"})
       CreateDirectoryA(dir, nullptr);
     CreateDirectoryA(("E:\\" + kLongName).c_str(), nullptr);
