@@ -59,13 +59,13 @@ std::optional<bool> CMainFrame::QueryCommand(UINT id) const {
 
 UINT CMainFrame::PromptStringId(UINT id) const { return id == ID_HELP ? IDS_HELP_PROMPT : id; }
 
-bool CMainFrame::OnCreateClient() {
+bool CMainFrame::CreatePane() {
   pane_ = std::make_unique<CExportPane>(*this, IniInstallPath(kExportsFileName, kExportsPathSize));
   return pane_->Create(*this, AFX_IDW_PANE_FIRST);
 }
 
 int CMainFrame::OnCreate(const CREATESTRUCTA& create) {
-  if (CFrameWnd::OnCreate(create) == -1) return -1;
+  if (CFrameWnd::OnCreate(create) == -1 || !CreatePane()) return -1;
   if (!CreateToolBar(exportsBar_, *this, IDR_MAINFRAME, kExportsButtons)) return -1;
   if (!CreateToolBar(serverBar_, *this, IDB_TOOLBAR_SERVER, kServerButtons)) return -1;
   AddTopBar(exportsBar_);

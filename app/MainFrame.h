@@ -22,13 +22,14 @@ class CMainFrame : public CFrameWnd {
 
  protected:
   int OnCreate(const CREATESTRUCTA& create) override;
-  bool OnCreateClient() override;
   bool RunCommand(UINT id) override;
   std::optional<bool> QueryCommand(UINT id) const override;
   UINT PromptStringId(UINT id) const override;
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // The export pane with its list, id AFX_IDW_PANE_FIRST.
+  bool CreatePane();
   bool HasSelection() const;
   void OnNew();
   void OnEdit();

@@ -31,7 +31,6 @@ class CExportListBox : public COwningListBox<ExportEntry> {
   // The horizontal scroll range: the longest clients text plus a margin.
   void ResetExtent() { extentChars_ = 0; }
   void WidenExtentFor(const ExportEntry& entry);
-  int ExtentChars() const { return extentChars_; }
 
  protected:
   void DrawItem(const DRAWITEMSTRUCT& item) override;

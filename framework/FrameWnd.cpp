@@ -70,7 +70,6 @@ void CFrameWnd::UpdateCommandButtons() {
       if (id != ID_SEPARATOR) bar->EnableButton(id, IsCommandEnabled(id));
 }
 
-int CFrameWnd::OnCreate(const CREATESTRUCTA&) { return OnCreateClient() ? 0 : -1; }
 
 void CFrameWnd::SetStatusBar(CStatusBar& bar) {
   statusBar_ = &bar;

@@ -42,10 +42,9 @@ class CFrameWnd : public CWnd, public CMessageFilter, public CIdleHandler {
   void UpdateCommandButtons();
 
  protected:
-  // WM_CREATE: creates the pane; -1 fails creation.
-  virtual int OnCreate(const CREATESTRUCTA& create);
-  // Creates the pane with id AFX_IDW_PANE_FIRST; false fails creation.
-  virtual bool OnCreateClient() = 0;
+  // WM_CREATE, once the window exists: the bars and the pane (id
+  // AFX_IDW_PANE_FIRST) are made here; -1 fails creation.
+  virtual int OnCreate(const CREATESTRUCTA&) { return 0; }
   // The frame's own commands.
   virtual bool RunCommand(UINT id);
   virtual std::optional<bool> QueryCommand(UINT id) const;
