@@ -6,7 +6,7 @@
 
 #include "portable/UniqueFile.h"
 #include "printing/BannerPage.h"
-#include "printing/PrintQueue.h"
+#include "printing/BannerSetting.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrintingHandles.h"
 #include "printing/PrintingPaths.h"
@@ -113,8 +113,8 @@ bool IsUsableDataFile(std::string_view dataFileName) {
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void PrintSpoolJob(const SpoolJob& job) {
-  if (QueuePaused()) {
+void PrintSpoolJob(const SpoolJob& job, bool paused) {
+  if (paused) {
     ShowJobBox(Format("Abort %s!", job.controlFileName));
     return;
   }

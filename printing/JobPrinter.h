@@ -13,6 +13,7 @@ constexpr size_t kDataBlockSize = 1024;
 // name: a plain name of the spool directory that is not a directory there.
 bool IsUsableDataFile(std::string_view dataFileName);
 
-// Prints the job, showing what went wrong in the job's own boxes. The outcome is
-// not returned: a job that was attempted is removed whatever happened.
-void PrintSpoolJob(const SpoolJob& job);
+// Prints the job, showing what went wrong in the job's own boxes; a queue paused
+// meanwhile (Abort, just before the job) only says so. The outcome is not
+// returned: a job that was attempted is removed whatever happened.
+void PrintSpoolJob(const SpoolJob& job, bool paused);

@@ -10,7 +10,6 @@
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
 #include "printing/JobPrinter.h"
-#include "printing/PrintQueueWnd.h"
 #include "printing/PrintingPaths.h"
 #include "printing/QueueRow.h"
 #include "printing/SpoolFiles.h"
@@ -44,13 +43,22 @@ const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files) {
   return OldestControlFile(files);
 }
 
+// Whoever shows the queue; set by the queue window while it is open.
+std::function<void()> g_queueChanged;
+
+void NotifyQueueChanged() {
+  if (g_queueChanged) g_queueChanged();
+}
+
 }  // namespace
+
+void SetQueueChangedHandler(std::function<void()> handler) { g_queueChanged = std::move(handler); }
 
 int ProcessPrintQueue() {
   if (g_running) return 0;
   g_running = true;
   SetCurrentDirectoryA(CurrentPrintingPaths().spoolDirectory.c_str());
-  RefreshQueueWindow();
+  NotifyQueueChanged();
   int result = 0;
   std::vector<SpoolFileInfo> files;
   while (const SpoolFileInfo* oldest = OldestJob(files)) {
@@ -58,7 +66,7 @@ int ProcessPrintQueue() {
       result = -1;
       break;
     }
-    RefreshQueueWindow();
+    NotifyQueueChanged();
   }
   g_running = false;
   return result;
@@ -79,7 +87,7 @@ int LoadSpoolJob(const std::string& controlFileName) {
   file.reset();
   // The one moment of a run at which the administrator's input gets through.
   if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
-  PrintSpoolJob(g_job);
+  PrintSpoolJob(g_job, g_paused);
   return 0;
 }
 
@@ -97,20 +105,12 @@ bool QueuePaused() { return g_paused; }
 void PauseQueue() {
   g_paused = true;
   RemoveJobFiles();
-  RefreshQueueWindow();
+  NotifyQueueChanged();
 }
 
 void ResumeQueue() {
   g_paused = false;
   ProcessPrintQueue();
-}
-
-int BannerSetting() {
-  return static_cast<int>(GetPrivateProfileIntA(kIniPcnfsdSection, kIniBannerKey, 1, kIniFileName));
-}
-
-void WriteBannerSetting(bool on) {
-  WritePrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, on ? "1" : "0", kIniFileName);
 }
 
 std::vector<std::string> ReadQueueRows() {

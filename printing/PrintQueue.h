@@ -1,6 +1,7 @@
 #pragma once
 // The print queue: the jobs waiting in the spool directory, the paused flag, the
 // banner setting and the one job record of the whole run.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,9 @@
 // stopped early (paused, or a job's files could not be read or deleted). A run
 // already in progress is not started again from inside itself.
 int ProcessPrintQueue();
+
+// Called whenever the waiting jobs or the paused flag change (null: nobody).
+void SetQueueChangedHandler(std::function<void()> handler);
 
 // Loads the control file and prints its job: 0 when the job was attempted, -1
 // when the queue is paused or the control file cannot be opened.
@@ -28,9 +32,6 @@ bool QueuePaused();
 void PauseQueue();
 void ResumeQueue();
 
-// "banner" of section "PCNFSD" in "norvo.ini": non-zero prints a banner page.
-int BannerSetting();
-void WriteBannerSetting(bool on);
 
 // The rows of the queue list, one per control file, in enumeration order.
 std::vector<std::string> ReadQueueRows();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/MainWindow.h"
+#include "printing/BannerSetting.h"
 #include "printing/ExportedPrintersDlg.h"
 #include "printing/PrintQueue.h"
 #include "printing/PrintingPaths.h"
@@ -20,7 +21,13 @@ std::unique_ptr<CPrintQueueWnd> g_queueWindow;
 }  // namespace
 
 void OpenPrintQueue() {
-  if (!g_queueWindow) g_queueWindow = std::make_unique<CPrintQueueWnd>();
+  if (!g_queueWindow) {
+    g_queueWindow = std::make_unique<CPrintQueueWnd>();
+    // While the window is open it shows each change of the queue.
+    SetQueueChangedHandler([] {
+      if (g_queueWindow->m_hWnd) g_queueWindow->FillQueueList();
+    });
+  }
   CPrintQueueWnd& window = *g_queueWindow;
   if (window.m_hWnd) {
     ShowWindow(window.m_hWnd, SW_SHOWNORMAL);
@@ -30,10 +37,6 @@ void OpenPrintQueue() {
   }
   window.ShowPausedState();
   window.FillQueueList();
-}
-
-void RefreshQueueWindow() {
-  if (g_queueWindow && g_queueWindow->m_hWnd) g_queueWindow->FillQueueList();
 }
 
 CPrintQueueWnd::CPrintQueueWnd() : CModelessDialog(IDD_PRINT_QUEUE) {}

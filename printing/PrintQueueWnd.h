@@ -30,5 +30,3 @@ class CPrintQueueWnd : public CModelessDialog {
 // Opens the queue window owned by the main window, or brings the open one forward
 // and refills it.
 void OpenPrintQueue();
-// Refills the open queue window's list, if there is one.
-void RefreshQueueWindow();
