@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "status/SharedWithService.h"
+#include "tests/common/EmptyFolder.h"
 
 namespace {
 constexpr int kPaneId = 0xE900;
@@ -107,6 +108,7 @@ void PressCtrl(HWND window, WORD key) {
 
 void ConsoleProcessTest::SetUp() {
   CreateDirectoryA(kInstallDir, nullptr);
+  EmptyFolder(kInstallDir);
   std::ofstream(kExports, std::ios::binary) << kInitialExports;
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
 }

@@ -6,11 +6,12 @@
 #include <sstream>
 
 #include "framework/Handles.h"
+#include "tests/common/EmptyFolder.h"
 #include "status/SharedWithService.h"
 
 void ConsoleTest::SetUp() {
   CreateDirectoryA(kInstallDir, nullptr);
-  DeleteFileA(InstallPath(kExportsFileName).c_str());
+  EmptyFolder(kInstallDir);
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
 }
 

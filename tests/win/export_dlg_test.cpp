@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/ComboBox.h"
+#include "tests/common/EmptyFolder.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
@@ -75,24 +76,6 @@ void ChooseDrive(HWND dialog, const char* item) {
 std::string SelectedDrive(HWND dialog) {
   const int index = Drives(dialog).GetCurSel();
   return index == CB_ERR ? "" : Drives(dialog).GetLBText(index);
-}
-
-// Removes everything inside folder (given without its last backslash).
-void EmptyFolder(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = found.cFileName, path = folder + "\\" + name;
-    if (name == "." || name == "..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      EmptyFolder(path);
-      RemoveDirectoryA(path.c_str());
-    } else {
-      DeleteFileA(path.c_str());
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
 }
 
 class ExportDlgTest : public ConsoleTest {
