@@ -7,6 +7,7 @@
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
+#include "tools/nfsctl/Installation.h"
 #include "tools/nfsctl/Report.h"
 #include "tools/nfsctl/UnifiedDiff.h"
 
@@ -20,6 +21,20 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string& p
   std::optional<std::string> bytes = ReadWholeFile(file.get());
   if (!bytes) problem = "reading " + path + " failed";
   return bytes;
+}
+
+std::optional<FileBytes> ReadLocatedFile(const Located& located, int& failure) {
+  if (!located.path) {
+    failure = Fail(kExitFailed, located.problem);
+    return std::nullopt;
+  }
+  std::string problem;
+  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
+  if (!bytes) {
+    failure = Fail(kExitFailed, problem);
+    return std::nullopt;
+  }
+  return FileBytes{*located.path, std::move(*bytes)};
 }
 
 int ApplyChange(const std::string& path, const std::string& oldBytes, const std::string& newBytes, bool whatIf,

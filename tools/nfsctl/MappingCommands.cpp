@@ -39,18 +39,10 @@ struct MappingFileState {
 };
 
 std::optional<MappingFileState> Load(const Settings& settings, const MappingKind& kind, int& failure) {
-  const Located located = settings.Where().MappingPath(kind.file);
-  if (!located.path) {
-    failure = Fail(kExitFailed, located.problem);
-    return std::nullopt;
-  }
-  std::string problem;
-  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
-  if (!bytes) {
-    failure = Fail(kExitFailed, problem);
-    return std::nullopt;
-  }
-  return MappingFileState{*located.path, std::move(*bytes), ReadMappingFile(*located.path)};
+  std::optional<FileBytes> file = ReadLocatedFile(settings.Where().MappingPath(kind.file), failure);
+  if (!file) return std::nullopt;
+  std::vector<CUserInfo> records = ReadMappingFile(file->path);
+  return MappingFileState{std::move(file->path), std::move(file->bytes), std::move(records)};
 }
 
 // A save writes only what the console read: refuse when that would lose lines.

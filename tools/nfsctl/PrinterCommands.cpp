@@ -31,18 +31,9 @@ struct PrintcapState {
 };
 
 std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
-  const Located located = settings.Where().PrintcapPath();
-  if (!located.path) {
-    failure = Fail(kExitFailed, located.problem);
-    return std::nullopt;
-  }
-  std::string problem;
-  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
-  if (!bytes) {
-    failure = Fail(kExitFailed, problem);
-    return std::nullopt;
-  }
-  PrintcapState state{*located.path, std::move(*bytes), {}};
+  std::optional<FileBytes> file = ReadLocatedFile(settings.Where().PrintcapPath(), failure);
+  if (!file) return std::nullopt;
+  PrintcapState state{std::move(file->path), std::move(file->bytes), {}};
   // The console's reader, on the file opened as the console opens it.
   if (UniqueFile file{std::fopen(state.path.c_str(), "rb")})
     ReadPrintcapEntries(file.get(), &Installation::DefaultPrinter, state.table);

@@ -18,20 +18,9 @@
 
 namespace {
 
-// The path and bytes of one of the service's files, or the exit code of the failure.
-std::optional<std::pair<std::string, std::string>> Load(const Settings& settings, const char* name, int& failure) {
-  const Located located = settings.Where().RegistryFilePath(name);
-  if (!located.path) {
-    failure = Fail(kExitFailed, located.problem);
-    return std::nullopt;
-  }
-  std::string problem;
-  std::optional<std::string> bytes = ReadFileBytes(*located.path, problem);
-  if (!bytes) {
-    failure = Fail(kExitFailed, problem);
-    return std::nullopt;
-  }
-  return std::make_pair(*located.path, std::move(*bytes));
+// One of the service's files in the registry install directory.
+std::optional<FileBytes> Load(const Settings& settings, const char* name, int& failure) {
+  return ReadLocatedFile(settings.Where().RegistryFilePath(name), failure);
 }
 
 // The service's own line ends, not doubled by text-mode output.
@@ -45,9 +34,9 @@ int ShowMounts(const Settings& settings) {
   int failure = kExitOk;
   const auto file = Load(settings, kMountListFileName, failure);
   if (!file) return failure;
-  const std::string text = MountListText(file->second);
+  const std::string text = MountListText(file->bytes);
   if (settings.json)
-    PrintJson({{"file", file->first}, {"text", text}});
+    PrintJson({{"file", file->path}, {"text", text}});
   else
     WriteAsItStands(text);
   return kExitOk;
@@ -57,7 +46,7 @@ int ClearMounts(const Settings& settings, bool whatIf) {
   int failure = kExitOk;
   const auto file = Load(settings, kMountListFileName, failure);
   if (!file) return failure;
-  return ApplyChange(file->first, file->second, "", whatIf, settings.json);
+  return ApplyChange(file->path, file->bytes, "", whatIf, settings.json);
 }
 
 int ListLocks(const Settings& settings) {
@@ -65,7 +54,7 @@ int ListLocks(const Settings& settings) {
   const auto file = Load(settings, kLockFileName, failure);
   if (!file) return failure;
   std::vector<Record> records;
-  for (const LockRecord& lock : ParseLockRecords(file->second))
+  for (const LockRecord& lock : ParseLockRecords(file->bytes))
     records.push_back({{"lock", FormatLockLine(lock)},
                        {"first_text", lock.firstText},
                        {"second_text", lock.secondText},
@@ -80,9 +69,9 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
   int failure = kExitOk;
   const auto locks = Load(settings, kLockFileName, failure);
   if (!locks) return failure;
-  const std::vector<LockRecord> held = ParseLockRecords(locks->second);
+  const std::vector<LockRecord> held = ParseLockRecords(locks->bytes);
   if (std::none_of(held.begin(), held.end(), [&](const LockRecord& lock) { return FormatLockLine(lock) == line; }))
-    return Fail(kExitRefused, "no lock \"" + line + "\" in " + locks->first + " (see locks list)");
+    return Fail(kExitRefused, "no lock \"" + line + "\" in " + locks->path + " (see locks list)");
   const std::optional<LockRecord> request = UnlockRequestFor(line);
   if (!request)
     return Fail(kExitRefused, "refused: \"" + line + "\" does not split back into the lock it shows (a text with "
