@@ -1,5 +1,7 @@
 #include "printing/ExportPrinterDlg.h"
 
+#include <algorithm>
+
 #include <commdlg.h>
 
 #include "app/ErrorBoxes.h"
@@ -81,7 +83,11 @@ void CExportPrinterDlg::OnOK() {
   char name[kNameBufferSize] = "";
   ::GetDlgItemTextA(m_hWnd, IDC_PRINTER_NAME, name, sizeof name);
   const std::string newName = name;
-  if (newName.empty() || newName.find('.') != std::string::npos) {
+  // Besides ".", a comma or a control character would split the printcap line
+  // into other fields: the name could not be read back.
+  const bool unstorable = std::any_of(newName.begin(), newName.end(),
+                                      [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
+  if (newName.empty() || newName.find('.') != std::string::npos || unstorable) {
     ShowServerError(m_hWnd, IDS_INVALID_EXPORT_NAME);
     return;
   }

@@ -48,7 +48,7 @@ TEST_F(PrinterDialogsTest, NewEntryNamesAreCutOrRefused) {
       {{"laser"}, "laser"},
       {{"a-printer-name-of-25-chars"}, "a-printer-name-of-2"},
       {{"nineteen-characters."}, "nineteen-characters"},
-      {{"a.b", "", "ok"}, "ok"},
+      {{"a.b", "", "a,b", "tab\there", "ok"}, "ok"},
   };
   StartConsole();
   for (const auto& c : cases) {
