@@ -3,11 +3,13 @@
 #include <string>
 
 #include "exports/ExportLineGrammar.h"
+#include "portable/TextLine.h"
 
-std::vector<ExportEntry> ReadExportEntries(std::FILE* file) {
+std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
   std::vector<ExportEntry> entries;
-  char line[kStartupScanLimit];
-  while (std::fgets(line, sizeof line, file)) {
+  entries.reserve(CountLineFeeds(text) + 1);
+  LinePieces lines(text);
+  for (std::string_view line; lines.Next(kStartupScanLimit - 1, line);) {
     ExportEntry entry;
     if (IsAcceptedExportLine(ParseExportLine(line, kStartupScanLimit, entry)))
       entries.push_back(std::move(entry));

@@ -1,17 +1,18 @@
 #pragma once
-// Moving export entries between the exports file and memory. Opening and
-// closing the file is the caller's: the console opens it for shared access and
-// writes it whole through a temporary file.
+// Moving export entries between the exports file and memory. Reading and
+// writing the file is the caller's: the console reads it whole, opened for shared
+// access, and writes it whole through a temporary file.
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exports/ExportEntry.h"
 
-// Every accepted line, in file order; lines longer than 1023 characters are read
-// in pieces, each piece as a line.
-std::vector<ExportEntry> ReadExportEntries(std::FILE* file);
+// Every accepted line of the file's text, in file order; lines longer than 1023
+// characters are read in pieces, each piece as a line.
+std::vector<ExportEntry> ReadExportEntries(std::string_view text);
 
 // The entry of the file's last line (read in pieces of 509 characters), or none
 // when the file has no line or the last one is not accepted.

@@ -6,6 +6,7 @@
 #include "exports/ExportOrder.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 
 namespace {
 // Opened for shared access: the service may read the file at the same time.
@@ -24,9 +25,11 @@ void Add(CExportListBox& list, ExportEntry entry, bool inOrder = false) {
 void ReadExportsFile(const std::string& path, CExportListBox& list) {
   UniqueFile file = OpenExportsFile(path);
   if (!file) return;
-  list.ResetExtent();
-  std::vector<ExportEntry> entries = ReadExportEntries(file.get());
+  const std::optional<std::string> text = ReadWholeFile(file.get());
   file.reset();
+  if (!text) return;
+  list.ResetExtent();
+  std::vector<ExportEntry> entries = ReadExportEntries(*text);
   // Sorted here with the list's own order, then appended to the empty list: the
   // list's sorted insertion would cost a binary search of compare-item calls
   // per line and an array shift per out-of-order line, growing faster than the

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "mapping/MappingLine.h"
+#include "portable/TextLine.h"
+#include "portable/WholeFile.h"
 
 namespace {
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -25,8 +27,12 @@ std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
   // Text mode: on Windows a CR LF pair arrives as one line feed.
   File file = Open(path, "rt");
   if (!file) return records;
+  const std::optional<std::string> text = ReadWholeFile(file.get());
+  if (!text) return records;
+  records.reserve(CountLineFeeds(*text) + 1);
+  LinePieces lines(*text);
   CUserInfo record;
-  while (record.ReadLine(file.get())) records.push_back(std::move(record));
+  while (record.ReadLine(lines)) records.push_back(std::move(record));
   return records;
 }
 

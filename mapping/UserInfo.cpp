@@ -3,9 +3,9 @@
 #include "portable/TextLine.h"
 #include "mapping/MappingLine.h"
 
-bool CUserInfo::ReadLine(std::FILE* file) {
-  std::string line;
-  if (!ReadLinePiece(file, kMaxMappingLine, line)) return false;
+bool CUserInfo::ReadLine(LinePieces& lines) {
+  std::string_view line;
+  if (!lines.Next(kMaxMappingLine, line)) return false;
   // An empty line ends the file for the reader.
   if (line[0] == '\r' || line[0] == '\n') return false;
   *this = ParseMappingLine(WithoutLineEnd(line));

@@ -1,34 +1,25 @@
 #include "portable/TextLine.h"
 
-namespace {
-// How many bytes fgets stored in buffer, which was filled with line feeds before
-// the call: a line feed is only ever the last byte that fgets stores, so the
-// first one in buffer is either that byte (followed by the terminating zero) or
-// the filling just after the terminating zero. Zero bytes read from the file
-// thus count as bytes of the piece.
-size_t StoredLength(std::string_view buffer) {
-  const size_t first = buffer.find('\n');
-  if (first + 1 < buffer.size() && buffer[first + 1] == '\0') return first + 1;
-  return first - 1;
-}
-}  // namespace
+#include <algorithm>
+#include <cstring>
 
-bool ReadLinePiece(std::FILE* file, size_t maxBytes, std::string& line) {
-  line.assign(maxBytes + 2, '\n');
-  if (!std::fgets(line.data(), static_cast<int>(maxBytes + 1), file)) {
-    line.clear();
-    return false;
-  }
-  line.resize(StoredLength(line));
-  if (line.back() == '\n') return true;
-  if (line.back() == '\r') {
-    const int next = std::getc(file);
-    if (next == '\n')
-      line += '\n';
-    else if (next != EOF)
-      std::ungetc(next, file);
-  }
-  return !line.empty() && !std::ferror(file);
+bool LinePieces::Next(size_t maxBytes, std::string_view& piece) {
+  if (rest_.empty()) return false;
+  const size_t limit = std::min(maxBytes, rest_.size());
+  const void* feed = std::memchr(rest_.data(), '\n', limit);
+  size_t length = feed ? static_cast<const char*>(feed) - rest_.data() + 1 : limit;
+  if (rest_[length - 1] == '\r' && length < rest_.size() && rest_[length] == '\n') ++length;
+  piece = rest_.substr(0, length);
+  rest_.remove_prefix(length);
+  return true;
+}
+
+size_t CountLineFeeds(std::string_view text) {
+  size_t count = 0;
+  for (const char* at = text.data(), *end = at + text.size();
+       (at = static_cast<const char*>(std::memchr(at, '\n', end - at))); ++at)
+    ++count;
+  return count;
 }
 
 bool EndsLine(std::string_view piece) {

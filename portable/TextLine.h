@@ -1,15 +1,29 @@
 #pragma once
-// Reading text lines in pieces of bounded length from a stream that may or may not
-// convert line ends: a CR LF pair always counts as one line end.
+// Text lines of a file read whole, taken in pieces of bounded length: a CR LF pair
+// always counts as one line end, whether or not the file was read in text mode.
 #include <cstddef>
-#include <cstdio>
-#include <string>
 #include <string_view>
 
-// Reads at most maxBytes bytes into line, stopping after a line feed. A carriage
-// return that ends the piece takes a following line feed with it. False when
-// nothing was read or the stream failed.
-bool ReadLinePiece(std::FILE* file, size_t maxBytes, std::string& line);
+// The pieces that a reader taking at most maxBytes at a time gets from text: a
+// piece ends after a line feed or at maxBytes bytes, and a carriage return that
+// ends a piece takes a following line feed with it. Zero bytes are bytes of the
+// piece. Pieces are views into text, which must outlive them.
+class LinePieces {
+ public:
+  explicit LinePieces(std::string_view text) : rest_(text) {}
+
+  // The next piece; false at the end of the text.
+  bool Next(size_t maxBytes, std::string_view& piece);
+
+  // Gives back the last byte of the piece just taken: it starts the next piece.
+  void PutBackLastByte() { rest_ = std::string_view(rest_.data() - 1, rest_.size() + 1); }
+
+ private:
+  std::string_view rest_;
+};
+
+// The line feeds in text: what a reader reserves room for, one record per line.
+size_t CountLineFeeds(std::string_view text);
 
 // True when piece ends in a line end.
 bool EndsLine(std::string_view piece);

@@ -15,13 +15,13 @@ constexpr size_t kTextLine = 61;
 constexpr size_t kShortLine = 11;
 constexpr size_t kNumberLine = 77;
 
-std::string ReadControlLine(std::FILE* file, size_t longest) {
-  std::string piece;
-  if (!ReadLinePiece(file, longest + 1, piece)) return {};
+std::string ReadControlLine(LinePieces& lines, size_t longest) {
+  std::string_view piece;
+  if (!lines.Next(longest + 1, piece)) return {};
   if (!EndsLine(piece) && piece.size() > longest) {
     // Cut: the byte read beyond the value starts the next line.
-    std::ungetc(static_cast<unsigned char>(piece.back()), file);
-    piece.pop_back();
+    lines.PutBackLastByte();
+    piece.remove_suffix(1);
   }
   std::string line(WithoutLineEnd(piece));
   line.resize(std::min(line.find('\0'), line.size()));
@@ -47,15 +47,16 @@ int32_t DecimalValue(std::string_view text) {
 
 }  // namespace
 
-SpoolJob ReadControlFile(std::FILE* file, std::string_view controlFileName) {
+SpoolJob ReadControlFile(std::string_view text, std::string_view controlFileName) {
+  LinePieces lines(text);
   SpoolJob job;
   job.controlFileName = controlFileName;
   job.documentName = controlFileName;
-  job.dataFileName = ReadControlLine(file, kDataFileLine);
-  job.requestId = ReadControlLine(file, kTextLine);
-  job.userName = ReadControlLine(file, kTextLine);
-  job.printerName = ReadControlLine(file, kTextLine);
-  job.shortValue = ReadControlLine(file, kShortLine);
-  job.number = DecimalValue(ReadControlLine(file, kNumberLine));
+  job.dataFileName = ReadControlLine(lines, kDataFileLine);
+  job.requestId = ReadControlLine(lines, kTextLine);
+  job.userName = ReadControlLine(lines, kTextLine);
+  job.printerName = ReadControlLine(lines, kTextLine);
+  job.shortValue = ReadControlLine(lines, kShortLine);
+  job.number = DecimalValue(ReadControlLine(lines, kNumberLine));
   return job;
 }

@@ -1,12 +1,11 @@
 #pragma once
 // Reading a job's control file: six lines, each cut at its longest value.
-#include <cstdio>
 #include <string_view>
 
 #include "printing/SpoolJob.h"
 
-// The job of an open control file. A line longer than its longest value is cut
+// The job of a control file's text. A line longer than its longest value is cut
 // there and its rest is read as the next line, shifting every later line; lines
 // after the end of the file are empty. The document name is the control file's
 // name, so that every message about the job says which one it is.
-SpoolJob ReadControlFile(std::FILE* file, std::string_view controlFileName);
+SpoolJob ReadControlFile(std::string_view text, std::string_view controlFileName);

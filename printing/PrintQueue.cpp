@@ -7,6 +7,7 @@
 
 #include "framework/MessageLoop.h"
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
 #include "printing/JobPrinter.h"
@@ -83,8 +84,9 @@ int LoadSpoolJob(const std::string& controlFileName) {
     MessageBoxA(nullptr, text, text, MB_OK);
     return -1;
   }
-  g_job = ReadControlFile(file.get(), controlFileName);
+  const std::optional<std::string> text = ReadWholeFile(file.get());
   file.reset();
+  g_job = ReadControlFile(text.value_or(""), controlFileName);
   // The one moment of a run at which the administrator's input gets through.
   if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
   PrintSpoolJob(g_job, g_paused);

@@ -3,11 +3,12 @@
 #include "portable/TextLine.h"
 #include "printing/PrintingErrors.h"
 
-int ReadPrintcapEntries(std::FILE* file, const DefaultPrinterSource& defaultPrinter,
+int ReadPrintcapEntries(std::string_view text, const DefaultPrinterSource& defaultPrinter,
                         PrinterExportTable& table) {
   table.Clear();
-  std::string line;
-  while (ReadLinePiece(file, kMaxPrintcapLine, line)) {
+  table.Reserve(CountLineFeeds(text) + 1);
+  LinePieces lines(text);
+  for (std::string_view line; lines.Next(kMaxPrintcapLine, line);) {
     auto entry = ParsePrintcapLine(WithoutLineEnd(line), defaultPrinter);
     if (!entry) return kErrorPrintcapLine;
     table.Append(std::move(*entry));

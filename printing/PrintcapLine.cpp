@@ -8,16 +8,16 @@ class FieldSplitter {
  public:
   explicit FieldSplitter(std::string_view line) : line_(line) {}
 
-  std::optional<std::string> Next() {
+  std::optional<std::string_view> Next() {
     pos_ = std::min(line_.find_first_not_of(',', pos_), line_.size());
     if (pos_ == line_.size()) return std::nullopt;
     const size_t end = std::min(line_.find(',', pos_), line_.size());
-    std::string field(line_.substr(pos_, end - pos_));
+    const std::string_view field = line_.substr(pos_, end - pos_);
     pos_ = end == line_.size() ? end : end + 1;
     return field;
   }
 
-  std::string Rest() const { return std::string(line_.substr(pos_)); }
+  std::string_view Rest() const { return line_.substr(pos_); }
 
  private:
   std::string_view line_;
@@ -36,7 +36,7 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
   if (!port) return std::nullopt;
 
   PrinterExport entry;
-  entry.name = std::move(*name);
+  entry.name = *name;
   entry.status = kPrinterReady;
   if (*driver == kDefaultDriverField) {
     entry.useDefault = 1;
@@ -45,9 +45,9 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
     entry.device = printer.device;
     entry.port = printer.port;
   } else {
-    entry.driver = std::move(*driver);
-    entry.device = std::move(*device);
-    entry.port = std::move(*port);
+    entry.driver = *driver;
+    entry.device = *device;
+    entry.port = *port;
   }
   entry.extra = fields.Rest();
   return entry;

@@ -5,6 +5,7 @@
 #include "app/ErrorBoxes.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintingErrors.h"
 #include "printing/PrintingPaths.h"
@@ -28,7 +29,9 @@ int ReadPrintcap() {
   g_table.Clear();
   UniqueFile file(std::fopen(CurrentPrintingPaths().printcap.c_str(), "rb"));
   if (!file) return 0;
-  const int result = ReadPrintcapEntries(file.get(), [] {
+  const std::optional<std::string> text = ReadWholeFile(file.get());
+  if (!text) return 0;
+  const int result = ReadPrintcapEntries(*text, [] {
     LoadDefaultPrinter();
     return g_selection.printer;
   }, g_table);

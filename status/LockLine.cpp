@@ -17,15 +17,15 @@ std::optional<int32_t> Decimal(std::string_view text) {
 }  // namespace
 
 std::string FormatLockLine(const LockRecord& record) {
-  std::string line = record.firstText;
-  line += ':';
-  line += record.secondText.substr(0, kMaxLockSecondText);
-  line += ':';
-  line += std::to_string(record.number);
-  line += ':';
-  line += std::to_string(static_cast<int32_t>(record.firstLong));
-  line += ':';
-  line += std::to_string(static_cast<int32_t>(record.secondLong));
+  const std::string_view second = std::string_view(record.secondText).substr(0, kMaxLockSecondText);
+  std::string line;
+  line.reserve(record.firstText.size() + second.size() + 3 * 12 + 4);
+  line.append(record.firstText).append(1, ':').append(second);
+  for (const int32_t number : {record.number, static_cast<int32_t>(record.firstLong),
+                               static_cast<int32_t>(record.secondLong)}) {
+    char digits[12];
+    line.append(1, ':').append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+  }
   if (line.size() > kMaxLockLine) line.resize(kMaxLockLine);
   return line;
 }

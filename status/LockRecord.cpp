@@ -51,6 +51,11 @@ std::optional<LockRecord> ReadRecord(RecordReader& reader) {
                     *secondLong};
 }
 
+bool SkipRecord(RecordReader& reader) {
+  return reader.Counted() && reader.Counted() && reader.Counted() && reader.Number<int32_t>() &&
+         reader.Number<int64_t>() && reader.Number<int64_t>();
+}
+
 template <class Int>
 void AppendNumber(std::string& bytes, Int value) {
   const auto bits = static_cast<uint64_t>(value);
@@ -65,13 +70,13 @@ void AppendCounted(std::string& bytes, std::string_view text) {
 }  // namespace
 
 std::vector<LockRecord> ParseLockRecords(std::string_view fileBytes) {
+  // Counted first, without copying a byte, so that the list is allocated once.
+  size_t count = 0;
+  for (RecordReader reader(fileBytes); !reader.AtEnd() && SkipRecord(reader);) ++count;
   std::vector<LockRecord> records;
+  records.reserve(count);
   RecordReader reader(fileBytes);
-  while (!reader.AtEnd()) {
-    auto record = ReadRecord(reader);
-    if (!record) break;
-    records.push_back(std::move(*record));
-  }
+  while (records.size() < count) records.push_back(*ReadRecord(reader));
   return records;
 }
 

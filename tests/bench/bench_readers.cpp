@@ -28,6 +28,9 @@ constexpr int kPairs = 21;
 
 UniqueFile Open(const fs::path& path) { return UniqueFile(std::fopen(path.c_str(), "rb")); }
 
+// The file's bytes as the console takes them: opened, read whole, closed.
+std::string Whole(const fs::path& path) { return *ReadWholeFile(Open(path).get()); }
+
 // The yardstick: every line of the file through fgets, as plain C reads text.
 size_t PlainRead(const fs::path& path) {
   UniqueFile file = Open(path);
@@ -78,7 +81,7 @@ int main() {
              std::to_string(i % 97) + "\r\n";
   WriteFile(dir / "exports", bytes);
   Compare("exports, 10,000 (10 times) lines", dir / "exports", 10,
-          [&] { return ReadExportEntries(Open(dir / "exports").get()).size(); });
+          [&] { return ReadExportEntries(Whole(dir / "exports")).size(); });
 
   bytes.clear();
   for (int i = 0; i < 10000; ++i)
@@ -94,13 +97,13 @@ int main() {
   WriteFile(dir / "printcap", bytes);
   Compare("printcap, 10,000 (10 times) lines", dir / "printcap", 10, [&] {
     PrinterExportTable table;
-    ReadPrintcap(Open(dir / "printcap").get(), {"drv", "dev", "port"}, table);
+    ReadPrintcapEntries(Whole(dir / "printcap"), [] { return WindowsPrinter{"drv", "dev", "port"}; }, table);
     return table.Entries().size();
   });
 
   WriteFile(dir / "cfA001.nfs", "dfA001\r\nreq-17\r\nalice\r\nlaser\r\n1\r\n42\r\n");
   Compare("control file (2,000 times)", dir / "cfA001.nfs", 2000,
-          [&] { return ReadControlFile(Open(dir / "cfA001.nfs").get(), "cfA001.nfs").userName.size(); });
+          [&] { return ReadControlFile(Whole(dir / "cfA001.nfs"), "cfA001.nfs").userName.size(); });
 
   bytes.clear();
   for (int i = 0; i < 10000; ++i) {
@@ -113,7 +116,7 @@ int main() {
   WriteFile(dir / "Lock.NLM", bytes);
   Compare("Lock.NLM, 10,000 (10 times) records", dir / "Lock.NLM", 10, [&] {
     size_t shown = 0;
-    for (const LockRecord& r : ParseLockRecords(*ReadWholeFile(Open(dir / "Lock.NLM").get())))
+    for (const LockRecord& r : ParseLockRecords(Whole(dir / "Lock.NLM")))
       shown += !FormatLockLine(r).empty();
     return shown;
   });

@@ -10,8 +10,8 @@ namespace {
 TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   // A 1100-character line is read as a 1023-character piece and the rest.
   const std::string longLine = "c:\\long" + std::string(1016, ' ') + "d:\\tail;0\n";
-  UniqueFile f = FileWith("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
-  const auto entries = ReadExportEntries(f.get());
+  const std::string f = ("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
+  const auto entries = ReadExportEntries(f);
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].path, "\\a");
   EXPECT_EQ(entries[1].clients, "h1, h2");

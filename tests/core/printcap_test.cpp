@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,63 +56,47 @@ TEST(PrintcapLine, FieldsAndTheLineWrittenBack) {
     EXPECT_FALSE(ParsePrintcapLine(incomplete, kDefault)) << incomplete;
 }
 
-TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLine) {
-  PrinterExportTable table;
-  table.Append({});  // reading replaces what was there
-  UniqueFile f = FileWith("a,d1,v1,p1,keep\r\nb,d2,v2,p2\n\nc,d3,v3,p3\n");
-  EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), kErrorPrintcapLine);
-  EXPECT_EQ(Written(table),
-            (std::vector<std::string>{"a,d1,v1,p1,keep\r\n", "b,d2,v2,p2,\r\n"}));
-
-  EXPECT_EQ(ReadPrintcapEntries(FileWith("").get(), kDefault, table), 0);
-  EXPECT_TRUE(table.Entries().empty());
-  EXPECT_EQ(ReadPrintcapEntries(FileWith("x,d,v,p").get(), kDefault, table), 0);
-  EXPECT_EQ(table.Entries().size(), 1u);
-}
-
-TEST(PrintcapFile, LongLinesAreSplitAfter510Characters) {
-  PrinterExportTable table;
-  // 509 characters and the line end: one line.
+// A file read, then written back as the console would save it.
+TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLineAndSplitsLongOnes) {
   const std::string head = "a,d,v,p,";
-  UniqueFile f = FileWith(head + std::string(501, 'e') + "\n");
-  EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), 0);
-  EXPECT_EQ(table.Entries().at(0).extra.size(), 501u);
-  // 510: the line end is left alone as an empty line.
-  f = FileWith(head + std::string(502, 'e') + "\r\nb,d,v,p\n");
-  EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), kErrorPrintcapLine);
-  EXPECT_EQ(table.Entries().size(), 1u);
-  // The rest of a longer line is read as a line of its own.
-  f = FileWith(head + std::string(502, 'e') + "r,d,v,p\n");
-  EXPECT_EQ(ReadPrintcapEntries(f.get(), kDefault, table), 0);
-  ASSERT_EQ(table.Entries().size(), 2u);
-  EXPECT_EQ(table.Entries()[1].name, "r");
-}
-
-TEST(PrintcapFile, DefaultEntryWithoutADefaultPrinterDoesNotReadBack) {
-  PrinterExportTable table;
-  ASSERT_EQ(ReadPrintcapEntries(FileWith("lp,default,x,y\nnext,d,v,p\n").get(), kNoDefault, table), 0);
-  EXPECT_EQ(FormatPrintcap(table), "lp,default,,,\r\nnext,d,v,p,\r\n");
-  EXPECT_EQ(ReadPrintcapEntries(FileWith(FormatPrintcap(table)).get(), kDefault, table),
-            kErrorPrintcapLine);
-  EXPECT_TRUE(table.Entries().empty());
-}
-
-TEST(PrintcapFile, AsksForTheDefaultPrinterAtEachDefaultLine) {
-  int asked = 0;
-  const DefaultPrinterSource counting = [&asked] {
-    ++asked;
-    return WindowsPrinter{"drv", "dev" + std::to_string(asked), "port"};
+  const struct {
+    std::string text;
+    int result;
+    std::string written;
+    int asked;  // times the default printer was asked for
+  } cases[] = {
+      {"", 0, "", 0},
+      {"x,d,v,p", 0, "x,d,v,p,\r\n", 0},
+      {"a,d1,v1,p1,keep\r\nb,d2,v2,p2\n\nc,d3,v3,p3\n", kErrorPrintcapLine,
+       "a,d1,v1,p1,keep\r\nb,d2,v2,p2,\r\n", 0},
+      {"a,default,x,y\nb,d,v,p\nc,default,x,y\n", 0, "a,default,dev1,port,\r\nb,d,v,p,\r\nc,default,dev2,port,\r\n", 2},
+      // 509 characters and the line end: one line; 510: the line end is left
+      // alone as an empty line; longer: the rest is a line of its own.
+      {head + std::string(501, 'e') + "\n", 0, head + std::string(501, 'e') + "\r\n", 0},
+      {head + std::string(502, 'e') + "\r\nb,d,v,p\n", kErrorPrintcapLine, head + std::string(502, 'e') + "\r\n", 0},
+      {head + std::string(502, 'e') + "r,d,v,p\n", 0, head + std::string(502, 'e') + "\r\nr,d,v,p,\r\n", 0},
   };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 60));
+    int asked = 0;
+    PrinterExportTable table;
+    table.Append({});  // reading replaces what was there
+    EXPECT_EQ(ReadPrintcapEntries(c.text, [&asked] {
+      return WindowsPrinter{"drv", "dev" + std::to_string(++asked), "port"};
+    }, table), c.result);
+    EXPECT_EQ(FormatPrintcap(table), c.written);
+    EXPECT_EQ(asked, c.asked);
+  }
+  // Without a default printer a "default" entry is written so that it does not read back.
   PrinterExportTable table;
-  ASSERT_EQ(ReadPrintcapEntries(FileWith("a,default,x,y\nb,d,v,p\nc,default,x,y\n").get(), counting,
-                                table), 0);
-  EXPECT_EQ(asked, 2);
-  EXPECT_EQ(FormatPrintcap(table), "a,default,dev1,port,\r\nb,d,v,p,\r\nc,default,dev2,port,\r\n");
+  ASSERT_EQ(ReadPrintcapEntries("lp,default,x,y\nnext,d,v,p\n", kNoDefault, table), 0);
+  EXPECT_EQ(FormatPrintcap(table), "lp,default,,,\r\nnext,d,v,p,\r\n");
+  EXPECT_EQ(ReadPrintcapEntries(FormatPrintcap(table), kDefault, table), kErrorPrintcapLine);
 }
 
 TEST(PrinterExportTable, StoreRemoveSelectAndFind) {
   PrinterExportTable table;
-  ASSERT_EQ(ReadPrintcapEntries(FileWith("a,d1,v1,p1,x\ndup,d2,v2,p2,y\ndup,d3,v3,p3,z\n").get(),
+  ASSERT_EQ(ReadPrintcapEntries("a,d1,v1,p1,x\ndup,d2,v2,p2,y\ndup,d3,v3,p3,z\n",
                          kDefault, table), 0);
   PrinterSelection sel{"", 1, {"nd", "nv", "np"}};
 

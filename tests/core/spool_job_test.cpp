@@ -14,7 +14,7 @@
 
 namespace {
 
-SpoolJob Read(const std::string& bytes) { return ReadControlFile(FileWith(bytes).get(), "cfA001.nfs"); }
+SpoolJob Read(const std::string& bytes) { return ReadControlFile(bytes, "cfA001.nfs"); }
 
 TEST(ControlFile, SixLinesCutAtTheirLongestValue) {
   const struct {

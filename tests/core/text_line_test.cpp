@@ -12,9 +12,9 @@ using namespace std::literals;
 
 // The pieces of a file read 4 bytes at most at a time.
 std::vector<std::string> Pieces(const std::string& bytes) {
-  UniqueFile file = FileWith(bytes);
+  LinePieces lines(bytes);
   std::vector<std::string> pieces;
-  for (std::string piece; ReadLinePiece(file.get(), 4, piece);) pieces.push_back(piece);
+  for (std::string_view piece; lines.Next(4, piece);) pieces.emplace_back(piece);
   return pieces;
 }
 

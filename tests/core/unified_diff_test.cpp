@@ -1,8 +1,6 @@
-// nfsctl's portable pieces: the diff of --what-if, and the line pieces the
-// console's readers see.
+// The diff that nfsctl's --what-if prints.
 #include <gtest/gtest.h>
 
-#include "tools/nfsctl/TextPieces.h"
 #include "tools/nfsctl/UnifiedDiff.h"
 
 namespace {
@@ -25,19 +23,6 @@ TEST(UnifiedDiff, OneHunkWithThreeLinesOfContext) {
     const std::string diff = UnifiedDiff("f", c.before, c.after);
     EXPECT_EQ(diff, *c.hunk ? std::string("--- f\n+++ f\n") + c.hunk : "") << c.before << "|" << c.after;
   }
-}
-
-TEST(TextPieces, CrLfIsOneLineEndAndLongLinesArePieces) {
-  const std::string text = TextModeBytes("ab\r\ncdefg\r\n\rh");
-  EXPECT_EQ(text, "ab\ncdefg\n\rh");
-  const std::vector<TextPiece> pieces = TextModePieces(text, 3);
-  ASSERT_EQ(pieces.size(), 4u);
-  const std::pair<std::string_view, size_t> expected[] = {{"ab\n", 1}, {"cde", 2}, {"fg\n", 2}, {"\rh", 3}};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(pieces[i].text, expected[i].first);
-    EXPECT_EQ(pieces[i].line, expected[i].second);
-  }
-  EXPECT_FALSE(pieces[1].EndsLine());
 }
 
 }  // namespace

@@ -18,10 +18,7 @@ std::FILE* Open(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::FILE* file = Open(data, size);
-  if (!file) return 0;
-  const SpoolJob job = ReadControlFile(file, "cfA001.nfs");
-  std::fclose(file);
+  const SpoolJob job = ReadControlFile(std::string_view(reinterpret_cast<const char*>(data), size), "cfA001.nfs");
   if (job.dataFileName.size() > 11 || job.requestId.size() > 61 || job.userName.size() > 61 ||
       job.printerName.size() > 61 || job.shortValue.size() > 11)
     std::abort();
@@ -31,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto lines = LayoutBannerPage(width, {job.userName, job.requestId, "date", job.dataFileName});
   if (lines.size() < 13 || lines[0].text.size() > 128) std::abort();
 
-  file = Open(data, size);
+  std::FILE* file = Open(data, size);
   if (!file) return 0;
   const std::string row = ReadQueueRow(file, "cfA001.nfs");
   std::fclose(file);

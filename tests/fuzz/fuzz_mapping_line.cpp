@@ -2,17 +2,16 @@
 // its written line and back.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 #include "mapping/MappingLine.h"
 #include "mapping/UserInfo.h"
+#include "portable/TextLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
-  if (!file) return 0;
+  LinePieces lines(std::string_view(reinterpret_cast<const char*>(data), size));
   CUserInfo record;
-  while (record.ReadLine(file)) {
+  while (record.ReadLine(lines)) {
     if (record.m_strName.size() > kMaxMappingLine) std::abort();
     const std::string line = FormatMappingLine(record);
     if (record.m_strName.empty() != line.empty()) std::abort();
@@ -21,6 +20,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CUserInfo again = ParseMappingLine(std::string_view(line).substr(0, line.size() - 1));
     if (again.m_strName != record.m_strName || again.m_strId != record.m_strId) std::abort();
   }
-  std::fclose(file);
   return 0;
 }

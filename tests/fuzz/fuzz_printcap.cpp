@@ -2,7 +2,6 @@
 // back: read fields are never empty and hold no comma, so each one survives.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -11,12 +10,10 @@
 #include "printing/PrintingErrors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
-  if (!file) return 0;
   const DefaultPrinterSource defaultPrinter = [] { return WindowsPrinter{"drv", "dev", "port"}; };
   PrinterExportTable table;
-  const int result = ReadPrintcapEntries(file, defaultPrinter, table);
-  std::fclose(file);
+  const int result =
+      ReadPrintcapEntries(std::string_view(reinterpret_cast<const char*>(data), size), defaultPrinter, table);
   if (result != 0 && result != kErrorPrintcapLine) std::abort();
 
   for (const PrinterExport& entry : table.Entries()) {

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 #include "printing/ControlFile.h"
 #include "printing/SpoolFiles.h"
 #include "status/SharedWithService.h"
@@ -73,7 +74,8 @@ class Checker {
     for (const std::string& name : names) {
       if (!IsHandledControlFileName(name)) continue;
       UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "r"));
-      if (file) dataFileOf[name] = ReadControlFile(file.get(), name).dataFileName;
+      const std::optional<std::string> text = file ? ReadWholeFile(file.get()) : std::nullopt;
+      if (text) dataFileOf[name] = ReadControlFile(*text, name).dataFileName;
     }
     for (Finding& finding : CheckSpoolFiles(*spool.path, names, dataFileOf)) findings_.push_back(std::move(finding));
   }

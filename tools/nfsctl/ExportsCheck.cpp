@@ -60,8 +60,7 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
     size_t line;
   };
   std::vector<Seen> seen;
-  const std::string text = TextModeBytes(rawBytes);
-  for (const TextPiece& piece : TextModePieces(text, kExportsPiece)) {
+  for (const TextPiece& piece : NumberedPieces(rawBytes, kExportsPiece)) {
     if (!piece.EndsLine() && piece.text.size() == kExportsPiece)
       report(Finding::kError, "exports.line-split", piece.line,
              "longer than 1023 characters: the console reads the rest as another line");

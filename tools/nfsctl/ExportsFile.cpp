@@ -7,6 +7,7 @@
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 
 std::string DirectoryText(const ExportEntry& entry) {
   return std::string(1, static_cast<char>(entry.drive)) + ":" + entry.path;
@@ -21,8 +22,11 @@ bool ParseDirectory(std::string_view text, ExportEntry& entry) {
 
 std::optional<std::vector<ExportEntry>> ReadExports(const std::string& path, std::string& problem) {
   UniqueFile file(std::fopen(path.c_str(), "r"));
-  if (file) return ReadExportEntries(file.get());
-  if (errno == ENOENT) return std::vector<ExportEntry>();
+  if (file) {
+    if (const std::optional<std::string> text = ReadWholeFile(file.get())) return ReadExportEntries(*text);
+  } else if (errno == ENOENT) {
+    return std::vector<ExportEntry>();
+  }
   problem = "cannot read " + path + ": " + std::strerror(errno);
   return std::nullopt;
 }

@@ -13,14 +13,13 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
     findings.push_back({severity, std::string(kindPrefix) + "." + kind, path, line, std::move(message)});
   };
   std::map<std::string, size_t> lineOfId, lineOfName;
-  const std::string text = TextModeBytes(rawBytes);
-  const std::vector<TextPiece> pieces = TextModePieces(text, kMaxMappingLine);
+  const std::vector<TextPiece> pieces = NumberedPieces(rawBytes, kMaxMappingLine);
   for (size_t i = 0; i < pieces.size(); ++i) {
     const TextPiece& piece = pieces[i];
-    if (piece.text[0] == '\n') {
+    if (piece.text[0] == '\r' || piece.text[0] == '\n') {  // the console's end of the file
       size_t lost = 0;
       for (size_t j = i + 1; j < pieces.size(); ++j)
-        if (pieces[j - 1].EndsLine() && pieces[j].text != "\n") ++lost;
+        if (pieces[j - 1].EndsLine() && !WithoutLineEnd(pieces[j].text).empty()) ++lost;
       if (lost > 0)
         report(Finding::kError, "empty-line", piece.line,
                "an empty line ends the console's reading: the " + std::to_string(lost) +

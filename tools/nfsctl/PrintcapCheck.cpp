@@ -14,8 +14,7 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
     findings.push_back({severity, kind, path, line, std::move(message)});
   };
   std::set<std::string> names;
-  const std::string text = TextModeBytes(rawBytes);
-  const std::vector<TextPiece> pieces = TextModePieces(text, kMaxPrintcapLine);
+  const std::vector<TextPiece> pieces = NumberedPieces(rawBytes, kMaxPrintcapLine);
   for (size_t i = 0; i < pieces.size(); ++i) {
     const TextPiece& piece = pieces[i];
     if (!piece.EndsLine() && i + 1 < pieces.size())

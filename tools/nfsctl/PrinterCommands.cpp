@@ -1,9 +1,7 @@
 // printers list | add | remove: printcap through the core's table and line format.
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
-#include "portable/UniqueFile.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
@@ -34,9 +32,7 @@ std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
   std::optional<FileBytes> file = ReadLocatedFile(settings.Where().PrintcapPath(), failure);
   if (!file) return std::nullopt;
   PrintcapState state{std::move(file->path), std::move(file->bytes), {}};
-  // The console's reader, on the file opened as the console opens it.
-  if (UniqueFile file{std::fopen(state.path.c_str(), "rb")})
-    ReadPrintcapEntries(file.get(), &Installation::DefaultPrinter, state.table);
+  ReadPrintcapEntries(state.bytes, &Installation::DefaultPrinter, state.table);
   return state;
 }
 
