@@ -38,6 +38,7 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
   HANDLE output = nullptr;
   if (!outputPath.empty()) {
     output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(output, INVALID_HANDLE_VALUE) << outputPath;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = output;
   }
@@ -61,13 +62,15 @@ std::optional<DWORD> Process::Wait(DWORD timeoutMs) const {
 }
 
 NfsctlResult RunNfsctl(const std::vector<std::string>& arguments) {
-  char folder[MAX_PATH];
+  // A new file each time: a Wine service that nfsctl starts keeps its output handles.
+  char folder[MAX_PATH], outputPath[MAX_PATH];
   GetTempPathA(sizeof folder, folder);
-  const std::string outputPath = std::string(folder) + "nfsctl-output.txt";
+  GetTempFileNameA(folder, "ctl", 0, outputPath);
   NfsctlResult result;
   result.exitCode = Process(BuildPath("tools\\nfsctl\\nfsctl.exe"), arguments, outputPath).Wait();
-  // Text-mode output ends its lines with CR LF.
   result.output = ReadFile(outputPath).value_or("");
+  DeleteFileA(outputPath);
+  // Text-mode output ends its lines with CR LF.
   for (size_t at = result.output.find("\r\n"); at != std::string::npos; at = result.output.find("\r\n", at))
     result.output.erase(at, 1);
   return result;
