@@ -25,7 +25,6 @@ class Process {
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
-  bool Started() const { return info_.hProcess != nullptr; }
   // The exit code, or none if the process is still running after timeoutMs.
   std::optional<DWORD> Wait(DWORD timeoutMs = kTimeout) const;
 

@@ -29,12 +29,14 @@ TEST_F(ConsoleProcessTest, CompanionToolsAddToTheRunningConsoleAndRefuseWhatTheF
 
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"e:\\new gamma;1"}).Wait(), std::optional<DWORD>(0));
   EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 3; }));
-  const NfsctlResult added = RunNfsctl({"exports", "add", "e:\\fromtool", "--clients", "delta", "--mode", "1"});
+  const NfsctlResult added =
+      RunNfsctl({"exports", "add", "e:\\fromtool", "--clients", "delta", "--mode", "1"});
   EXPECT_EQ(added.exitCode, std::optional<DWORD>(0)) << added.output;
   EXPECT_NE(added.output.find("the running console lists it now"), std::string::npos) << added.output;
   EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 4; }));
   // The console only read the file: it is what the tools wrote.
-  EXPECT_EQ(ReadFile(kExports), std::string(kInitialExports) + "e:\\new gamma;1\r\ne:\\fromtool delta;1 \r\n");
+  EXPECT_EQ(ReadFile(kExports),
+            std::string(kInitialExports) + "e:\\new gamma;1\r\ne:\\fromtool delta;1 \r\n");
 }
 
 }  // namespace

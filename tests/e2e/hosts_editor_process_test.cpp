@@ -39,7 +39,8 @@ TEST_F(ConsoleProcessTest, HostsEditorFromCtrlSAddsAnEntryAndAsksBeforeOverwriti
 
   const std::string elsewhere = initial + "10.0.0.7\tother\r\n";
   WriteBytes(HostsPath(), elsewhere);
-  const std::string question = "The hosts file " + HostsPath() + " was changed by another program since it was opened.";
+  const std::string question =
+      "The hosts file " + HostsPath() + " was changed by another program since it was opened.";
   Click(editor, kSave);
   EXPECT_EQ(AnswerMessage("Hosts Editor", IDCANCEL).find(question), 0u);
   EXPECT_EQ(ReadFile(HostsPath()), elsewhere);

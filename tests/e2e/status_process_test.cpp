@@ -2,7 +2,7 @@
 // Ctrl+O typed into the real console, the windows driven from this process, the
 // service's files and the registry read back.
 #include "tests/e2e/ConsoleProcess.h"
-
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include "status/SharedWithService.h"
@@ -13,7 +13,9 @@ constexpr int kMountedClients = 1035, kLockList = 1046, kRemove = 1044, kMaxRead
 
 using StatusProcessTest = ConsoleProcessTest;
 
-HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+HWND CurrentPage(HWND sheet) {
+  return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
 
 TEST_F(StatusProcessTest, CtrlCShowsTheClientsAndRemoveAppendsAnUnlockRequest) {
   WriteBytes(File(kMountListFileName), "pc7 /export\npc8 /home\n");
