@@ -6,13 +6,7 @@
 #include "status/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 
-namespace {
-constexpr int kPaneId = 0xE900;
-constexpr int kExportListId = 200;
-constexpr int kMessageTextId = 0xFFFF;
-}  // namespace
-
-std::string BuildPath(const char* relative) {
+std::string BuildPath(const std::string& relative) {
   // This program lives in <build>\tests\e2e.
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, sizeof self);
@@ -21,13 +15,40 @@ std::string BuildPath(const char* relative) {
   return path + "\\" + relative;
 }
 
-Process::Process(const std::string& commandLine) {
+namespace {
+
+constexpr int kPaneId = 0xE900, kExportListId = 200, kMessageTextId = 0xFFFF;
+
+void SetHklm(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr),
+            0);
+  RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(opened);
+}
+
+}  // namespace
+
+Process::Process(const std::string& program, const std::vector<std::string>& arguments,
+                 const std::string& outputPath) {
+  std::string line = "\"" + program + "\"";
+  for (const std::string& argument : arguments)
+    line += argument.find_first_of(" \t") == std::string::npos ? " " + argument : " \"" + argument + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string mutableLine = commandLine;
-  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = nullptr;
+  if (!outputPath.empty()) {
+    output =
+        CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(output, INVALID_HANDLE_VALUE) << outputPath;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = output;
+  }
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
                       &startup, &info_))
     info_ = {};
+  if (output) CloseHandle(output);
 }
 
 Process::~Process() {
@@ -38,33 +59,52 @@ Process::~Process() {
 }
 
 std::optional<DWORD> Process::Wait(DWORD timeoutMs) const {
-  if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return code;
 }
 
-HWND WaitForConsoleWindow(DWORD timeoutMs) {
-  HWND console = nullptr;
-  WaitUntil([&] { return (console = FindWindowA(kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(console); },
-            timeoutMs);
-  return console;
+NfsctlResult RunNfsctl(const std::vector<std::string>& arguments) {
+  // A new file each time: a Wine service that nfsctl starts keeps its output handles.
+  char folder[MAX_PATH], outputPath[MAX_PATH];
+  GetTempPathA(sizeof folder, folder);
+  GetTempFileNameA(folder, "ctl", 0, outputPath);
+  NfsctlResult result;
+  result.exitCode = Process(BuildPath("tools\\nfsctl\\nfsctl.exe"), arguments, outputPath).Wait();
+  result.output = ReadFile(outputPath).value_or("");
+  DeleteFileA(outputPath);
+  // Text-mode output ends its lines with CR LF.
+  for (size_t at = result.output.find("\r\n"); at != std::string::npos; at = result.output.find("\r\n", at))
+    result.output.erase(at, 1);
+  return result;
 }
 
-HWND ExportListOf(HWND console) { return GetDlgItem(GetDlgItem(console, kPaneId), kExportListId); }
-
-std::string ReadFile(const std::string& path) {
+std::optional<std::string> ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void SetRegistryInstallDir(const std::string& dir) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.c_str()),
-                 static_cast<DWORD>(dir.size() + 1));
-  RegCloseKey(key);
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
+    CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void SetHklmValue(const char* key, const char* name, const std::string& text) {
+  SetHklm(key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void SetHklmValue(const char* key, const char* name, DWORD value) {
+  SetHklm(key, name, REG_DWORD, &value, sizeof value);
+}
+
+std::optional<DWORD> HklmDword(const char* key, const char* name) {
+  DWORD value = 0, size = sizeof value;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != 0)
+    return std::nullopt;
+  return value;
 }
 
 std::string WindowText(HWND window) {
@@ -73,15 +113,17 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-HWND WaitForDialog(const std::string& caption) {
+HWND WaitForDialog(const std::string& caption, DWORD timeoutMs) {
   HWND dialog = nullptr;
-  WaitUntil([&] { return (dialog = FindWindowA("#32770", caption.c_str())) != nullptr && IsWindowVisible(dialog); },
-            kTimeout);
-  return dialog;
+  WaitUntil(
+      [&] { return (dialog = FindWindowA("#32770", caption.c_str())) != nullptr && IsWindowVisible(dialog); },
+      timeoutMs);
+  return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
 void Click(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 std::string AnswerMessage(const char* caption, int button) {
@@ -89,38 +131,49 @@ std::string AnswerMessage(const char* caption, int button) {
   if (!box) return "(no message box)";
   const std::string text = WindowText(GetDlgItem(box, kMessageTextId));
   Click(box, button);
-  WaitUntil([&] { return !IsWindow(box); }, kTimeout);
+  WaitUntil([&] { return !IsWindow(box); });
   return text;
 }
 
-void PressCtrl(HWND window, WORD key) {
-  WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, kTimeout);
+HWND PressCtrlFor(HWND window, WORD key, const std::string& caption) {
   INPUT inputs[4] = {};
   for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = VK_CONTROL;
-  inputs[1].ki.wVk = key;
-  inputs[2].ki.wVk = key;
-  inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  inputs[3].ki.wVk = VK_CONTROL;
-  inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, inputs, sizeof(INPUT));
+  inputs[0].ki.wVk = inputs[3].ki.wVk = VK_CONTROL;
+  inputs[1].ki.wVk = inputs[2].ki.wVk = key;
+  inputs[2].ki.dwFlags = inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  for (DWORD waited = 0; waited < kTimeout; waited += 2000) {
+    WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, 2000);
+    SendInput(4, inputs, sizeof(INPUT));
+    // Pressed again only when no such window came: a second one would not open.
+    if (WaitUntil([&] { return FindWindowA("#32770", caption.c_str()) != nullptr; }, 2000))
+      return WaitForDialog(caption);
+  }
+  return nullptr;
 }
 
 void ConsoleProcessTest::SetUp() {
   CreateDirectoryA(kInstallDir, nullptr);
   EmptyFolder(kInstallDir);
-  std::ofstream(kExports, std::ios::binary) << kInitialExports;
+  WriteBytes(kExports, kInitialExports);
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+  SetHklmValue(kInstallDirKey, kInstallDirValue, kInstallDir);
 }
 
 void ConsoleProcessTest::TearDown() {
   if (!console_) return;
   if (HWND console = FindWindowA(kMainWindowClass, nullptr)) PostMessageA(console, WM_CLOSE, 0, 0);
-  console_->Wait(kTimeout);
+  console_->Wait();
 }
 
 HWND ConsoleProcessTest::StartConsole() {
-  console_ = std::make_unique<Process>("\"" + BuildPath("app\\nfsadmin.exe") + "\"");
-  EXPECT_TRUE(console_->Started());
-  return WaitForConsoleWindow(kTimeout);
+  console_ = std::make_unique<Process>(BuildPath("app\\nfsadmin.exe"));
+  HWND console = nullptr;
+  WaitUntil([&] {
+    return (console = FindWindowA(kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(console);
+  });
+  return console;
+}
+
+LRESULT ConsoleProcessTest::ListedExports(HWND console) {
+  return SendMessageA(GetDlgItem(GetDlgItem(console, kPaneId), kExportListId), LB_GETCOUNT, 0, 0);
 }

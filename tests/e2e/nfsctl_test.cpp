@@ -1,0 +1,237 @@
+// nfsctl run as a script runs it, on an installation of its own: what it prints,
+// its exit code, and every file it was given read back afterwards.
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "status/SharedWithService.h"
+#include "tests/common/EmptyFolder.h"
+#include "tests/e2e/ConsoleProcess.h"
+
+namespace {
+
+// Files of the installation by their relative path, and their bytes.
+using Files = std::vector<std::pair<std::string, std::string>>;
+Files One(const std::string& path, const std::string& bytes) { return {{path, bytes}}; }
+
+constexpr char kRoot[] = "C:\\nfsctl";
+const char* const kPasswdFile = "drivers\\etc\\passwd";
+const char* const kControl = "SPOOL\\PCNFSD\\cfA001.nfs";
+const std::string kExports = "c:\\public;0 \r\n# lab machines\r\nd:\\data alpha beta;1 \r\n";
+const std::string kPasswd = "alice::500:::: \r\nroot:x:0:0:root:/root:/bin/sh\r\n";
+const std::string kPrintcap = "laser,HP LaserJet,Office Laser,LPT1:,keep,this\r\n";
+const Files kJobs = {{kControl, "dfA001\nreq1\nbob\nlaser\nx\n1\n"}, {"SPOOL\\PCNFSD\\dfA001", "data"}};
+
+// A run of nfsctl: its arguments (split at blanks), the files prepared, the exit
+// code, a piece of what it printed, and the path (or folder) of the files that
+// differ afterwards with their bytes (none: gone); every other prepared file
+// must be left as it was.
+struct Row {
+  std::string command;
+  Files files;
+  DWORD exitCode;
+  std::string output;
+  std::string changed = "";
+  std::optional<std::string> after = {};
+};
+
+class NfsctlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EmptyFolder(kRoot);
+    for (const char* folder : {"", "\\SPOOL", "\\SPOOL\\PCNFSD", "\\drivers", "\\drivers\\etc"})
+      CreateDirectoryA((kRoot + std::string(folder)).c_str(), nullptr);
+    WriteProfileStringA("windows", "device", nullptr);  // no default printer
+    for (const char* name : {kSupportNfs3Value, kSupportPcnfsdValue, kSupportNlmValue})
+      SetHklmValue(kServiceKey, name, 1);
+    for (const char* name : {kMaximumReadValue, kMaximumWriteValue}) SetHklmValue(kServiceKey, name, 8);
+  }
+  // nfsctl on the test installation; JSON output comes back on one line.
+  static NfsctlResult Run(std::vector<std::string> arguments) {
+    arguments.insert(arguments.end(), {"--install-dir", kRoot, "--system-dir", kRoot});
+    NfsctlResult result = RunNfsctl(arguments);
+    const nlohmann::json json = nlohmann::json::parse(result.output, nullptr, false);
+    if (!json.is_discarded()) result.output = json.dump();
+    return result;
+  }
+  void Check(const Row& row) {
+    SCOPED_TRACE(row.command);
+    SetUp();
+    for (const auto& [name, bytes] : row.files) WriteBytes(std::string(kRoot) + "\\" + name, bytes);
+    std::istringstream words(row.command);
+    const NfsctlResult result = Run({std::istream_iterator<std::string>(words), {}});
+    EXPECT_EQ(result.exitCode, std::optional<DWORD>(row.exitCode)) << result.output;
+    EXPECT_NE(result.output.find(row.output), std::string::npos) << row.output << " not in " << result.output;
+    bool prepared = false;
+    for (const auto& [name, bytes] : row.files) {
+      const bool changes = !row.changed.empty() && name.rfind(row.changed, 0) == 0;
+      prepared |= changes;
+      EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + name), changes ? row.after : bytes) << name;
+    }
+    if (!prepared && !row.changed.empty()) {
+      EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + row.changed), row.after) << row.changed;
+    }
+  }
+};
+
+TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNothing) {
+  const Files exports = One("exports", kExports), passwd = One(kPasswdFile, kPasswd);
+  const Files printcap = One("printcap", kPrintcap), locks = One("Lock.NLM", kLockRecord);
+  const std::string plotter = "plotter,HPGL,Plotter,COM2:,\r\n",
+                    unlock = "locks unlock pc7:/export/notes01:412:0:100";
+  const Files outside = {{kControl, "..\\outside\nr\neve\nlaser\nx\n2\n"}, {"SPOOL\\outside", "x"}};
+  const Row rows[] = {
+      {"exports add e:\\new --clients alpha,Beta gamma --rw beta", exports, 0, "", "exports",
+       kExports + "e:\\new alpha Beta gamma;2 beta\r\n"},
+      {"exports add c:\\pub2 --mode 1", One("exports", "c:\\public;0 "), 0, "", "exports",
+       "c:\\public;0 \r\nc:\\pub2;1 \r\n"},
+      {"exports add e:\\new --what-if", exports, 0,
+       "@@ -1,3 +1,4 @@\n c:\\public;0 \n # lab machines\n d:\\data alpha beta;1 \n+e:\\new;0 \n"},
+      {"exports remove D:\\Data", exports, 0, "", "exports", "c:\\public;0 \r\n# lab machines\r\n"},
+      {"exports add c:\\a#b", exports, 1, "cannot carry a tab, '#'"},
+      {"exports add C:\\Public\\", exports, 1, "c:\\public is exported already"},
+      {"exports add public", exports, 2, "is not <drive>:<path>"},
+      {"exports add c:\\x --mode rw", exports, 2, "--mode"},
+      {"exports remove e:\\absent", exports, 1, "is not exported"},
+      {"exports frobnicate", exports, 2, "A subcommand is required"},
+
+      {"users add carol 502", passwd, 0, "", kPasswdFile,
+       "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"},
+      {"users remove alice", passwd, 0, "", kPasswdFile, "root::0:::: \r\n"},
+      {"users remove alice --what-if", passwd, 0,
+       "\n-alice::500:::: \n-root:x:0:0:root:/root:/bin/sh\n+root::0:::: \n"},
+      {"groups add staff 20", {}, 0, "", "drivers\\etc\\group", "staff::20:::: \r\n"},
+      // Names and IDs compare exactly; the ID is tested before the name.
+      {"users add Alice 500", One(kPasswdFile, "alice::0500:::: \r\n"), 0, "", kPasswdFile,
+       "alice::0500:::: \r\nAlice::500:::: \r\n"},
+      {"users add alice 0", passwd, 1, "(UID 0 is mapped)"},
+      {"users add alice 501", passwd, 1, "(alice is mapped)"},
+      {"users add a:b 501", passwd, 1, "':'"},
+      {"users add bob 4294967296", passwd, 2, "ID"},
+      {"users remove Alice", passwd, 1, "Alice is not mapped"},
+      // A save would lose the lines after the empty one that the console stops at.
+      {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "line 2"},
+
+      {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
+       kPrintcap + plotter},
+      {"printers remove plotter", One("printcap", kPrintcap + plotter), 0, "", "printcap", kPrintcap},
+      {"printers add any --default", printcap, 1, "no default printer"},
+      {"printers add a.b --device D --driver R --port P", printcap, 1, "'.'"},
+      {"printers add nnnnnnnnnnnnnnnnnnnn --device D --driver R --port P", printcap, 1, "1 to 19"},
+      {"printers add p --device D,E --driver R --port P", printcap, 1, "','"},
+      {"printers add laser --device D --driver R --port P", printcap, 1, "exported already"},
+      {"printers add p --default --device D --driver R --port P", printcap, 2, "excludes"},
+      {"printers remove laser", One("printcap", "laser,HP,Office,LPT1:,\r\n\r\nother,HP,Second,LPT2:,\r\n"),
+       1, "line 2"},
+
+      {"queue list --json", kJobs, 0, R"({"data_file":"dfA001","id":"cfA001.nfs","user":"bob"})"},
+      {"queue delete cfA001.nfs --what-if", kJobs, 0, ""},
+      {"queue delete cfA001.nfs", kJobs, 0, "", "SPOOL\\PCNFSD\\"},
+      // A data file name that leads out of the spool directory is not followed.
+      {"queue delete cfA001.nfs", outside, 0, "is not safe", kControl},
+      {"queue delete notes.txt", kJobs, 1, ""},
+
+      {"mounts show", One("mountd.list", std::string("pc7 /export\r\npc9 /home\r\n\0junk", 29)), 0,
+       "pc7 /export\npc9 /home\n"},
+      {"mounts clear --what-if", One("mountd.list", "pc7 /export\r\n"), 0, ""},
+      {"mounts clear", One("mountd.list", "pc7 /export\r\n"), 0, "", "mountd.list", ""},
+      {"locks list --json", One("Lock.NLM", kLockRecord + "strays"), 0,
+       R"("lock":"pc7:/export/notes01:412:0:100")"},
+      {unlock + " --what-if", locks, 0, "", "Unlock.NLM"},
+      {unlock, locks, 0, "", "Unlock.NLM", kUnlockRequest},
+      {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
+  };
+  for (const Row& row : rows) Check(row);
+}
+
+// check names each kind of line that the console or the service would read
+// otherwise than written by its file and line.
+TEST_F(NfsctlTest, CheckReportsEachFindingOnItsLine) {
+  const std::pair<Files, std::string> cases[] = {
+      {One("exports", "c:\\ok;0 \r\nnopath\r\n"), R"("kind":"exports.skipped","line":2)"},
+      {One("exports", "# lab\r\n"), R"("kind":"exports.comment","line":1)"},
+      {One("exports", "c:\\ok;0 \r\nc:\\x;5 \r\n"), R"("kind":"exports.mode","line":2)"},
+      {One("exports", "c:\\" + std::string(200, 'x') + ";0 \r\n"), R"("kind":"exports.token-cut","line":1)"},
+      {One("exports", "c:\\a;0 \r\nc:\\b;0 \r\nC:\\A\\ h;1 \r\n"), R"("kind":"exports.duplicate","line":3)"},
+      {One("exports", "c:\\a" + std::string(1100, ' ') + "h\r\n"), R"("kind":"exports.line-split","line":1)"},
+      {One(kPasswdFile, "a::1:::: \r\n\r\nb::2:::: \r\n"), R"("kind":"passwd.empty-line","line":2)"},
+      {One(kPasswdFile, "a::1\r\nb::1\r\n"), R"("kind":"passwd.duplicate-id","line":2)"},
+      {One(kPasswdFile, "a::1\r\nroot:x:0:0::/:/bin/sh\r\n"), R"("kind":"passwd.id-zero","line":2)"},
+      {One("drivers\\etc\\group", "g::5\r\n:x:6\r\n"), R"("kind":"group.no-name","line":2)"},
+      {One("printcap", "a,b,c,d,\r\nbad\r\nz,y,x,w,\r\n"), R"("kind":"printcap.unreadable","line":2)"},
+      {One("printcap", "p,default,x,y,\r\n"), R"("kind":"printcap.default-without-printer","line":1)"},
+      {One("printcap", "a,b,c,d,\r\na,e,f,g,\r\n"), R"("kind":"printcap.duplicate-name","line":2)"},
+      {One(kControl, "..\\boot.ini\nr\nu\np\nx\n1\n"), R"("kind":"spool.unsafe-data-file","line":1)"},
+      {One(kControl, "dfA001\nr\nu\np\nx\n1\n"), R"("kind":"spool.missing-data-file","line":1)"},
+      {One("SPOOL\\PCNFSD\\dfC001", "data"), R"("kind":"spool.orphan-data-file")"},
+      {One("Lock.NLM", kLockRecord + "abc"), R"("kind":"locks.truncated-tail")"},
+  };
+  for (const auto& [files, finding] : cases) Check({"check --json", files, 1, finding});
+
+  // Registry values that the console would show otherwise than stored.
+  SetHklmValue(kServiceKey, kMaximumReadValue, 11);
+  SetHklmValue(kServiceKey, kSupportNlmValue, "1");
+  const NfsctlResult options = Run({"check", "--json"});
+  EXPECT_NE(options.output.find(R"("kind":"options.out-of-range")"), std::string::npos) << options.output;
+  EXPECT_NE(options.output.find(R"("kind":"options.wrong-type")"), std::string::npos) << options.output;
+}
+
+// The demo installation, where scripts/demo.sh puts it and found as the console
+// finds it, holds nothing that check reports.
+TEST(NfsctlDemo, CheckFindsNothingInTheDemoInstallation) {
+  const std::string demo = std::string("Z:") + NFS_SOURCE_DIR + "\\demo\\";
+  ASSERT_EQ(Process("regedit", {"/s", demo + "registry.reg"}).Wait(), std::optional<DWORD>(0));
+  for (const char* name : {"exports", "printcap", "mountd.list", "Lock.NLM"})
+    WriteBytes(std::string("C:\\Norvo\\NFS\\") + name, *ReadFile(demo + name));
+  for (const char* name : {"cfA017.nfs", "dfA017", "cfA018.nfs", "dfA018"})
+    WriteBytes(std::string("C:\\Norvo\\NFS\\SPOOL\\PCNFSD\\") + name, *ReadFile(demo + "spool\\" + name));
+  // The demo's CUPS queue, which Wine makes the default printer.
+  WriteProfileStringA("windows", "device", "demo-laser,wineps.drv,CUPS:demo-laser");
+  ASSERT_TRUE(CopyFileA((demo + "norvo.ini").c_str(), "C:\\windows\\norvo.ini", FALSE));
+  const NfsctlResult check = RunNfsctl({"check"});
+  EXPECT_EQ(check.exitCode, std::optional<DWORD>(0)) << check.output;
+  EXPECT_EQ(check.output, "nothing found: the console and the service read every file as written\n");
+}
+
+// access: what each host is granted, host names compared without case.
+TEST_F(NfsctlTest, AccessAnswersPerHostAndExport) {
+  const Files files = {{"exports", "c:\\all;1 \r\nc:\\named alpha Beta;0 \r\nc:\\rw alpha beta;2 BETA\r\n"},
+                       {kPasswdFile, "alice::500:::: \r\nroot::0:::: \r\n"}};
+  const Row rows[] = {
+      {"access ALPHA --json", files, 0,
+       R"({"access":"read-only","directory":"c:\\named","mountable":true},)"
+       R"({"access":"read-only","directory":"c:\\rw","mountable":true})"},
+      {"access beta --json", files, 0, R"({"access":"read-write","directory":"c:\\rw","mountable":true})"},
+      {"access gamma --json", files, 0,
+       R"([{"access":"read-write","directory":"c:\\all","mountable":true},)"
+       R"({"access":"none","directory":"c:\\named","mountable":false})"},
+      {"access beta --uid 500 --json", files, 0, R"("mapped_to":["alice"])"},
+      {"access beta --uid 0", files, 0, "UID 0 is mapped to root\nwarning: ID 0 is the UNIX superuser's"},
+      {"access beta --gid 7", files, 0, "GID 7: no mapping in"},
+      {"access beta --uid 1 --gid 1", files, 2, ""},
+  };
+  for (const Row& row : rows) Check(row);
+}
+
+// options: shown as the console shows them, set only within its rules.
+TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
+  const Row rows[] = {
+      {"options set read 11", {}, 1, ""},
+      {"options set write 65", {}, 1, ""},
+      {"options set nlm 2", {}, 1, ""},
+      {"options set speed 1", {}, 2, ""},
+      {"options set read x", {}, 2, ""},
+      {"options set write 36 --what-if", {}, 0, "would set \"Maximum Write\" from 8 to 36"},
+  };
+  for (const Row& row : rows) {
+    Check(row);
+    EXPECT_EQ(HklmDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(8)) << row.command;
+  }
+  EXPECT_EQ(Run({"options", "set", "Maximum Write", "36"}).exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(HklmDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(36));
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kServiceKey);
+  EXPECT_EQ(Run({"options", "set", "read", "8"}).exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(Run({"check"}).output.find("options.key-missing"), std::string::npos);
+}
+
+}  // namespace
