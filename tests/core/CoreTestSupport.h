@@ -14,14 +14,6 @@ inline UniqueFile FileWith(const std::string& bytes) {
   return f;
 }
 
-// Everything written to file so far.
-inline std::string Written(std::FILE* file) {
-  std::rewind(file);
-  std::string bytes;
-  for (int c; (c = std::getc(file)) != EOF;) bytes += static_cast<char>(c);
-  return bytes;
-}
-
 // Shift-JIS lead bytes in force while it lives, as the console sets them on a
 // Japanese system.
 class ShiftJisScope {

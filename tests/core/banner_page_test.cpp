@@ -39,22 +39,6 @@ TEST(BannerPage, EmptyUserNameStillGivesOneBlockRow) {
   EXPECT_EQ(Layout(80, ""), expected);
 }
 
-TEST(BannerPage, BlockLettersOneCharacterPerCell) {
-  // W = 81 gives 10 letters per row: a, b, a blank cell for '-', then 1.
-  const auto lines = Layout(81, "ab-1");
-  const std::vector<std::string> expected = {
-      "  A     BBBB              1",
-      "  A     B   B            11",
-      " A A    BBBB              1",
-      " A A    B   B             1",
-      "AAAAA   B   B             1",
-      "A   A   BBBB             111",
-  };
-  EXPECT_EQ(Block(lines, 6), expected);
-  EXPECT_EQ(lines[6].text.size(), 80u);
-  EXPECT_EQ(lines.back().line, 21);
-}
-
 // The block letter table as the banner page's description gives it: for each
 // row, the inked columns.
 TEST(BannerPage, EveryGlyphAsTheTableDrawsIt) {
@@ -99,8 +83,11 @@ TEST(BannerPage, EveryGlyphAsTheTableDrawsIt) {
 }
 
 TEST(BannerPage, WidthDecidesLineLengthAndLettersPerRow) {
-  // 12 letters, 10 per row: a second block row 8 lines below the first.
-  auto lines = Layout(81, "abcdefghijkl");
+  // 12 characters, 10 per row, one per cell ('-' a blank one): a second block
+  // row 8 lines below the first.
+  auto lines = Layout(81, "ab-defghi1kl");
+  EXPECT_EQ(Block(lines, 6)[5], "A   A   BBBB            DDDD    EEEEE   F        GGGG   H   H    III     111");
+  EXPECT_EQ(lines[6].text.size(), 80u);
   EXPECT_EQ(Block(lines, 14), (std::vector<std::string>{"K  K    L", "K K     L", "KK      L",
                                                         "K K     L", "K  K    L", "K   K   LLLLL"}));
   EXPECT_EQ(lines[lines.size() - 3].line, 25);
@@ -119,14 +106,7 @@ TEST(BannerPage, WidthDecidesLineLengthAndLettersPerRow) {
 }
 
 TEST(BannerPage, DateText) {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 5;
-  t.tm_wday = 6;
-  t.tm_hour = 9;
-  t.tm_min = 3;
-  t.tm_sec = 7;
+  const std::tm t{.tm_sec = 7, .tm_min = 3, .tm_hour = 9, .tm_mday = 5, .tm_mon = 11, .tm_year = 126, .tm_wday = 6};
   EXPECT_EQ(FormatBannerDate(t), "Sat Dec 05 09:03:07 2026 ");
 }
 

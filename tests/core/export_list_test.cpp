@@ -27,42 +27,24 @@ std::string Row(const std::string& drivePath, const std::string& clients) {
   return row + clients;
 }
 
-TEST(ExportListLine, ColumnsUnderTheHeader) {
-  const std::string header = kExportListHeader;
-  ASSERT_EQ(header.size(), 54u);
-  EXPECT_EQ(header.find("Exported"), 1u);
-  EXPECT_EQ(header.find("Authorized"), 36u);
-
-  EXPECT_EQ(FormatExportRow(Entry('D', "\\pub")), Row("d:\\pub", "<exported to all clients>"));
-
-  // All-clients wins over a clients text.
+TEST(ExportListLine, ColumnsUnderTheHeaderAndTheExtent) {
+  EXPECT_EQ(std::string(kExportListHeader).find("Authorized"), 36u);
+  const std::string path31 = "\\" + std::string(30, 'a'), path40 = "\\0123456789abcdefghijklmnopqrstuvwxyzABC";
   ExportEntry both = Entry('c', "\\x", "alpha");
-  both.flags = ExportEntry::kAllClients;
-  EXPECT_EQ(FormatExportRow(both).substr(36), "<exported to all clients>");
-
-  // 31 characters: whole, followed directly by the clients.
-  const std::string path31 = "\\" + std::string(30, 'a');
-  EXPECT_EQ(FormatExportRow(Entry('c', path31, "h1, h2")), "   c:" + path31 + "h1, h2");
-
-  // 40 characters: "..." and the last 28.
-  const std::string path40 = "\\0123456789abcdefghijklmnopqrstuvwxyzABC";
-  ASSERT_EQ(path40.size(), 40u);
-  EXPECT_EQ(FormatExportRow(Entry('c', path40, "h")),
-            "   c:..." + path40.substr(12) + "h");
-}
-
-TEST(ExportListLine, OverlongClientsEndInDots) {
-  const std::string line = FormatExportRow(Entry('c', "\\p", std::string(2000, 'x')));
-  EXPECT_EQ(line.size(), kMaxExportRow);
-  EXPECT_EQ(line.substr(line.size() - 4), "x...");
-  EXPECT_EQ(FormatExportRow(Entry('c', "\\p", std::string(987, 'x'))).size(), 1023u);
-}
-
-TEST(ExportListLine, ExtentFollowsTheLongestClients) {
+  both.flags = ExportEntry::kAllClients;  // all clients wins over a clients text
+  const std::pair<ExportEntry, std::string> cases[] = {
+      {Entry('D', "\\pub"), Row("d:\\pub", "<exported to all clients>")},
+      {both, Row("c:\\x", "<exported to all clients>")},
+      {Entry('c', path31, "h1, h2"), "   c:" + path31 + "h1, h2"},  // 31: whole, clients right after
+      {Entry('c', path40, "h"), "   c:..." + path40.substr(12) + "h"},  // longer: "..." and the last 28
+      {Entry('c', "\\p", std::string(987, 'x')), Row("c:\\p", std::string(987, 'x'))},
+      {Entry('c', "\\p", std::string(2000, 'x')), Row("c:\\p", std::string(kMaxExportRow - 39, 'x') + "...")},
+  };
+  for (const auto& [entry, row] : cases) EXPECT_EQ(FormatExportRow(entry), row);
+  // The horizontal extent follows the longest clients text.
   EXPECT_EQ(WidenExtent(0, Entry('c', "\\a", "")), 40);
   EXPECT_EQ(WidenExtent(0, Entry('c', "\\a", "abc")), 43);
   EXPECT_EQ(WidenExtent(43, Entry('c', "\\a", "ab")), 43);
-  EXPECT_EQ(WidenExtent(43, Entry('c', "\\a", "abcd")), 44);
 }
 
 // What start-up does with the file's entries: the list's order, entries that
