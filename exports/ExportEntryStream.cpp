@@ -10,9 +10,9 @@ std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
   entries.reserve(CountLineFeeds(text) + 1);
   LinePieces lines(text);
   for (std::string_view line; lines.Next(kStartupScanLimit - 1, line);) {
-    ExportEntry entry;
-    if (IsAcceptedExportLine(ParseExportLine(line, kStartupScanLimit, entry)))
-      entries.push_back(std::move(entry));
+    // Read in place; a line that is not accepted gives its place back.
+    if (!IsAcceptedExportLine(ParseExportLine(line, kStartupScanLimit, entries.emplace_back())))
+      entries.pop_back();
   }
   return entries;
 }
