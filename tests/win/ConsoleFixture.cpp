@@ -1,13 +1,11 @@
 #include "tests/win/ConsoleFixture.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "framework/Handles.h"
-#include "tests/common/EmptyFolder.h"
 #include "status/SharedWithService.h"
+#include "tests/common/EmptyFolder.h"
 
 void ConsoleTest::SetUp() {
   CreateDirectoryA(kInstallDir, nullptr);
@@ -16,13 +14,9 @@ void ConsoleTest::SetUp() {
 }
 
 void ConsoleTest::TearDown() {
-  if (app_) {
-    app_->ExitInstance();
-    Pump();
-    app_.reset();
-  }
+  StopConsole();
   EXPECT_EQ(script_.PendingSteps(), 0u) << "scripted windows that never showed up";
-  for (const std::string& window : script_.Unexpected()) ADD_FAILURE() << "unexpected window " << window;
+  for (const std::string& window : script_.unexpected) ADD_FAILURE() << "unexpected window " << window;
 }
 
 void ConsoleTest::StartConsole() {
@@ -30,6 +24,13 @@ void ConsoleTest::StartConsole() {
   ASSERT_TRUE(app_->InitApplication());
   ASSERT_TRUE(app_->InitInstance());
   Pump();
+}
+
+void ConsoleTest::StopConsole() {
+  if (!app_) return;
+  app_->ExitInstance();
+  Pump();
+  app_.reset();
 }
 
 CMainFrame& ConsoleTest::Frame() const { return static_cast<CMainFrame&>(*app_->m_pMainWnd); }
@@ -56,10 +57,18 @@ void ConsoleTest::Command(UINT id) {
 }
 
 void ConsoleTest::ExpectMessage(const std::string& text, int button) {
-  script_.Then([text, button](HWND box) {
-    EXPECT_EQ(ModalScript::MessageText(box), text);
-    EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
-    ModalScript::Press(box, button);
+  Expect(
+      [text](HWND box) {
+        EXPECT_EQ(ModalScript::MessageText(box), text);
+        EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+      },
+      button);
+}
+
+void ConsoleTest::Expect(std::function<void(HWND)> act, int button) {
+  script_.Then([act, button](HWND window) {
+    act(window);
+    if (button) ModalScript::Press(window, button);
   });
 }
 
@@ -78,6 +87,22 @@ void Notify(HWND dialog, int id, UINT code) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void Pick(HWND dialog, int id, const std::string& text) {
+  LRESULT index = LB_ERR;
+  if (!text.empty()) {
+    index = SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(text.c_str()));
+    EXPECT_NE(index, LB_ERR) << text;
+  }
+  SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Notify(dialog, id, LBN_SELCHANGE);
+}
+
+std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
+void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -87,18 +112,16 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void SetRegistryString(const char* key, const char* value, const std::string& data) {
-  SetRegistryValue(key, value, REG_SZ, data + '\0');
-}
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes) {
+void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
   HKEY created = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
-                            nullptr),
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
             ERROR_SUCCESS);
   UniqueRegKey owned(created);
-  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                           static_cast<DWORD>(bytes.size())),
+  const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
+  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                           static_cast<DWORD>(data.size())),
             ERROR_SUCCESS);
 }
 
@@ -106,10 +129,8 @@ std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* val
   HKEY opened = nullptr;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return std::nullopt;
   UniqueRegKey owned(opened);
-  RegistryValue result{};
-  DWORD size = 0;
-  if (RegQueryValueExA(opened, value, nullptr, &result.type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-  result.bytes.resize(size);
+  RegistryValue result{0, std::string(64, '\0')};
+  DWORD size = 64;
   if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()), &size) !=
       ERROR_SUCCESS)
     return std::nullopt;

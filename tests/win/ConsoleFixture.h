@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,8 +23,9 @@ class ConsoleTest : public ::testing::Test {
   static constexpr char kInstallDir[] = "C:\\nfs-test";
   std::string InstallPath(const char* name) const { return std::string(kInstallDir) + name; }
 
-  // Runs start-up as WinMain would, up to the message loop.
+  // Runs start-up as WinMain would, up to the message loop; Stop ends it again.
   void StartConsole();
+  void StopConsole();
   CMainFrame& Frame() const;
   CExportListBox& List() const { return Frame().ExportList(); }
   // Dispatches everything queued, through the application's pre-translation.
@@ -33,6 +35,8 @@ class ConsoleTest : public ::testing::Test {
   // Adds a step that expects the next window to be the console's message box with
   // text, and answers it with button.
   void ExpectMessage(const std::string& text, int button = IDOK);
+  // Adds a step that runs act on the next window, then presses button in it (none for 0).
+  void Expect(std::function<void(HWND)> act, int button = 0);
 
   std::unique_ptr<CNfsAdminApp> app_;
   ModalScript script_;
@@ -42,14 +46,20 @@ class ConsoleTest : public ::testing::Test {
 std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT, UINT textMessage = LB_GETTEXT);
 // A control's notification to its dialog, as the control sends it.
 void Notify(HWND dialog, int id, UINT code);
+// Selects the item with text in a list box (none for an empty text), as a click does.
+void Pick(HWND dialog, int id, const std::string& text);
+std::string Text(HWND dialog, int id);
+void Click(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
 
 // Whole-file helpers; text is written and compared byte for byte.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
-void SetRegistryString(const char* key, const char* value, const std::string& data);
+bool Exists(const std::string& path);
 // Any type with any bytes, as a hand-edited registry may hold; the key is made
 // when missing.
-void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes);
+void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type = REG_SZ);
 struct RegistryValue {
   DWORD type;
   std::string bytes;

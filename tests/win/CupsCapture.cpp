@@ -12,8 +12,6 @@ std::string Bytes(const std::string& path) {
 }
 }  // namespace
 
-std::string CupsPort(const std::string& queue) { return "CUPS:" + queue; }
-
 CupsCapture::CupsCapture(const std::string& queue) {
   const char* out = std::getenv("NFS_CUPS_OUT");
   folder_ = "Z:" + std::string(out ? out : "/nonexistent") + "/" + queue;

@@ -12,10 +12,6 @@ inline constexpr char kTestQueue[] = "nfs-win";
 inline constexpr char kOtherQueue[] = "nfs-other";
 inline constexpr char kProcessQueue[] = "nfs-e2e";  // the end-to-end tests'
 
-// Wine's name for the driver and port of a CUPS queue.
-inline constexpr char kWineDriver[] = "wineps.drv";
-std::string CupsPort(const std::string& queue);
-
 struct CapturedJob {
   int id = 0;
   std::string bytes;

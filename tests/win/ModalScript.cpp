@@ -4,7 +4,6 @@
 
 namespace {
 ModalScript* g_script = nullptr;
-constexpr char kDialogClass[] = "#32770";
 constexpr int kMessageBoxTextId = 0xFFFF;
 }  // namespace
 
@@ -18,14 +17,7 @@ ModalScript::~ModalScript() {
   g_script = nullptr;
 }
 
-ModalScript& ModalScript::Then(Step step) {
-  steps_.push_back(std::move(step));
-  return *this;
-}
-
-std::string ModalScript::MessageText(HWND box) {
-  return CWnd::GetWindowText(GetDlgItem(box, kMessageBoxTextId));
-}
+std::string ModalScript::MessageText(HWND box) { return CWnd::GetWindowText(GetDlgItem(box, kMessageBoxTextId)); }
 
 void ModalScript::Press(HWND window, int buttonId) {
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
@@ -33,17 +25,15 @@ void ModalScript::Press(HWND window, int buttonId) {
 }
 
 LRESULT CALLBACK ModalScript::ActivationHook(int code, WPARAM wp, LPARAM lp) noexcept {
-  if (code == HCBT_ACTIVATE && g_script) {
-    HWND window = reinterpret_cast<HWND>(wp);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    // Modeless dialogs stay open beside the test; only modal windows are scripted.
-    const bool modeless = dynamic_cast<CModelessDialog*>(CWnd::FromHandle(window)) != nullptr;
-    if (lstrcmpA(className, kDialogClass) == 0 && !modeless && g_script->seen_.insert(window).second) {
-      g_script->ready_.push_back(window);
-      // The step runs from the window's own modal loop, once it dispatches.
-      SetTimer(nullptr, 0, 0, &ModalScript::RunNextStep);
-    }
+  HWND window = reinterpret_cast<HWND>(wp);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  // Modeless dialogs stay open beside the test; only modal windows are scripted.
+  if (code == HCBT_ACTIVATE && g_script && lstrcmpA(className, "#32770") == 0 &&
+      !dynamic_cast<CModelessDialog*>(CWnd::FromHandle(window)) && g_script->seen_.insert(window).second) {
+    g_script->ready_.push_back(window);
+    // The step runs from the window's own modal loop, once it dispatches.
+    SetTimer(nullptr, 0, 0, &ModalScript::RunNextStep);
   }
   return CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -59,7 +49,7 @@ void CALLBACK ModalScript::RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexce
   script->ready_.pop_back();
   if (!IsWindow(window)) return;
   if (script->steps_.empty()) {
-    script->unexpected_.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    script->unexpected.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
     EndDialog(window, IDCANCEL);
     return;
   }

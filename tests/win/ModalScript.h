@@ -16,14 +16,12 @@ class ModalScript {
 
   ModalScript();
   ~ModalScript();
-  ModalScript(const ModalScript&) = delete;
-  ModalScript& operator=(const ModalScript&) = delete;
 
   // Adds a step for the next window that shows up.
-  ModalScript& Then(Step step);
+  void Then(Step step) { steps_.push_back(std::move(step)); }
   size_t PendingSteps() const { return steps_.size(); }
   // Caption and text of each window that showed up with no step left.
-  const std::vector<std::string>& Unexpected() const { return unexpected_; }
+  std::vector<std::string> unexpected;
 
   // Helpers for steps: a message box's text, and pressing a button by id.
   static std::string MessageText(HWND box);
@@ -37,5 +35,4 @@ class ModalScript {
   std::deque<Step> steps_;
   std::deque<HWND> ready_;
   std::set<HWND> seen_;
-  std::vector<std::string> unexpected_;
 };

@@ -1,14 +1,11 @@
-// The main window's commands, bars and messages, driven with real messages.
+// The main window, its export list and its commands, driven with real messages.
+#include "app/InstallDirs.h"
 #include "exports/ExportRowText.h"
 #include "framework/FrameworkIds.h"
+#include "framework/MainWindow.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
-
-#include <commctrl.h>
-
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -16,39 +13,51 @@ const char kThreeExports[] = "c:\\a;0 \r\nc:\\b;0 \r\nc:\\c;0 \r\n";
 
 class MainWindowTest : public ConsoleTest {
  protected:
+  void StartOn(const std::string& exports) {
+    WriteFile(InstallPath(kExportsFileName), exports);
+    StartConsole();
+  }
   std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
   int Selection() const { return List().GetCurSel(); }
-  void AnswerDelete(int button) { ExpectMessage("Do you want to delete the selected entry?", button); }
+  void Delete(int answer = IDYES) {
+    ExpectMessage("Do you want to delete the selected entry?", answer);
+    Command(ID_EXPORT_DELETE);
+  }
+  int Extent() const { return static_cast<int>(List().SendMessage(LB_GETHORIZONTALEXTENT)); }
 };
 
+// The list's count when the main window is first shown.
+int g_countWhenShown = -1;
+LRESULT CALLBACK WatchShow(int code, WPARAM wp, LPARAM lp) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+  char name[32] = {};
+  GetClassNameA(call->hwnd, name, sizeof name);
+  if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && lstrcmpA(name, kMainWindowClass) == 0)
+    g_countWhenShown = static_cast<int>(
+        SendDlgItemMessageA(GetDlgItem(call->hwnd, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST, LB_GETCOUNT, 0, 0));
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(MainWindowTest, ListIsFilledSortedBeforeTheWindowShows) {
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &WatchShow, nullptr, GetCurrentThreadId());
+  StartOn("d:\\b;0 \r\nc:\\a h1 h2;1 \r\n");
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(g_countWhenShown, 2);
+  EXPECT_EQ(List().RecordAt(0)->path, "\\a");
+}
+
 TEST_F(MainWindowTest, DeleteAsksThenSelectsTheNextOrLastItem) {
-  WriteFile(InstallPath(kExportsFileName), kThreeExports);
-  StartConsole();
-
-  // No: nothing changes, not even the file's line ends.
+  StartOn(kThreeExports);
   List().SetCurSel(0);
-  AnswerDelete(IDNO);
-  Command(ID_EXPORT_DELETE);
-  EXPECT_EQ(List().GetCount(), 3);
+  Delete(IDNO);
   EXPECT_EQ(Exports(), kThreeExports);
-
-  // The first of three: the next one takes its index.
-  AnswerDelete(IDYES);
-  Command(ID_EXPORT_DELETE);
+  Delete();
   EXPECT_EQ(Selection(), 0);
-  EXPECT_EQ(List().RecordAt(0)->path, "\\b");
   EXPECT_EQ(Exports(), "c:\\b;0 \r\nc:\\c;0 \r\n");
-
-  // The last: the new last one is selected.
   List().SetCurSel(1);
-  AnswerDelete(IDYES);
-  Command(ID_EXPORT_DELETE);
+  Delete();
   EXPECT_EQ(Selection(), 0);
-
-  // The only one: an empty list and an empty file.
-  AnswerDelete(IDYES);
-  Command(ID_EXPORT_DELETE);
-  EXPECT_EQ(List().GetCount(), 0);
+  Delete();
   EXPECT_EQ(Selection(), LB_ERR);
   EXPECT_EQ(Exports(), "");
 }
@@ -57,155 +66,78 @@ TEST_F(MainWindowTest, DeleteAsksThenSelectsTheNextOrLastItem) {
 // file stays whole and no temporary file is left, while the list keeps the change.
 TEST_F(MainWindowTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
   const std::string exports = InstallPath(kExportsFileName);
-  struct Case {
-    const char* name;
-    std::function<HANDLE()> block;  // keeps the write from succeeding; a handle to close after
-  };
-  const Case cases[] = {
-      {"read-only file",
-       [&] {
-         SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
-         return HANDLE{};
-       }},
-      {"file held open without sharing",
-       [&] {
-         return CreateFileA(exports.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-       }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    WriteFile(exports, kThreeExports);
-    StartConsole();
-    List().SetCurSel(0);
-    {
-      const HANDLE held = c.block();
-      AnswerDelete(IDYES);
-      script_.Then([&](HWND box) {
-        const std::string text = ModalScript::MessageText(box);
-        EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
-        EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
-        ModalScript::Press(box, IDOK);
-      });
-      Command(ID_EXPORT_DELETE);
-      EXPECT_EQ(List().GetCount(), 2);
-      if (held) CloseHandle(held);
-    }
-    SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(Exports(), kThreeExports);
-    WIN32_FIND_DATAA found;
-    // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
-    const HANDLE search = FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    app_->ExitInstance();
-    app_.reset();
-  }
+  StartOn(kThreeExports);
+  List().SetCurSel(0);
+  SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
+  ExpectMessage("Do you want to delete the selected entry?", IDYES);
+  Expect([&](HWND box) {
+    const std::string text = ModalScript::MessageText(box);
+    EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
+    EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
+  }, IDOK);
+  Command(ID_EXPORT_DELETE);
+  EXPECT_EQ(List().GetCount(), 2);
+  SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Exports(), kThreeExports);
+  // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
+  WIN32_FIND_DATAA found;
+  EXPECT_EQ(FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found), INVALID_HANDLE_VALUE) << found.cFileName;
 }
 
 // After any dialog or box the keys go to the export list again.
 TEST_F(MainWindowTest, TheFocusGoesBackToTheListAfterADialog) {
-  WriteFile(InstallPath(kExportsFileName), kThreeExports);
-  StartConsole();
+  StartOn(kThreeExports);
   List().SetCurSel(0);
-  const auto pressFirst = [](int button) { return [button](HWND window) { ModalScript::Press(window, button); }; };
   const struct {
     UINT command;
     std::vector<int> buttons;  // pressed in the windows that show up, in turn
-  } cases[] = {
-      {ID_EXPORT_EDIT, {IDCANCEL}},
-      {ID_EXPORT_DELETE, {IDNO}},
-      {ID_EXPORT_DELETE, {IDYES}},
-      {ID_EXPORT_NEW, {IDOK, IDOK}},
-      {ID_APP_ABOUT, {IDOK}},
-  };
+  } cases[] = {{ID_EXPORT_EDIT, {IDCANCEL}}, {ID_EXPORT_DELETE, {IDNO}}, {ID_EXPORT_DELETE, {IDYES}},
+               {ID_EXPORT_NEW, {IDOK, IDOK}}, {ID_APP_ABOUT, {IDOK}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
     SetFocus(nullptr);
-    for (int button : c.buttons) script_.Then(pressFirst(button));
+    for (int button : c.buttons) Expect([](HWND) {}, button);
     Command(c.command);
-    EXPECT_EQ(GetFocus(), List().m_hWnd);
+    EXPECT_EQ(GetFocus(), List().m_hWnd) << c.command;
   }
 }
 
-TEST_F(MainWindowTest, UpAndDownMoveTheSelectionWithinTheList) {
-  WriteFile(InstallPath(kExportsFileName), kThreeExports);
-  StartConsole();
-  struct Step {
-    UINT command;
-    int expected;
-  };
-  const Step steps[] = {
+TEST_F(MainWindowTest, UpDownEnablingAndTheStatusText) {
+  StartOn(kThreeExports);
+  CToolBar& exports = Frame().ExportsToolBar();
+  EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
+  const std::pair<UINT, int> steps[] = {
       {ID_SELECT_PREVIOUS, LB_ERR},  // no selection: Up does nothing
-      {ID_SELECT_NEXT, 0},           // Down selects the first
-      {ID_SELECT_PREVIOUS, 0},       // Up on the first stays
-      {ID_SELECT_NEXT, 1}, {ID_SELECT_NEXT, 2},
-      {ID_SELECT_NEXT, 2},           // Down on the last stays
-      {ID_SELECT_PREVIOUS, 1},
-  };
-  for (const Step& step : steps) {
-    Command(step.command);
-    EXPECT_EQ(Selection(), step.expected) << "after command " << step.command;
+      {ID_SELECT_NEXT, 0}, {ID_SELECT_PREVIOUS, 0}, {ID_SELECT_NEXT, 1}, {ID_SELECT_NEXT, 2}, {ID_SELECT_NEXT, 2}};
+  for (const auto& [command, expected] : steps) {
+    Command(command);
+    EXPECT_EQ(Selection(), expected) << "after command " << command;
   }
-
-  // The arrows reach the commands through the accelerators even while the list
-  // has the focus.
+  EXPECT_TRUE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
+  // The arrows reach the commands through the accelerators while the list has the focus.
   SetFocus(List().m_hWnd);
-  PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
-  Pump();
-  EXPECT_EQ(Selection(), 2);
   PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_UP, 0);
   Pump();
   EXPECT_EQ(Selection(), 1);
-}
-
-TEST_F(MainWindowTest, ToolbarsStatusBarAndCommandEnabling) {
-  WriteFile(InstallPath(kExportsFileName), kThreeExports);
-  StartConsole();
-  CToolBar& exports = Frame().ExportsToolBar();
-  CToolBar& server = Frame().ServerToolBar();
-  const std::vector<UINT> exportsIds(exports.ButtonIds().begin(), exports.ButtonIds().end());
-  EXPECT_EQ(exportsIds, (std::vector<UINT>{1, 0, 2, 0, 3, 0, 5, 0, 102, 0, 57670}));
-  EXPECT_EQ(server.SendMessage(TB_BUTTONCOUNT), 11);
-  EXPECT_EQ(LOWORD(exports.SendMessage(TB_GETBUTTONSIZE)), 74);
-  EXPECT_EQ(HIWORD(exports.SendMessage(TB_GETBUTTONSIZE)), 21);
-  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
-
-  for (UINT id : {ID_PRINT_QUEUE, ID_EXPORTED_PRINTERS}) EXPECT_TRUE(exports.IsButtonEnabled(id)) << id;
-  for (UINT id : {ID_MAPPING, ID_CLIENTS, ID_SERVER_OPTIONS, ID_HOSTS_EDITOR, ID_APP_ABOUT, ID_APP_EXIT})
-    EXPECT_TRUE(server.IsButtonEnabled(id)) << id;
-  EXPECT_TRUE(exports.IsButtonEnabled(ID_HELP));
-
-  // Delete follows the selection.
-  EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
-  List().SetCurSel(1);
-  Pump();
-  EXPECT_TRUE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
-
   // A selection change made by the user resets the status text.
   Frame().SetMessageText("busy");
   Frame().SendMessage(WM_COMMAND, ID_EXPORT_SELCHANGE, 0);
   EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
 }
 
-TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFile) {
-  WriteFile(InstallPath(kExportsFileName), kThreeExports);
-  StartConsole();
-  auto extent = [this] { return static_cast<int>(List().SendMessage(LB_GETHORIZONTALEXTENT)); };
-  const int allClientsExtent = extent();  // 40 characters: no clients text
+TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFileAndTheExtentFollows) {
+  StartOn(kThreeExports);
+  const int allClientsExtent = Extent();  // 40 characters: no clients text
   const std::string appended = std::string(kThreeExports) + "c:\\bb far1 far2;2 far1\r\n";
   WriteFile(InstallPath(kExportsFileName), appended);
   Frame().SendMessage(kExportAppendedMessage);
   ASSERT_EQ(List().GetCount(), 4);
   EXPECT_EQ(List().RecordAt(2)->clients, "far1, far2");  // sorted between \b and \c
   EXPECT_EQ(Exports(), appended);
-  // The extent grows by the 10 characters of "far1, far2"...
-  EXPECT_EQ(extent() * 40, allClientsExtent * 50);
-  // ...and a rewrite without that entry brings it back.
+  EXPECT_EQ(Extent() * 40, allClientsExtent * 50);  // 10 characters more
+  // A rewrite without that entry brings it back.
   List().SetCurSel(2);
-  AnswerDelete(IDYES);
-  Command(ID_EXPORT_DELETE);
-  EXPECT_EQ(extent(), allClientsExtent);
-
+  Delete();
+  EXPECT_EQ(Extent(), allClientsExtent);
   // A comment as the last line, or no file at all, adds nothing.
   WriteFile(InstallPath(kExportsFileName), appended + "# note\r\n");
   Frame().SendMessage(kExportAppendedMessage);
@@ -214,61 +146,94 @@ TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFile) {
   EXPECT_EQ(List().GetCount(), 3);
 }
 
-TEST_F(MainWindowTest, CloseAndExitHideTheWindowAndQuitWithoutAQuestion) {
-  for (bool byExit : {false, true}) {
-    StartConsole();
-    if (byExit)
-      Frame().SendMessage(WM_COMMAND, ID_APP_EXIT, 0);
-    else
-      Frame().SendMessage(WM_CLOSE);
-    EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 0u);
-    EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
-    app_->ExitInstance();
-    app_.reset();
+TEST_F(MainWindowTest, DoubleClickEditsOnlyWithASelection) {
+  StartOn("c:\\a;0 \r\n");
+  HWND pane = GetParent(List().m_hWnd);
+  for (bool selected : {false, true}) {
+    // With no selection no dialog may show up.
+    if (selected) {
+      List().SetCurSel(0);
+      Expect([](HWND dialog) { EXPECT_EQ(Text(dialog, IDC_PATH), "\\a"); }, IDCANCEL);
+    }
+    SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(List().m_hWnd));
+    Pump();
   }
 }
 
-TEST_F(MainWindowTest, EndOfTheLogonEndsTheConsoleOnlyWhenItIsReal) {
+TEST_F(MainWindowTest, RowsBandAndHeaderAsDrawn) {
+  StartOn("c:\\a gamma;0 \r\nc:\\b gamma;0 \r\nc:\\c " + std::string(300, 'h') + ";0 \r\n");
+  HWND pane = GetParent(List().m_hWnd);
+  HDC dc = GetDC(pane), listDc = GetDC(List().m_hWnd);
+  SIZE header{};
+  SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
+  GetTextExtentPointA(dc, kExportListHeader, 54, &header);
+  const int row = header.cy + 2;
+  EXPECT_EQ(List().SendMessage(LB_GETITEMHEIGHT), row);
+  // The selected row in its own colour, the teal band to the pane's right edge.
+  List().SetCurSel(1);
+  RECT client{};
+  GetClientRect(pane, &client);
+  RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(GetPixel(listDc, client.right - 30, row + row / 2), RGB(184, 134, 11));
+  EXPECT_EQ(GetPixel(listDc, client.right - 30, row / 2), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(GetPixel(dc, client.right - 2, 2), RGB(0, 128, 128));
+  // The header follows the list's horizontal scrolling: what stood at x + scrolled now stands at x.
+  const auto headerRow = [&](int from) {
+    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    std::vector<COLORREF> pixels;
+    for (int x = from; x < from + 200; ++x) pixels.push_back(GetPixel(dc, x, 6));
+    return pixels;
+  };
+  for (int i = 0; i < 5; ++i) List().SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+  const int scrolled = GetScrollPos(List().m_hWnd, SB_HORZ);
+  const std::vector<COLORREF> after = headerRow(1);
+  List().SendMessage(WM_HSCROLL, SB_LEFT, 0);
+  EXPECT_GT(scrolled, 0);
+  EXPECT_EQ(headerRow(1 + scrolled), after);
+  ReleaseDC(List().m_hWnd, listDc);
+  ReleaseDC(pane, dc);
+}
+
+TEST_F(MainWindowTest, CloseQuitsAndAnEndedLogonEndsTheConsoleWithoutAQuestion) {
   StartConsole();
-  Frame().SendMessage(WM_ENDSESSION, FALSE);
-  EXPECT_TRUE(IsWindow(Frame().m_hWnd));
+  Frame().SendMessage(WM_CLOSE);
+  EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 0u);
+  EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
   const HWND frame = Frame().m_hWnd;
+  SendMessageA(frame, WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(IsWindow(frame));
   SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(IsWindow(frame));
 }
 
-TEST_F(MainWindowTest, APressedButtonShowsItsPromptUntilReleased) {
-  DeleteRegistryKey(kInstallDirKey);  // so the hosts editor command does nothing
-  StartConsole();
-  CToolBar& server = Frame().ServerToolBar();
-  const RECT hosts = server.GetItemRect(server.CommandToIndex(ID_HOSTS_EDITOR));
-  const LPARAM middle = MAKELPARAM((hosts.left + hosts.right) / 2, (hosts.top + hosts.bottom) / 2);
-  server.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, middle);
-  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Edit the hosts file");
-  server.SendMessage(WM_LBUTTONUP, 0, middle);
-  Pump();
-  EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
+// The help viewer as WinHelpA finds it, by its window class; it receives the
+// request, the help file's path among it, as WM_COPYDATA.
+std::string g_helpRequest;
+LRESULT CALLBACK HelpViewer(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_COPYDATA) return DefWindowProcA(window, msg, wp, lp);
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+  g_helpRequest.assign(static_cast<const char*>(data->lpData), data->cbData);
+  return TRUE;
 }
 
-TEST_F(MainWindowTest, AboutShowsTheRecordedVersionAsStored) {
-  SetRegistryString(kVersionKey, kVersionValue, "2.0 beta");
+TEST_F(MainWindowTest, HelpAsksForTheHelpFileAndAboutShowsTheStoredVersion) {
+  WNDCLASSA viewerClass{};
+  viewerClass.lpfnWndProc = &HelpViewer;
+  viewerClass.lpszClassName = "MS_WINHELP";
+  ASSERT_TRUE(RegisterClassA(&viewerClass));
+  HWND viewer = CreateWindowA("MS_WINHELP", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  SetRegistryValue(kVersionKey, kVersionValue, "2.0 beta");
   StartConsole();
-  script_.Then([](HWND about) {
-    EXPECT_EQ(CWnd::GetWindowText(about), "About NFS Server");
-    EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(about, IDC_VERSION)), "2.0 beta");
-    ModalScript::Press(about, IDOK);
-  });
+  Command(ID_HELP);
+  DestroyWindow(viewer);
+  UnregisterClassA("MS_WINHELP", nullptr);
+  EXPECT_NE(g_helpRequest.find(std::string(kInstallDir) + "\\nfserver.hlp"), std::string::npos) << g_helpRequest;
+  Expect([](HWND about) { EXPECT_EQ(Text(about, IDC_VERSION), "2.0 beta"); }, IDOK);
   Command(ID_APP_ABOUT);
-
   DeleteRegistryKey(kVersionKey);
-  script_.Then([](HWND about) {
-    EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(about, IDC_VERSION)), "");
-    ModalScript::Press(about, IDOK);
-  });
-  Command(ID_APP_ABOUT);
 }
 
 }  // namespace
