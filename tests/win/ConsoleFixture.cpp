@@ -56,6 +56,12 @@ void ConsoleTest::Command(UINT id) {
   Pump();
 }
 
+void ConsoleTest::Key(HWND target, WPARAM key) {
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+  Pump();
+}
+
 void ConsoleTest::ExpectMessage(const std::string& text, int button) {
   Expect(
       [text](HWND box) {
@@ -88,12 +94,9 @@ void Notify(HWND dialog, int id, UINT code) {
 }
 
 void Pick(HWND dialog, int id, const std::string& text) {
-  LRESULT index = LB_ERR;
-  if (!text.empty()) {
-    index = SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                reinterpret_cast<LPARAM>(text.c_str()));
-    EXPECT_NE(index, LB_ERR) << text;
-  }
+  const LRESULT index = text.empty() ? LB_ERR
+                                     : SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                           reinterpret_cast<LPARAM>(text.c_str()));
   SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   Notify(dialog, id, LBN_SELCHANGE);
 }
@@ -110,6 +113,12 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::string EtcFile(const char* name) {
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, sizeof system);
+  return std::string(system) + "\\drivers\\etc\\" + name;
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -32,6 +32,8 @@ class ConsoleTest : public ::testing::Test {
   void Pump();
   // Sends a command to the main window, as its toolbar or accelerator would.
   void Command(UINT id);
+  // A key pressed and released in target, as the keyboard sends it.
+  void Key(HWND target, WPARAM key);
   // Adds a step that expects the next window to be the console's message box with
   // text, and answers it with button.
   void ExpectMessage(const std::string& text, int button = IDOK);
@@ -57,6 +59,8 @@ bool Enabled(HWND dialog, int id);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// A file of the system's "drivers\etc" folder: hosts, passwd, group.
+std::string EtcFile(const char* name);
 // Any type with any bytes, as a hand-edited registry may hold; the key is made
 // when missing.
 void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type = REG_SZ);

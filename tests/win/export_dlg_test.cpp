@@ -74,11 +74,7 @@ class ExportDlgTest : public ConsoleTest {
     Command(command);
   }
 
-  const std::string hosts_ = [] {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, sizeof system);
-    return std::string(system) + "\\drivers\\etc\\hosts";
-  }();
+  const std::string hosts_ = EtcFile("hosts");
 };
 
 TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndPickedHostsAreStoredNormalized) {

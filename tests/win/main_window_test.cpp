@@ -1,6 +1,5 @@
 // The main window, its export list and its commands, driven with real messages.
 #include "app/InstallDirs.h"
-#include "exports/ExportRowText.h"
 #include "framework/FrameworkIds.h"
 #include "framework/MainWindow.h"
 #include "resources/resource.h"
@@ -115,8 +114,7 @@ TEST_F(MainWindowTest, UpDownEnablingAndTheStatusText) {
   EXPECT_TRUE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
   // The arrows reach the commands through the accelerators while the list has the focus.
   SetFocus(List().m_hWnd);
-  PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_UP, 0);
-  Pump();
+  Key(List().m_hWnd, VK_UP);
   EXPECT_EQ(Selection(), 1);
   // A selection change made by the user resets the status text.
   Frame().SetMessageText("busy");
@@ -160,49 +158,10 @@ TEST_F(MainWindowTest, DoubleClickEditsOnlyWithASelection) {
   }
 }
 
-TEST_F(MainWindowTest, RowsBandAndHeaderAsDrawn) {
-  StartOn("c:\\a gamma;0 \r\nc:\\b gamma;0 \r\nc:\\c " + std::string(300, 'h') + ";0 \r\n");
-  HWND pane = GetParent(List().m_hWnd);
-  HDC dc = GetDC(pane), listDc = GetDC(List().m_hWnd);
-  SIZE header{};
-  SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
-  GetTextExtentPointA(dc, kExportListHeader, 54, &header);
-  const int row = header.cy + 2;
-  EXPECT_EQ(List().SendMessage(LB_GETITEMHEIGHT), row);
-  // The selected row in its own colour, the teal band to the pane's right edge.
-  List().SetCurSel(1);
-  RECT client{};
-  GetClientRect(pane, &client);
-  RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  EXPECT_EQ(GetPixel(listDc, client.right - 30, row + row / 2), RGB(184, 134, 11));
-  EXPECT_EQ(GetPixel(listDc, client.right - 30, row / 2), GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(GetPixel(dc, client.right - 2, 2), RGB(0, 128, 128));
-  // The header follows the list's horizontal scrolling: what stood at x + scrolled now stands at x.
-  const auto headerRow = [&](int from) {
-    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    std::vector<COLORREF> pixels;
-    for (int x = from; x < from + 200; ++x) pixels.push_back(GetPixel(dc, x, 6));
-    return pixels;
-  };
-  for (int i = 0; i < 5; ++i) List().SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
-  const int scrolled = GetScrollPos(List().m_hWnd, SB_HORZ);
-  const std::vector<COLORREF> after = headerRow(1);
-  List().SendMessage(WM_HSCROLL, SB_LEFT, 0);
-  EXPECT_GT(scrolled, 0);
-  EXPECT_EQ(headerRow(1 + scrolled), after);
-  ReleaseDC(List().m_hWnd, listDc);
-  ReleaseDC(pane, dc);
-}
-
-TEST_F(MainWindowTest, CloseQuitsAndAnEndedLogonEndsTheConsoleWithoutAQuestion) {
+TEST_F(MainWindowTest, AnEndedLogonEndsTheConsoleWithoutAQuestion) {
   StartConsole();
-  Frame().SendMessage(WM_CLOSE);
-  EXPECT_FALSE(IsWindowVisible(Frame().m_hWnd));
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, 0u);
-  EXPECT_TRUE(Frame().SendMessage(WM_QUERYENDSESSION));
   const HWND frame = Frame().m_hWnd;
+  EXPECT_TRUE(SendMessageA(frame, WM_QUERYENDSESSION, 0, 0));
   SendMessageA(frame, WM_ENDSESSION, FALSE, 0);
   EXPECT_TRUE(IsWindow(frame));
   SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
