@@ -63,15 +63,13 @@ void ConsoleTest::Key(HWND target, WPARAM key) {
 }
 
 void ConsoleTest::ExpectMessage(const std::string& text, int button) {
-  Expect(
-      [text](HWND box) {
-        EXPECT_EQ(ModalScript::MessageText(box), text);
-        EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
-      },
-      button);
+  Expect(button, [text](HWND box) {
+    EXPECT_EQ(ModalScript::MessageText(box), text);
+    EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+  });
 }
 
-void ConsoleTest::Expect(std::function<void(HWND)> act, int button) {
+void ConsoleTest::Expect(int button, std::function<void(HWND)> act) {
   script_.Then([act, button](HWND window) {
     act(window);
     if (button) ModalScript::Press(window, button);
@@ -94,9 +92,10 @@ void Notify(HWND dialog, int id, UINT code) {
 }
 
 void Pick(HWND dialog, int id, const std::string& text) {
-  const LRESULT index = text.empty() ? LB_ERR
-                                     : SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                           reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT index = text.empty()
+                            ? LB_ERR
+                            : SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                  reinterpret_cast<LPARAM>(text.c_str()));
   SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   Notify(dialog, id, LBN_SELCHANGE);
 }
@@ -125,8 +124,9 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
   HKEY created = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
+      ERROR_SUCCESS);
   UniqueRegKey owned(created);
   const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
   ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
@@ -136,12 +136,13 @@ void SetRegistryValue(const char* key, const char* value, const std::string& byt
 
 std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value) {
   HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return std::nullopt;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+    return std::nullopt;
   UniqueRegKey owned(opened);
   RegistryValue result{0, std::string(64, '\0')};
   DWORD size = 64;
-  if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()), &size) !=
-      ERROR_SUCCESS)
+  if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()),
+                       &size) != ERROR_SUCCESS)
     return std::nullopt;
   result.bytes.resize(size);
   return result;

@@ -38,14 +38,15 @@ class ConsoleTest : public ::testing::Test {
   // text, and answers it with button.
   void ExpectMessage(const std::string& text, int button = IDOK);
   // Adds a step that runs act on the next window, then presses button in it (none for 0).
-  void Expect(std::function<void(HWND)> act, int button = 0);
+  void Expect(int button, std::function<void(HWND)> act);
 
   std::unique_ptr<CNfsAdminApp> app_;
   ModalScript script_;
 };
 
 // The item texts of a list box, or of a combo box with its own two messages.
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT, UINT textMessage = LB_GETTEXT);
+std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT,
+                               UINT textMessage = LB_GETTEXT);
 // A control's notification to its dialog, as the control sends it.
 void Notify(HWND dialog, int id, UINT code);
 // Selects the item with text in a list box (none for an empty text), as a click does.

@@ -17,7 +17,9 @@ ModalScript::~ModalScript() {
   g_script = nullptr;
 }
 
-std::string ModalScript::MessageText(HWND box) { return CWnd::GetWindowText(GetDlgItem(box, kMessageBoxTextId)); }
+std::string ModalScript::MessageText(HWND box) {
+  return CWnd::GetWindowText(GetDlgItem(box, kMessageBoxTextId));
+}
 
 void ModalScript::Press(HWND window, int buttonId) {
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),

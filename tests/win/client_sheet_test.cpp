@@ -27,15 +27,17 @@ class ClientSheetTest : public ConsoleTest {
     ConsoleTest::TearDown();
     DeleteRegistryKey(kInstallDirKey);
   }
-  static void SetInstallDir(const std::string& dir) { SetRegistryValue(kInstallDirKey, kInstallDirValue, dir); }
+  static void SetInstallDir(const std::string& dir) {
+    SetRegistryValue(kInstallDirKey, kInstallDirValue, dir);
+  }
   static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
   // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
   void OnPage(int index, std::function<void(HWND page)> look) {
-    Expect([this, index, look](HWND sheet) {
+    Expect(IDOK, [this, index, look](HWND sheet) {
       EXPECT_EQ(GetWindow(sheet, GW_OWNER), Frame().m_hWnd);
       PropSheet_SetCurSel(sheet, nullptr, index);
       look(PropSheet_GetCurrentPageHwnd(sheet));
-    }, IDOK);
+    });
     Command(ID_CLIENTS);
   }
 };
@@ -47,7 +49,9 @@ TEST_F(ClientSheetTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
   while (tooLong.size() < 249) tooLong += ".\\";
   for (const std::string& dir : {tooLong, std::string(kInstallDir)}) {
     SetInstallDir(dir);
-    OnPage(0, [&](HWND page) { EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), dir == kInstallDir ? "pc7 /a\r\npc8 /b\r\n" : ""); });
+    OnPage(0, [&](HWND page) {
+      EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), dir == kInstallDir ? "pc7 /a\r\npc8 /b\r\n" : "");
+    });
   }
   WriteFile(File(kMountListFileName), "pc7 /a\n");
   for (int answer : {IDNO, IDYES}) {
@@ -71,14 +75,15 @@ TEST_F(ClientSheetTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock)
       "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
       "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0"s;
   OnPage(1, [&](HWND page) {
-    EXPECT_EQ(Items(page, IDC_LOCK_LIST), (std::vector<std::string>{"workstation12:/export/home/ann:7:1:2",
-                                                                    "pc7:/export/notes01:412:0:100",
-                                                                    "pc7:/export/a:b:1:2:3"}));
+    EXPECT_EQ(Items(page, IDC_LOCK_LIST),
+              (std::vector<std::string>{"workstation12:/export/home/ann:7:1:2",
+                                        "pc7:/export/notes01:412:0:100", "pc7:/export/a:b:1:2:3"}));
     ExpectMessage("No locks is selected, try again !");
     Pick(page, IDC_LOCK_LIST, "");
     ModalScript::Press(page, IDC_REMOVE_LOCK);
-    ExpectMessage("This lock cannot be removed from here: its line does not give back the lock exactly (a name "
-                  "holding a colon, or a line cut to fit the list). No unlock request was written.");
+    ExpectMessage(
+        "This lock cannot be removed from here: its line does not give back the lock exactly (a name "
+        "holding a colon, or a line cut to fit the list). No unlock request was written.");
     Pick(page, IDC_LOCK_LIST, "pc7:/export/a:b:1:2:3");
     ModalScript::Press(page, IDC_REMOVE_LOCK);
     EXPECT_FALSE(Exists(File(kUnlockFileName)));

@@ -19,14 +19,15 @@ TEST_F(ConsoleTest, DoubleByteNamesAreSortedShownAndStoredWhole) {
   ASSERT_EQ(List().GetCount(), 3);
   EXPECT_EQ(List().RecordAt(0)->path + List().RecordAt(1)->path, "\\" + kNarrow + "\\" + kWide);
   // The editor shows the path without losing its last byte for a trailing backslash.
-  Expect([](HWND dialog) {
+  Expect(IDOK, [](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\" + kTrailBackslash);
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "h" + kTrailBackslash);
-  }, IDOK);
-  Expect([](HWND) {}, IDOK);
+  });
+  Expect(IDOK, [](HWND) {});
   List().SetCurSel(2);
   Command(ID_EXPORT_EDIT);
-  EXPECT_EQ(ReadFile(InstallPath(kExportsFileName)), "c:\\" + kNarrow + ";0 \r\nc:\\" + kWide + ";0 \r\n" + last);
+  EXPECT_EQ(ReadFile(InstallPath(kExportsFileName)),
+            "c:\\" + kNarrow + ";0 \r\nc:\\" + kWide + ";0 \r\n" + last);
 }
 
 }  // namespace

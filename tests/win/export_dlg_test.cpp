@@ -22,7 +22,8 @@ Names Directories(HWND dialog) {
   Names names;
   const int count = static_cast<int>(SendDlgItemMessageA(dialog, IDC_DIR_LIST, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
-    names.push_back(*reinterpret_cast<const std::string*>(SendDlgItemMessageA(dialog, IDC_DIR_LIST, LB_GETITEMDATA, i, 0)));
+    names.push_back(*reinterpret_cast<const std::string*>(
+        SendDlgItemMessageA(dialog, IDC_DIR_LIST, LB_GETITEMDATA, i, 0)));
   return names;
 }
 
@@ -30,7 +31,8 @@ Names Directories(HWND dialog) {
 void DoubleClick(HWND dialog, int id, const std::string& name) {
   if (id == IDC_DIR_LIST) {
     const Names names = Directories(dialog);
-    SendDlgItemMessageA(dialog, id, LB_SETCURSEL, std::find(names.begin(), names.end(), name) - names.begin(), 0);
+    SendDlgItemMessageA(dialog, id, LB_SETCURSEL, std::find(names.begin(), names.end(), name) - names.begin(),
+                        0);
     Notify(dialog, id, LBN_SELCHANGE);
   } else {
     Pick(dialog, id, name);
@@ -39,7 +41,8 @@ void DoubleClick(HWND dialog, int id, const std::string& name) {
 }
 
 void ChooseDrive(HWND dialog, const char* drive) {
-  SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(drive));
+  SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(drive));
   Notify(dialog, IDC_DRIVE_LIST, CBN_CLOSEUP);
 }
 
@@ -47,12 +50,14 @@ class ExportDlgTest : public ConsoleTest {
  protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    WriteFile(hosts_, "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
-                      "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
+    WriteFile(hosts_,
+              "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
+              "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
     ASSERT_EQ(GetDriveTypeA("E:\\"), static_cast<UINT>(DRIVE_FIXED)) << "run with WINE_EXTRA_DRIVES=abef";
     // The tests of one prefix share its drives: each starts from the same folders.
     for (const char* drive : {"A:", "B:", "E:", "F:"}) EmptyFolder(drive);
-    for (const std::string& dir : std::vector<std::string>{"E:\\pub", "E:\\pub\\docs", "E:\\My Dir", "E:\\gone", "F:\\data", "A:\\a",
+    for (const std::string& dir :
+         std::vector<std::string>{"E:\\pub", "E:\\pub\\docs", "E:\\My Dir", "E:\\gone", "F:\\data", "A:\\a",
                                   "B:\\b", "E:\\" + kLongName})
       CreateDirectoryA(dir.c_str(), nullptr);
   }
@@ -64,9 +69,9 @@ class ExportDlgTest : public ConsoleTest {
     StartConsole();
     List().SetCurSel(0);
   }
-  // Runs New or Edit with step driving the editor; OK then expects message 1003.
-  void RunEditor(UINT command, std::function<void(HWND)> step, bool expectRestartMessage = true) {
-    Expect([step](HWND dialog) {
+  // Runs New or Edit with step driving the editor; its OK then shows message 1003 when expected.
+  void RunEditor(UINT command, bool expectRestartMessage, std::function<void(HWND)> step) {
+    Expect(0, [step](HWND dialog) {
       ASSERT_EQ(CWnd::GetWindowText(dialog), "NFS Server Export");
       step(dialog);
     });
@@ -79,7 +84,7 @@ class ExportDlgTest : public ConsoleTest {
 
 TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndPickedHostsAreStoredNormalized) {
   StartConsole();
-  RunEditor(ID_EXPORT_NEW, [this](HWND dialog) {
+  RunEditor(ID_EXPORT_NEW, true, [this](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "C:");
     const Names drives = Items(dialog, IDC_DRIVE_LIST, CB_GETCOUNT, CB_GETLBTEXT);
     // E: and F: once; the floppy letters never, though they hold directories.
@@ -113,13 +118,13 @@ TEST_F(ExportDlgTest, EditRefillsTheCandidatesAndStoresTheChoices) {
   // Without a hosts file the R/W candidates are still the entry's clients.
   DeleteFileA(hosts_.c_str());
   StartOn("c:\\pub alpha beta;2 alpha\r\n");
-  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+  RunEditor(ID_EXPORT_EDIT, false, [](HWND dialog) {
     EXPECT_EQ(Items(dialog, IDC_HOST_LIST), Names{});
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "beta"}));
     ModalScript::Press(dialog, IDCANCEL);
-  }, false);
+  });
   SetUp();
-  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+  RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "alpha, beta");
     EXPECT_TRUE(Enabled(dialog, IDC_CLIENTS_TEXT) && Checked(dialog, IDC_RW_LIST_ACCESS));
     Click(dialog, IDC_ALL_CLIENTS);
@@ -140,7 +145,7 @@ TEST_F(ExportDlgTest, EditRefillsTheCandidatesAndStoresTheChoices) {
 
 TEST_F(ExportDlgTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
   StartOn("E:\\pub\\;0 \r\n");
-  RunEditor(ID_EXPORT_EDIT, [](HWND dialog) {
+  RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\pub");
     EXPECT_EQ(Directories(dialog), (Names{"..", "docs"}));
@@ -149,10 +154,10 @@ TEST_F(ExportDlgTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
   EXPECT_EQ(Exports(), "E:\\pub;0 \r\n");
   // Cancel stores nothing, whatever was changed.
   for (int button : {IDCANCEL, IDOK})
-    RunEditor(ID_EXPORT_EDIT, [button](HWND dialog) {
+    RunEditor(ID_EXPORT_EDIT, button == IDOK, [button](HWND dialog) {
       ChooseDrive(dialog, "F:");
       ModalScript::Press(dialog, button);
-    }, button == IDOK);
+    });
   EXPECT_EQ(Exports(), "f:\\;0 \r\n");
 }
 
@@ -160,7 +165,7 @@ TEST_F(ExportDlgTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
 TEST_F(ExportDlgTest, BrowsingRefusesWhatItCannotEnterAndStoresABlankInShortForm) {
   SetEnvironmentVariableA("=F:", "F:\\data");
   StartConsole();
-  RunEditor(ID_EXPORT_NEW, [this](HWND dialog) {
+  RunEditor(ID_EXPORT_NEW, false, [this](HWND dialog) {
     ChooseDrive(dialog, "F:");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\data");
     EXPECT_EQ(Directories(dialog), Names{".."});
@@ -172,15 +177,16 @@ TEST_F(ExportDlgTest, BrowsingRefusesWhatItCannotEnterAndStoresABlankInShortForm
     ExpectMessage("Invalid directory or file name.");
     DoubleClick(dialog, IDC_DIR_LIST, "gone");
     // A name too long for the browser is refused, never cut.
-    ExpectMessage("The path of that directory is too long for the export editor to browse (at most 124 "
-                  "characters, a directory name at most 62).");
+    ExpectMessage(
+        "The path of that directory is too long for the export editor to browse (at most 124 "
+        "characters, a directory name at most 62).");
     DoubleClick(dialog, IDC_DIR_LIST, kLongName);
     EXPECT_EQ(Directories(dialog), (Names{".", "My Dir", kLongName, "pub"}));
     DoubleClick(dialog, IDC_DIR_LIST, "My Dir");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\My Dir");
     ExpectMessage(kRestartText);
     ModalScript::Press(dialog, IDOK);
-  }, false);
+  });
   SetEnvironmentVariableA("=F:", nullptr);
   const std::string stored = List().RecordAt(0)->path;
   char longPath[MAX_PATH] = "";
@@ -198,25 +204,31 @@ TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
     std::string path, clients, rwList;  // no clients: all clients; an R/W list: access "R/W List"
     std::string message;
   } cases[] = {
-      {"\\users", "good, bad;1 evil", "", "Cannot store the host name bad;1: the exports file cannot carry a tab, '#', ';', ':' or a control "
+      {"\\users", "good, bad;1 evil", "",
+       "Cannot store the host name bad;1: the exports file cannot carry a tab, '#', ';', ':' or a control "
        "character in a host name."},
       {"\\proj#1", "alpha", "",
-       "Cannot store the path c:\\proj#1: the exports file cannot carry a tab, '#', ';' or a control character in a path."},
+       "Cannot store the path c:\\proj#1: the exports file cannot carry a tab, '#', ';' or a control "
+       "character in a path."},
       {"", "", "", "Please enter the path of the directory to export."},
       {p127 + "p", "", "",
-       "Cannot store the path c:" + p127 + "p: it is longer than 127 characters, the most the exports file keeps."},
+       "Cannot store the path c:" + p127 +
+           "p: it is longer than 127 characters, the most the exports file keeps."},
       {"\\users", h128, "",
-       "The authorized clients are longer than 127 characters, the most the exports file keeps. Remove a client "
+       "The authorized clients are longer than 127 characters, the most the exports file keeps. Remove a "
+       "client "
        "or export to all clients."},
       {"\\users", "", h128,
-       "The R/W list is longer than 127 characters, the most the exports file keeps. Remove a client from it."},
+       "The R/W list is longer than 127 characters, the most the exports file keeps. Remove a client from "
+       "it."},
       {"\\No Such Dir", "", "",
-       "Cannot store the path c:\\No Such Dir: it contains a blank and the directory has no short name (does it exist?)."},
+       "Cannot store the path c:\\No Such Dir: it contains a blank and the directory has no short name (does "
+       "it exist?)."},
   };
   StartOn("c:\\pub;7 \r\n");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
-    RunEditor(ID_EXPORT_NEW, [&](HWND dialog) {
+    RunEditor(ID_EXPORT_NEW, false, [&](HWND dialog) {
       if (!c.clients.empty()) Click(dialog, IDC_ALL_CLIENTS);
       if (!c.rwList.empty()) Click(dialog, IDC_RW_LIST_ACCESS);
       SetDlgItemTextA(dialog, IDC_PATH, c.path.c_str());
@@ -226,11 +238,11 @@ TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
       ModalScript::Press(dialog, IDOK);
       EXPECT_EQ(Text(dialog, IDC_PATH), c.path);
       ModalScript::Press(dialog, IDCANCEL);
-    }, false);
+    });
   }
   EXPECT_EQ(List().GetCount(), 1);
   // A mode that no button stands for must be chosen.
-  RunEditor(ID_EXPORT_EDIT, [this](HWND dialog) {
+  RunEditor(ID_EXPORT_EDIT, false, [this](HWND dialog) {
     for (int id : {IDC_READ_ONLY, IDC_READ_WRITE, IDC_RW_LIST_ACCESS}) EXPECT_FALSE(Checked(dialog, id));
     ExpectMessage("The access rights must be Read Only, Read/Write or R/W List (mode 0, 1 or 2).");
     ModalScript::Press(dialog, IDOK);
@@ -238,7 +250,7 @@ TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
     Click(dialog, IDC_READ_WRITE);
     ExpectMessage(kRestartText);
     ModalScript::Press(dialog, IDOK);
-  }, false);
+  });
   EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
 }
 

@@ -31,7 +31,8 @@ LRESULT CALLBACK WatchShow(int code, WPARAM wp, LPARAM lp) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
   char name[32] = {};
   GetClassNameA(call->hwnd, name, sizeof name);
-  if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && lstrcmpA(name, kMainWindowClass) == 0)
+  if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam &&
+      lstrcmpA(name, kMainWindowClass) == 0)
     g_countWhenShown = static_cast<int>(
         SendDlgItemMessageA(GetDlgItem(call->hwnd, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST, LB_GETCOUNT, 0, 0));
   return CallNextHookEx(nullptr, code, wp, lp);
@@ -69,18 +70,19 @@ TEST_F(MainWindowTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
   List().SetCurSel(0);
   SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
   ExpectMessage("Do you want to delete the selected entry?", IDYES);
-  Expect([&](HWND box) {
+  Expect(IDOK, [&](HWND box) {
     const std::string text = ModalScript::MessageText(box);
     EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
     EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
-  }, IDOK);
+  });
   Command(ID_EXPORT_DELETE);
   EXPECT_EQ(List().GetCount(), 2);
   SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Exports(), kThreeExports);
   // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
   WIN32_FIND_DATAA found;
-  EXPECT_EQ(FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found), INVALID_HANDLE_VALUE) << found.cFileName;
+  EXPECT_EQ(FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found), INVALID_HANDLE_VALUE)
+      << found.cFileName;
 }
 
 // After any dialog or box the keys go to the export list again.
@@ -90,11 +92,14 @@ TEST_F(MainWindowTest, TheFocusGoesBackToTheListAfterADialog) {
   const struct {
     UINT command;
     std::vector<int> buttons;  // pressed in the windows that show up, in turn
-  } cases[] = {{ID_EXPORT_EDIT, {IDCANCEL}}, {ID_EXPORT_DELETE, {IDNO}}, {ID_EXPORT_DELETE, {IDYES}},
-               {ID_EXPORT_NEW, {IDOK, IDOK}}, {ID_APP_ABOUT, {IDOK}}};
+  } cases[] = {{ID_EXPORT_EDIT, {IDCANCEL}},
+               {ID_EXPORT_DELETE, {IDNO}},
+               {ID_EXPORT_DELETE, {IDYES}},
+               {ID_EXPORT_NEW, {IDOK, IDOK}},
+               {ID_APP_ABOUT, {IDOK}}};
   for (const auto& c : cases) {
     SetFocus(nullptr);
-    for (int button : c.buttons) Expect([](HWND) {}, button);
+    for (int button : c.buttons) Expect(button, [](HWND) {});
     Command(c.command);
     EXPECT_EQ(GetFocus(), List().m_hWnd) << c.command;
   }
@@ -104,9 +109,10 @@ TEST_F(MainWindowTest, UpDownEnablingAndTheStatusText) {
   StartOn(kThreeExports);
   CToolBar& exports = Frame().ExportsToolBar();
   EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
-  const std::pair<UINT, int> steps[] = {
-      {ID_SELECT_PREVIOUS, LB_ERR},  // no selection: Up does nothing
-      {ID_SELECT_NEXT, 0}, {ID_SELECT_PREVIOUS, 0}, {ID_SELECT_NEXT, 1}, {ID_SELECT_NEXT, 2}, {ID_SELECT_NEXT, 2}};
+  const std::pair<UINT, int> steps[] = {{ID_SELECT_PREVIOUS, LB_ERR},  // no selection: Up does nothing
+                                        {ID_SELECT_NEXT, 0},          {ID_SELECT_PREVIOUS, 0},
+                                        {ID_SELECT_NEXT, 1},          {ID_SELECT_NEXT, 2},
+                                        {ID_SELECT_NEXT, 2}};
   for (const auto& [command, expected] : steps) {
     Command(command);
     EXPECT_EQ(Selection(), expected) << "after command " << command;
@@ -151,9 +157,10 @@ TEST_F(MainWindowTest, DoubleClickEditsOnlyWithASelection) {
     // With no selection no dialog may show up.
     if (selected) {
       List().SetCurSel(0);
-      Expect([](HWND dialog) { EXPECT_EQ(Text(dialog, IDC_PATH), "\\a"); }, IDCANCEL);
+      Expect(IDCANCEL, [](HWND dialog) { EXPECT_EQ(Text(dialog, IDC_PATH), "\\a"); });
     }
-    SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(List().m_hWnd));
+    SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(List().m_hWnd));
     Pump();
   }
 }
@@ -189,8 +196,9 @@ TEST_F(MainWindowTest, HelpAsksForTheHelpFileAndAboutShowsTheStoredVersion) {
   Command(ID_HELP);
   DestroyWindow(viewer);
   UnregisterClassA("MS_WINHELP", nullptr);
-  EXPECT_NE(g_helpRequest.find(std::string(kInstallDir) + "\\nfserver.hlp"), std::string::npos) << g_helpRequest;
-  Expect([](HWND about) { EXPECT_EQ(Text(about, IDC_VERSION), "2.0 beta"); }, IDOK);
+  EXPECT_NE(g_helpRequest.find(std::string(kInstallDir) + "\\nfserver.hlp"), std::string::npos)
+      << g_helpRequest;
+  Expect(IDOK, [](HWND about) { EXPECT_EQ(Text(about, IDC_VERSION), "2.0 beta"); });
   Command(ID_APP_ABOUT);
   DeleteRegistryKey(kVersionKey);
 }

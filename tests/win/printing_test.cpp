@@ -3,6 +3,7 @@
 // from what the queue received, the queue window of command 5 and the printer
 // dialogs of command 102, with printcap read back byte for byte.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "printing/PrintQueue.h"
@@ -19,7 +20,8 @@ constexpr char kSpoolDir[] = "C:\\nfs-test\\SPOOL\\PCNFSD";
 constexpr char kTitle[] = "PCNFSD Printer Queue";
 constexpr char kPausedTitle[] = "PCNFSD Printer Queue [PAUSED]";
 // "lp" on the tests' default queue and "other" on the other one.
-constexpr char kPrintcap[] = "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nother,wineps.drv,nfs-other,CUPS:nfs-other,\r\n";
+constexpr char kPrintcap[] =
+    "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nother,wineps.drv,nfs-other,CUPS:nfs-other,\r\n";
 
 struct TestJob {
   std::string controlFileName, dataFileName, data, userName = "alice", printerName = "lp", requestId = "17";
@@ -53,13 +55,13 @@ class PrintingTest : public ConsoleTest {
   }
   // Presses button in "Exported Printers" (with row selected), runs edit in the
   // window that opens, and closes "Exported Printers" after it.
-  void EditPrinter(int button, std::function<void(HWND edit)> edit, int row = -1) {
-    Expect([=, this](HWND printers) {
+  void EditPrinter(int button, int row, std::function<void(HWND edit)> edit) {
+    Expect(0, [=, this](HWND printers) {
       printers_ = printers;
       SendDlgItemMessageA(printers, IDC_PRINTER_LIST, LB_SETCURSEL, row, 0);
       Click(printers, button);
     });
-    Expect([=, this](HWND window) {
+    Expect(0, [=, this](HWND window) {
       edit(window);
       PostMessageA(printers_, WM_COMMAND, IDOK, 0);  // handled once this window has gone
     });
@@ -73,11 +75,12 @@ TEST_F(PrintingTest, StartUpMakesTheSpoolDirectoryAndReportsABrokenPrintcap) {
   RemoveDirectoryA(InstallPath(kSpoolDirName).c_str());
   // A line without its fourth field stops the reading with internal error 1005.
   WriteFile(InstallPath(kPrintcapFileName), "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nbroken,d,v\r\n");
-  Expect([](HWND box) {
+  Expect(IDOK, [](HWND box) {
     EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
-              "NFS Server Internal Error: NFS & Printer Server internal error #1005. Please call Norvo technical "
+              "NFS Server Internal Error: NFS & Printer Server internal error #1005. Please call Norvo "
+              "technical "
               "support.");
-  }, IDOK);
+  });
   StartConsole();
   EXPECT_TRUE(Exists(kSpoolDir));
   EXPECT_EQ(PrinterExports().Entries().size(), 1u);
@@ -101,7 +104,8 @@ TEST_F(PrintingTest, WaitingJobsPrintAtStartUpByteExactAfterTheirBanner) {
     EXPECT_NE(banner.bytes.find("%%Title: cfA00" + std::to_string(i) + ".nfs"), std::string::npos);
     EXPECT_EQ(banner.bytes.find("%%Page:"), std::string::npos) << "a banner page with the setting 0";
     if (!data[i].empty()) EXPECT_TRUE(jobs[next++].bytes == data[i]) << "raw bytes differ in job " << i;
-    EXPECT_FALSE(Exists(SpoolFile("cfA00" + std::to_string(i) + ".nfs")) || Exists(SpoolFile("dfA00" + std::to_string(i))));
+    EXPECT_FALSE(Exists(SpoolFile("cfA00" + std::to_string(i) + ".nfs")) ||
+                 Exists(SpoolFile("dfA00" + std::to_string(i))));
   }
   // With the setting 1 the banner page shows the request and data file.
   SetBanner("1");
@@ -111,46 +115,58 @@ TEST_F(PrintingTest, WaitingJobsPrintAtStartUpByteExactAfterTheirBanner) {
   ASSERT_EQ(bannered.size(), 2u);
   EXPECT_EQ(bannered[1].bytes, "data");
   EXPECT_NE(bannered[0].bytes.find("%%Page:"), std::string::npos);
-  for (const char* shown : {"req42", "dfB001"}) EXPECT_NE(bannered[0].text.find(shown), std::string::npos) << shown;
+  for (const char* shown : {"req42", "dfB001"})
+    EXPECT_NE(bannered[0].text.find(shown), std::string::npos) << shown;
 }
 
 // Each case: the job dropped before a later one, the box the run shows (caption
 // and text), the raw data printed (banners aside), and the control files that stay.
 TEST_F(PrintingTest, FailuresOfARunAsTheTableSays) {
-  HANDLE lock = INVALID_HANDLE_VALUE;
+  HANDLE lock = nullptr;
   const struct {
-    const char* situation;
-    std::function<void()> prepare;
-    std::string box;
-    Strings rawData, remaining;
+    std::function<void()> prepare;  // the job dropped before a later one
+    std::string box;                // caption and text alike; none: no box
+    Strings rawData, remaining;     // the raw data printed, the control files that stay
   } cases[] = {
-      {"printer not exported: removed without a message, the run goes on",
-       [] { DropJob({"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"}); }, "", {"the job after it"}, {}},
-      {"data file missing: the raw document is aborted and the run stops at its removal",
-       [] { DropJob({"cfA001.nfs", "dfgone", ""}); DeleteFileA(SpoolFile("dfgone").c_str()); },
-       "Can not open the file " + SpoolFile("dfgone") + " for printing", {}, {"cfZ999.nfs"}},
-      {"control file locked: the job stays and the run stops",
-       [&] {
-         DropJob({"cfA001.nfs", "dfA001", "locked"});
-         lock = CreateFileA(SpoolFile("cfA001.nfs").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      // A printer that is not exported: the job goes without a message, the run goes on.
+      {[] {
+         DropJob({"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"});
        },
-       "Can not open file cfA001.nfs", {}, {"cfA001.nfs", "cfZ999.nfs"}},
+       "",
+       {"the job after it"},
+       {}},
+      // The data file is missing: the raw document is aborted, the run stops at its removal.
+      {[] {
+         DropJob({"cfA001.nfs", "dfgone", ""});
+         DeleteFileA(SpoolFile("dfgone").c_str());
+       },
+       "Can not open the file " + SpoolFile("dfgone") + " for printing",
+       {},
+       {"cfZ999.nfs"}},
+      // The control file is locked: the job stays and the run stops.
+      {[&] {
+         DropJob({"cfA001.nfs", "dfA001", "locked"});
+         lock = CreateFileA(SpoolFile("cfA001.nfs").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+       },
+       "Can not open file cfA001.nfs",
+       {},
+       {"cfA001.nfs", "cfZ999.nfs"}},
   };
   StartConsole();
   CupsCapture capture(kTestQueue);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.situation);
+    SCOPED_TRACE(c.box);
     SetUp();
     c.prepare();
     DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
-    std::string shown;
     if (!c.box.empty())
-      Expect([&shown](HWND box) { shown = CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box); }, IDOK);
+      Expect(IDOK, [&c](HWND box) {
+        EXPECT_EQ(CWnd::GetWindowText(box) + ModalScript::MessageText(box), c.box + c.box);
+      });
     ReadPrintcap();
     ProcessPrintQueue();
-    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
-    lock = INVALID_HANDLE_VALUE;
-    EXPECT_EQ(shown, c.box.empty() ? "" : c.box + ": " + c.box);
+    if (lock) CloseHandle(std::exchange(lock, nullptr));
     Strings raw, remaining;
     for (const CapturedJob& job : capture.Take(c.rawData.empty() ? 1 : 2, c.rawData.empty() ? 1000 : 20000))
       if (!job.IsPostScript()) raw.push_back(job.bytes);
@@ -185,7 +201,7 @@ TEST_F(PrintingTest, QueueWindowRowsDeleteBannerKeysAndASecondCommandRefillsIt) 
   GetPrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, "", banner, sizeof banner, kIniFileName);
   EXPECT_STREQ(banner, "1");
   // Printers opens the exported printers, owned by the queue window.
-  Expect([queue](HWND printers) { EXPECT_EQ(GetWindow(printers, GW_OWNER), queue); }, IDOK);
+  Expect(IDOK, [queue](HWND printers) { EXPECT_EQ(GetWindow(printers, GW_OWNER), queue); });
   Click(queue, IDC_QUEUE_PRINTERS);
   // The modeless window keeps its keys: Tab stays inside it, and the main window's
   // Down accelerator stays out of its way. Escape closes it; the loop goes on.
@@ -217,7 +233,9 @@ TEST_F(PrintingTest, AbortPausesAndResumePrints) {
   // is dropped, the run stops, and the later job waits for Resume.
   Pump();
   PostMessageA(GetDlgItem(queue, IDC_JOB_ABORT), BM_CLICK, 0, 0);
-  Expect([](HWND box) { EXPECT_EQ(CWnd::GetWindowText(box) + ModalScript::MessageText(box), "Abort cfP001.nfs!Abort cfP001.nfs!"); }, IDOK);
+  Expect(IDOK, [](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + ModalScript::MessageText(box), "Abort cfP001.nfs!Abort cfP001.nfs!");
+  });
   Click(queue, IDC_JOB_RESUME);
   EXPECT_EQ(CWnd::GetWindowText(queue), kPausedTitle);
   EXPECT_FALSE(Exists(SpoolFile("cfP001.nfs")) || Exists(SpoolFile("dfP001")));
@@ -233,22 +251,23 @@ TEST_F(PrintingTest, AbortPausesAndResumePrints) {
   EXPECT_EQ(jobs[1].bytes + jobs[3].bytes, "secondthird");
 }
 
-TEST_F(PrintingTest, NewEntryNamesAreCutOrRefusedAndModifyKeepsThePlace) {
+TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefaultPrinterFollows) {
   StartConsole();
   const std::pair<Strings, const char*> cases[] = {
       {{"a-printer-name-of-25-chars"}, "a-printer-name-of-2"},
       {{"nineteen-characters."}, "nineteen-characters"},  // cut before it is checked
-      {{"a.b", "", "a,b", "tab\there", "ok"}, "ok"},      // each typed and OK pressed; all but the last refused
+      {{"a.b", "", "a,b", "tab\there", "ok"}, "ok"},  // each typed and OK pressed; all but the last refused
   };
   const auto refused = [](HWND box) {
-    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box), "NFS Server Error: Invalid export name.");
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
+              "NFS Server Error: Invalid export name.");
   };
   std::string written = kPrintcap;
   for (const auto& [typed, stored] : cases) {
-    EditPrinter(IDC_PRINTER_NEW, [&](HWND edit) {
+    EditPrinter(IDC_PRINTER_NEW, -1, [&](HWND edit) {
       EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-win on CUPS:nfs-win");
       for (const std::string& name : typed) {
-        if (&name != &typed.back()) Expect(refused, IDOK);
+        if (&name != &typed.back()) Expect(IDOK, refused);
         SetDlgItemTextA(edit, IDC_PRINTER_NAME, name.c_str());
         ModalScript::Press(edit, IDOK);
       }
@@ -257,30 +276,32 @@ TEST_F(PrintingTest, NewEntryNamesAreCutOrRefusedAndModifyKeepsThePlace) {
     EXPECT_EQ(Printcap(), written);
   }
   // Modify keeps the line's place and drops a field past the fourth.
-  WriteFile(InstallPath(kPrintcapFileName), "a,wineps.drv,nfs-win,CUPS:nfs-win,keep\r\n"
-                                            "b,wineps.drv,nfs-other,CUPS:nfs-other,x,y\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
+  WriteFile(InstallPath(kPrintcapFileName),
+            "a,wineps.drv,nfs-win,CUPS:nfs-win,keep\r\n"
+            "b,wineps.drv,nfs-other,CUPS:nfs-other,x,y\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
   ReadPrintcap();
-  EditPrinter(IDC_PRINTER_MODIFY, [&](HWND edit) {
-    EXPECT_EQ(Text(edit, IDC_PRINTER_NAME) + " " + Text(edit, IDC_PRINTER_TEXT), "b nfs-other on CUPS:nfs-other");
+  EditPrinter(IDC_PRINTER_MODIFY, 1, [&](HWND edit) {
+    EXPECT_EQ(Text(edit, IDC_PRINTER_NAME) + " " + Text(edit, IDC_PRINTER_TEXT),
+              "b nfs-other on CUPS:nfs-other");
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "renamed");
     ModalScript::Press(edit, IDOK);
-  }, 1);
+  });
   for (const int answer : {IDNO, IDYES})
-    EditPrinter(IDC_PRINTER_DELETE, [&](HWND box) {
+    EditPrinter(IDC_PRINTER_DELETE, 0, [&](HWND box) {
       EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
                 "Delete: Are you sure to delete this entryfrom exported printer list?");
       ModalScript::Press(box, answer);
-    }, 0);
-  EXPECT_EQ(Printcap(), "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
-}
+    });
+  EXPECT_EQ(Printcap(),
+            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
 
-TEST_F(PrintingTest, PrinterSetupAndTheDefaultPrinter) {
-  StartConsole();
-  EditPrinter(IDC_PRINTER_NEW, [this](HWND edit) {
-    Expect([](HWND setup) {
-      SendDlgItemMessageA(setup, 0x470, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kOtherQueue));
+  // A printer picked in the print-setup dialog, then the default printer instead.
+  EditPrinter(IDC_PRINTER_NEW, -1, [this](HWND edit) {
+    Expect(IDOK, [](HWND setup) {
+      SendDlgItemMessageA(setup, 0x470, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(kOtherQueue));
       Notify(setup, 0x470, CBN_SELCHANGE);  // the printer list of the print-setup dialog
-    }, IDOK);
+    });
     Click(edit, IDC_PRINTER_SETUP);
     EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-other on CUPS:nfs-other");
     Click(edit, IDC_USE_DEFAULT_PRINTER);
@@ -289,7 +310,9 @@ TEST_F(PrintingTest, PrinterSetupAndTheDefaultPrinter) {
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "follows");
     ModalScript::Press(edit, IDOK);
   });
-  EXPECT_EQ(Printcap(), std::string(kPrintcap) + "follows,default,nfs-win,CUPS:nfs-win,\r\n");
+  EXPECT_EQ(Printcap(),
+            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n"
+            "follows,default,nfs-win,CUPS:nfs-win,\r\n");
 }
 
 }  // namespace

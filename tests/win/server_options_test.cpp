@@ -9,7 +9,9 @@ namespace {
 using namespace std::literals;
 using Strings = std::vector<std::string>;
 
-RegistryValue Dword(uint32_t value) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4)}; }
+RegistryValue Dword(uint32_t value) {
+  return {REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4)};
+}
 
 TEST_F(ConsoleTest, ServerOptionsShowWhatIsStoredAndOkWritesAllFiveBack) {
   const char* const names[] = {kSupportNfs3Value, kSupportPcnfsdValue, kSupportNlmValue, kMaximumReadValue,
@@ -21,28 +23,37 @@ TEST_F(ConsoleTest, ServerOptionsShowWhatIsStoredAndOkWritesAllFiveBack) {
     std::vector<uint32_t> written;      // none: nothing written
   } cases[] = {
       {{}, defaults, {}},
-      {{Dword(0), Dword(1), Dword(7), Dword(100), Dword(34)}, {"0", "1", "1", "64", "default"}, {0, 1, 1, 64, 0}},
-      {{Dword(1), Dword(0), Dword(1), Dword(static_cast<uint32_t>(-5)), Dword(8)}, {"1", "0", "1", "default", "8"},
+      {{Dword(0), Dword(1), Dword(7), Dword(100), Dword(34)},
+       {"0", "1", "1", "64", "default"},
+       {0, 1, 1, 64, 0}},
+      {{Dword(1), Dword(0), Dword(1), Dword(static_cast<uint32_t>(-5)), Dword(8)},
+       {"1", "0", "1", "default", "8"},
        {1, 0, 1, 0, 8}},
       // Another type or size counts as missing.
-      {{{REG_DWORD_BIG_ENDIAN, std::string(4, '\0')}, {REG_BINARY, "\0\0\0\0"s}, {REG_QWORD, std::string(8, '\0')}, {REG_DWORD, "\x08\0"s},
+      {{{REG_DWORD_BIG_ENDIAN, std::string(4, '\0')},
+        {REG_BINARY, "\0\0\0\0"s},
+        {REG_QWORD, std::string(8, '\0')},
+        {REG_DWORD, "\x08\0"s},
         Dword(11)},
-       defaults, {1, 1, 1, 0, 0}},
+       defaults,
+       {1, 1, 1, 0, 0}},
   };
   StartConsole();
   for (const auto& c : cases) {
     DeleteRegistryKey(kServiceKey);
-    for (size_t i = 0; i < c.stored.size(); ++i) SetRegistryValue(kServiceKey, names[i], c.stored[i].bytes, c.stored[i].type);
+    for (size_t i = 0; i < c.stored.size(); ++i)
+      SetRegistryValue(kServiceKey, names[i], c.stored[i].bytes, c.stored[i].type);
     // Cancel never writes, whatever was changed; OK writes all five values.
     for (int button : {IDCANCEL, IDOK}) {
-      Expect([&](HWND dialog) {
+      Expect(button, [&](HWND dialog) {
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), Frame().m_hWnd);
         Strings shown;
-        for (int id : {IDC_SUPPORT_NFS3, IDC_ENABLE_PCNFSD, IDC_ENABLE_NLM}) shown.push_back(Checked(dialog, id) ? "1" : "0");
+        for (int id : {IDC_SUPPORT_NFS3, IDC_ENABLE_PCNFSD, IDC_ENABLE_NLM})
+          shown.push_back(Checked(dialog, id) ? "1" : "0");
         for (int id : {IDC_MAX_READ, IDC_MAX_WRITE}) shown.push_back(Text(dialog, id));
         EXPECT_EQ(shown, c.shown);
         if (button == IDCANCEL) Click(dialog, IDC_ENABLE_NLM);
-      }, button);
+      });
       Command(ID_SERVER_OPTIONS);
       for (size_t i = 0; i < 5; ++i) {
         const auto expected = c.written.empty() || button == IDCANCEL

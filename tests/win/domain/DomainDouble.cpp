@@ -39,7 +39,9 @@ Place PlaceOf(LPCWSTR server) {
   return Place::kUnknown;
 }
 
-LPBYTE Allocate(size_t bytes) { return static_cast<LPBYTE>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes + 1)); }
+LPBYTE Allocate(size_t bytes) {
+  return static_cast<LPBYTE>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes + 1));
+}
 
 // One buffer as the real calls return it: the fixed part (level-0 entries are a
 // single pointer each) followed by the names they point at. As many names as fit
@@ -84,12 +86,13 @@ NET_API_STATUS WINAPI NetServerGetInfo(LMSTR servername, DWORD level, LPBYTE* bu
   if (place == Place::kUnknown) return ERROR_BAD_NETPATH;
   if (level == 101) {
     const bool controller = place == Place::kController || IsController();
-    ReturnNames({controller ? L"PDC1" : L"WKS1"}, MAX_PREFERRED_LENGTH, bufptr, nullptr, sizeof(SERVER_INFO_101));
+    ReturnNames({controller ? L"PDC1" : L"WKS1"}, MAX_PREFERRED_LENGTH, bufptr, nullptr,
+                sizeof(SERVER_INFO_101));
     auto* info = reinterpret_cast<SERVER_INFO_101*>(*bufptr);
     info->sv101_name = *reinterpret_cast<LPWSTR*>(*bufptr);  // where ReturnNames put it
     info->sv101_platform_id = PLATFORM_ID_NT;
     info->sv101_version_major = 4;
-    info->sv101_type = controller            ? kWorkstation | SV_TYPE_DOMAIN_CTRL
+    info->sv101_type = controller                ? kWorkstation | SV_TYPE_DOMAIN_CTRL
                        : Scenario() == L"server" ? kWorkstation | SV_TYPE_SERVER_NT
                                                  : kWorkstation;
     return NERR_Success;
@@ -104,18 +107,20 @@ NET_API_STATUS WINAPI NetServerGetInfo(LMSTR servername, DWORD level, LPBYTE* bu
 
 NET_API_STATUS WINAPI NetGetDCName(LPCWSTR, LPCWSTR domainname, LPBYTE* bufptr) {
   *bufptr = nullptr;
-  if (Scenario() == L"nodomain" || (domainname && std::wstring(domainname) != L"LABDOM")) return NERR_DCNotFound;
+  if (Scenario() == L"nodomain" || (domainname && std::wstring(domainname) != L"LABDOM"))
+    return NERR_DCNotFound;
   *bufptr = Allocate(sizeof kController);
   std::memcpy(*bufptr, kController, sizeof kController);
   return NERR_Success;
 }
 
-NET_API_STATUS WINAPI NetUserEnum(LPCWSTR servername, DWORD level, DWORD filter, LPBYTE* bufptr, DWORD prefmaxlen,
-                                  LPDWORD entriesread, LPDWORD totalentries, LPDWORD) {
+NET_API_STATUS WINAPI NetUserEnum(LPCWSTR servername, DWORD level, DWORD filter, LPBYTE* bufptr,
+                                  DWORD prefmaxlen, LPDWORD entriesread, LPDWORD totalentries, LPDWORD) {
   *bufptr = nullptr;
   *entriesread = *totalentries = 0;
   const Place place = PlaceOf(servername);
-  if (place == Place::kUnknown || level != 0 || filter != FILTER_NORMAL_ACCOUNT) return ERROR_INVALID_PARAMETER;
+  if (place == Place::kUnknown || level != 0 || filter != FILTER_NORMAL_ACCOUNT)
+    return ERROR_INVALID_PARAMETER;
   std::vector<std::wstring> users = {L"Administrator", L"alice", L"bob", L"carol"};
   if (Scenario() == L"foreign") users = {L"alice", L"J\u00fcrgen", L"\u0141ukasz", L"\u65e5\u672c", L"a:b"};
   if (place == Place::kController) users = {L"dave", L"erin"};

@@ -36,7 +36,8 @@ void AddMapping(HWND page, const std::string& account, const std::string& id) {
 
 // Picks an entry of the domain combo box as the user does.
 void ChooseEntry(HWND page, const std::string& entry) {
-  SendDlgItemMessageA(page, IDC_DOMAIN, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+  SendDlgItemMessageA(page, IDC_DOMAIN, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(entry.c_str()));
   Notify(page, IDC_DOMAIN, CBN_SELCHANGE);
 }
 
@@ -51,8 +52,8 @@ class MappingSheetTest : public ConsoleTest {
   static void Scenario(const char* name) { SetEnvironmentVariableA("NETAPI_DOUBLE", name); }
   // Opens the sheet and runs step in it; the message boxes with the texts given
   // are expected, in that order, while it runs. Returns once the sheet is closed.
-  void RunSheet(std::function<void(HWND sheet)> step, const Names& messages = {}) {
-    Expect([this, step](HWND sheet) {
+  void RunSheet(const Names& messages, std::function<void(HWND sheet)> step) {
+    Expect(0, [this, step](HWND sheet) {
       EXPECT_EQ(CWnd::GetWindowText(sheet), "Uid&GID Mapping");
       EXPECT_EQ(GetWindow(sheet, GW_OWNER), Frame().m_hWnd);
       EXPECT_FALSE(IsWindowEnabled(Frame().m_hWnd));
@@ -80,7 +81,10 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
       {"workstation", {"\\\\WKS1", "LABDOM"}, nullptr, "LABDOM", kDomainUsers},
       {"server", {"\\\\WKS1"}, nullptr, nullptr, kLocalUsers},
       {"controller", {"LABDOM"}, nullptr, nullptr, kDomainUsers},
-      {"refuses503", {"\\\\WKS1"}, "You must be one of  Administrators group to run this program !", nullptr,
+      {"refuses503",
+       {"\\\\WKS1"},
+       "You must be one of  Administrators group to run this program !",
+       nullptr,
        kLocalUsers},
       {"nodomain", {"\\\\WKS1"}, nullptr, nullptr, kLocalUsers},
       {"bigdomain", {"\\\\WKS1", "LABDOM"}, nullptr, "LABDOM", firstBatch},
@@ -91,7 +95,7 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
     Scenario(c.scenario);
     // The page asks while it is being created, before the sheet shows.
     if (c.message) ExpectMessage(c.message);
-    RunSheet([&](HWND sheet) {
+    RunSheet({}, [&](HWND sheet) {
       HWND page = CurrentPage(sheet);
       EXPECT_EQ(Items(page, IDC_DOMAIN, CB_GETCOUNT, CB_GETLBTEXT), c.entries);
       EXPECT_EQ(Text(page, IDC_DOMAIN), c.entries[0]);
@@ -105,7 +109,7 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
 TEST_F(MappingSheetTest, EachEntryListsItsOwnAccountsAndAGroupIsMapped) {
   WriteFile(group_, "staff::20::::\r\n");
   StartConsole();
-  RunSheet([](HWND sheet) {
+  RunSheet({}, [](HWND sheet) {
     HWND users = CurrentPage(sheet);
     EXPECT_EQ(Items(users, IDC_ACCOUNT_LIST), kLocalUsers);
     ChoosePage(sheet, 1);
@@ -130,17 +134,17 @@ TEST_F(MappingSheetTest, NamesTheFileCannotCarryAreListedButNotMapped) {
   ASSERT_EQ(GetACP(), 1252u) << "run with LC_ALL=C";
   Scenario("foreign");
   StartConsole();
-  RunSheet([this](HWND sheet) {
+  RunSheet({}, [this](HWND sheet) {
     HWND page = CurrentPage(sheet);
     Names listed = Items(page, IDC_ACCOUNT_LIST);
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, (Names{"??", "?ukasz", "J\xfcrgen", "a:b", "alice"}));
     for (const char* name : {"?ukasz", "??", "a:b"}) {
       // A box raised from inside the sheet is owned by it, not hidden behind it.
-      Expect([sheet](HWND box) {
+      Expect(IDOK, [sheet](HWND box) {
         EXPECT_EQ(ModalScript::MessageText(box), kUnstorable);
         EXPECT_EQ(GetWindow(box, GW_OWNER), sheet);
-      }, IDOK);
+      });
       AddMapping(page, name, "1");
     }
     AddMapping(page, "J\xfcrgen", "1");
@@ -166,11 +170,11 @@ TEST_F(MappingSheetTest, AddChecksTheIdThenTheNameAndAppendsInFileOrder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.written);
     WriteFile(passwd_, c.file);
-    RunSheet([&](HWND sheet) {
+    RunSheet(c.message ? Names{c.message} : Names{}, [&](HWND sheet) {
       AddMapping(CurrentPage(sheet), c.account, c.id);
       SetDlgItemTextA(CurrentPage(sheet), IDC_USER_ID, "1");  // so that OK may leave the page
       ModalScript::Press(sheet, IDOK);
-    }, c.message ? Names{c.message} : Names{});
+    });
     EXPECT_EQ(ReadFile(passwd_), c.written);
   }
 }
@@ -182,7 +186,7 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownAndCancelNone) {
   WriteFile(group_, unixGroup);
   StartConsole();
   // Changes on both tabs, then Cancel: neither file changes.
-  RunSheet([&](HWND sheet) {
+  RunSheet({}, [&](HWND sheet) {
     Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "root::0::::");
     ModalScript::Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
     ChoosePage(sheet, 1);
@@ -194,17 +198,17 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownAndCancelNone) {
   EXPECT_EQ(ReadFile(passwd_), unixPasswd);
   EXPECT_EQ(ReadFile(group_), unixGroup);
   // OK at once: the group page was never shown, so its file is left alone.
-  RunSheet([](HWND sheet) { ModalScript::Press(sheet, IDOK); });
+  RunSheet({}, [](HWND sheet) { ModalScript::Press(sheet, IDOK); });
   EXPECT_EQ(ReadFile(passwd_), "root::0:::: \r\nalice::500:::: \r\n");
   EXPECT_EQ(ReadFile(group_), unixGroup);
   // Visiting the group tab rewrites the group file too, in the seven-field form;
   // Remove with nothing selected is refused.
-  RunSheet([](HWND sheet) {
+  RunSheet({kNoAccountSelected}, [](HWND sheet) {
     ChoosePage(sheet, 1);
     Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "");
     ModalScript::Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
     ModalScript::Press(sheet, IDOK);
-  }, {kNoAccountSelected});
+  });
   EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nwheel::10:::: \r\n");
 }
 
@@ -212,8 +216,9 @@ TEST_F(MappingSheetTest, AFileThatCannotBeWrittenIsReportedAndKept) {
   WriteFile(passwd_, "alice::500::::\r\n");
   StartConsole();
   // Another program reads the file and lets nobody replace it meanwhile.
-  HANDLE held = CreateFileA(passwd_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  RunSheet([this](HWND sheet) {
+  HANDLE held =
+      CreateFileA(passwd_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  RunSheet({kEnterInteger, kEnterInteger}, [this](HWND sheet) {
     // Neither a tab switch nor OK leaves a page whose ID is no whole number.
     HWND page = CurrentPage(sheet);
     SetDlgItemTextA(page, IDC_USER_ID, "12x");
@@ -224,7 +229,7 @@ TEST_F(MappingSheetTest, AFileThatCannotBeWrittenIsReportedAndKept) {
     SetDlgItemTextA(page, IDC_USER_ID, " -42\t");
     ExpectMessage("Cannot write to mapping files passwd and group !");
     ModalScript::Press(sheet, IDOK);
-  }, {kEnterInteger, kEnterInteger});
+  });
   CloseHandle(held);
   EXPECT_EQ(ReadFile(passwd_), "alice::500::::\r\n");
 }
