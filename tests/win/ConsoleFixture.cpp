@@ -14,7 +14,9 @@ void ConsoleTest::SetUp() {
 }
 
 void ConsoleTest::TearDown() {
-  StopConsole();
+  if (app_) app_->ExitInstance();
+  Pump();
+  app_.reset();
   EXPECT_EQ(script_.PendingSteps(), 0u) << "scripted windows that never showed up";
   for (const std::string& window : script_.unexpected) ADD_FAILURE() << "unexpected window " << window;
 }
@@ -26,23 +28,11 @@ void ConsoleTest::StartConsole() {
   Pump();
 }
 
-void ConsoleTest::StopConsole() {
-  if (!app_) return;
-  app_->ExitInstance();
-  Pump();
-  app_.reset();
-}
-
 CMainFrame& ConsoleTest::Frame() const { return static_cast<CMainFrame&>(*app_->m_pMainWnd); }
 
 void ConsoleTest::Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Leave it for the test to see.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT) {
     if (!app_ || !app_->Loop().PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);

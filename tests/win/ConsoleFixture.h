@@ -23,9 +23,8 @@ class ConsoleTest : public ::testing::Test {
   static constexpr char kInstallDir[] = "C:\\nfs-test";
   std::string InstallPath(const char* name) const { return std::string(kInstallDir) + name; }
 
-  // Runs start-up as WinMain would, up to the message loop; Stop ends it again.
+  // Runs start-up as WinMain would, up to the message loop.
   void StartConsole();
-  void StopConsole();
   CMainFrame& Frame() const;
   CExportListBox& List() const { return Frame().ExportList(); }
   // Dispatches everything queued, through the application's pre-translation.

@@ -46,22 +46,6 @@ TEST_F(MainWindowTest, ListIsFilledSortedBeforeTheWindowShows) {
   EXPECT_EQ(List().RecordAt(0)->path, "\\a");
 }
 
-TEST_F(MainWindowTest, DeleteAsksThenSelectsTheNextOrLastItem) {
-  StartOn(kThreeExports);
-  List().SetCurSel(0);
-  Delete(IDNO);
-  EXPECT_EQ(Exports(), kThreeExports);
-  Delete();
-  EXPECT_EQ(Selection(), 0);
-  EXPECT_EQ(Exports(), "c:\\b;0 \r\nc:\\c;0 \r\n");
-  List().SetCurSel(1);
-  Delete();
-  EXPECT_EQ(Selection(), 0);
-  Delete();
-  EXPECT_EQ(Selection(), LB_ERR);
-  EXPECT_EQ(Exports(), "");
-}
-
 // A write that fails is said, with the file and the system's reason; the old
 // file stays whole and no temporary file is left, while the list keeps the change.
 TEST_F(MainWindowTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
@@ -105,14 +89,21 @@ TEST_F(MainWindowTest, TheFocusGoesBackToTheListAfterADialog) {
   }
 }
 
-TEST_F(MainWindowTest, UpDownEnablingAndTheStatusText) {
+TEST_F(MainWindowTest, UpDownDoubleClickAndDeleteFollowTheSelection) {
   StartOn(kThreeExports);
   CToolBar& exports = Frame().ExportsToolBar();
   EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
-  const std::pair<UINT, int> steps[] = {{ID_SELECT_PREVIOUS, LB_ERR},  // no selection: Up does nothing
-                                        {ID_SELECT_NEXT, 0},          {ID_SELECT_PREVIOUS, 0},
-                                        {ID_SELECT_NEXT, 1},          {ID_SELECT_NEXT, 2},
-                                        {ID_SELECT_NEXT, 2}};
+  // With no selection a double click opens nothing, and Up does nothing.
+  HWND pane = GetParent(List().m_hWnd);
+  const auto doubleClick = [&] {
+    SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(List().m_hWnd));
+    Pump();
+  };
+  doubleClick();
+  const std::pair<UINT, int> steps[] = {{ID_SELECT_PREVIOUS, LB_ERR}, {ID_SELECT_NEXT, 0},
+                                        {ID_SELECT_PREVIOUS, 0},      {ID_SELECT_NEXT, 1},
+                                        {ID_SELECT_NEXT, 2},          {ID_SELECT_NEXT, 2}};
   for (const auto& [command, expected] : steps) {
     Command(command);
     EXPECT_EQ(Selection(), expected) << "after command " << command;
@@ -122,10 +113,26 @@ TEST_F(MainWindowTest, UpDownEnablingAndTheStatusText) {
   SetFocus(List().m_hWnd);
   Key(List().m_hWnd, VK_UP);
   EXPECT_EQ(Selection(), 1);
+  Expect(IDCANCEL, [](HWND dialog) { EXPECT_EQ(Text(dialog, IDC_PATH), "\\b"); });
+  doubleClick();
   // A selection change made by the user resets the status text.
   Frame().SetMessageText("busy");
   Frame().SendMessage(WM_COMMAND, ID_EXPORT_SELCHANGE, 0);
   EXPECT_EQ(Frame().StatusBar().GetPaneText(), "Ready");
+
+  // Delete asks; then the next item takes the index, or the new last one is selected.
+  List().SetCurSel(0);
+  Delete(IDNO);
+  EXPECT_EQ(Exports(), kThreeExports);
+  Delete();
+  EXPECT_EQ(Selection(), 0);
+  EXPECT_EQ(Exports(), "c:\\b;0 \r\nc:\\c;0 \r\n");
+  List().SetCurSel(1);
+  Delete();
+  EXPECT_EQ(Selection(), 0);
+  Delete();
+  EXPECT_EQ(Selection(), LB_ERR);
+  EXPECT_EQ(Exports(), "");
 }
 
 TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFileAndTheExtentFollows) {
@@ -148,21 +155,6 @@ TEST_F(MainWindowTest, AnnouncedLineIsAddedWithoutTouchingTheFileAndTheExtentFol
   DeleteFileA(InstallPath(kExportsFileName).c_str());
   Frame().SendMessage(kExportAppendedMessage);
   EXPECT_EQ(List().GetCount(), 3);
-}
-
-TEST_F(MainWindowTest, DoubleClickEditsOnlyWithASelection) {
-  StartOn("c:\\a;0 \r\n");
-  HWND pane = GetParent(List().m_hWnd);
-  for (bool selected : {false, true}) {
-    // With no selection no dialog may show up.
-    if (selected) {
-      List().SetCurSel(0);
-      Expect(IDCANCEL, [](HWND dialog) { EXPECT_EQ(Text(dialog, IDC_PATH), "\\a"); });
-    }
-    SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDC_EXPORT_LIST, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(List().m_hWnd));
-    Pump();
-  }
 }
 
 TEST_F(MainWindowTest, AnEndedLogonEndsTheConsoleWithoutAQuestion) {

@@ -3,7 +3,6 @@
 // from what the queue received, the queue window of command 5 and the printer
 // dialogs of command 102, with printcap read back byte for byte.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "printing/PrintQueue.h"
@@ -122,43 +121,26 @@ TEST_F(PrintingTest, WaitingJobsPrintAtStartUpByteExactAfterTheirBanner) {
 // Each case: the job dropped before a later one, the box the run shows (caption
 // and text), the raw data printed (banners aside), and the control files that stay.
 TEST_F(PrintingTest, FailuresOfARunAsTheTableSays) {
-  HANDLE lock = nullptr;
   const struct {
-    std::function<void()> prepare;  // the job dropped before a later one
-    std::string box;                // caption and text alike; none: no box
-    Strings rawData, remaining;     // the raw data printed, the control files that stay
+    TestJob job;                 // dropped before a later one; a data file "dfgone" is missing
+    std::string box;             // caption and text alike; none: no box
+    Strings rawData, remaining;  // the raw data printed, the control files that stay
   } cases[] = {
       // A printer that is not exported: the job goes without a message, the run goes on.
-      {[] {
-         DropJob({"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"});
-       },
-       "",
-       {"the job after it"},
-       {}},
+      {{"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"}, "", {"the job after it"}, {}},
       // The data file is missing: the raw document is aborted, the run stops at its removal.
-      {[] {
-         DropJob({"cfA001.nfs", "dfgone", ""});
-         DeleteFileA(SpoolFile("dfgone").c_str());
-       },
+      {{"cfA001.nfs", "dfgone"},
        "Can not open the file " + SpoolFile("dfgone") + " for printing",
        {},
        {"cfZ999.nfs"}},
-      // The control file is locked: the job stays and the run stops.
-      {[&] {
-         DropJob({"cfA001.nfs", "dfA001", "locked"});
-         lock = CreateFileA(SpoolFile("cfA001.nfs").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
-       },
-       "Can not open file cfA001.nfs",
-       {},
-       {"cfA001.nfs", "cfZ999.nfs"}},
   };
   StartConsole();
   CupsCapture capture(kTestQueue);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.box);
     SetUp();
-    c.prepare();
+    DropJob(c.job);
+    DeleteFileA(SpoolFile("dfgone").c_str());
     DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
     if (!c.box.empty())
       Expect(IDOK, [&c](HWND box) {
@@ -166,7 +148,6 @@ TEST_F(PrintingTest, FailuresOfARunAsTheTableSays) {
       });
     ReadPrintcap();
     ProcessPrintQueue();
-    if (lock) CloseHandle(std::exchange(lock, nullptr));
     Strings raw, remaining;
     for (const CapturedJob& job : capture.Take(c.rawData.empty() ? 1 : 2, c.rawData.empty() ? 1000 : 20000))
       if (!job.IsPostScript()) raw.push_back(job.bytes);
@@ -200,9 +181,6 @@ TEST_F(PrintingTest, QueueWindowRowsDeleteBannerKeysAndASecondCommandRefillsIt) 
   Click(queue, IDC_BANNER_PAGE);
   GetPrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, "", banner, sizeof banner, kIniFileName);
   EXPECT_STREQ(banner, "1");
-  // Printers opens the exported printers, owned by the queue window.
-  Expect(IDOK, [queue](HWND printers) { EXPECT_EQ(GetWindow(printers, GW_OWNER), queue); });
-  Click(queue, IDC_QUEUE_PRINTERS);
   // The modeless window keeps its keys: Tab stays inside it, and the main window's
   // Down accelerator stays out of its way. Escape closes it; the loop goes on.
   SetFocus(GetDlgItem(queue, IDC_JOB_LIST));
@@ -275,10 +253,10 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
     written += std::string(stored) + ",wineps.drv,nfs-win,CUPS:nfs-win,\r\n";
     EXPECT_EQ(Printcap(), written);
   }
-  // Modify keeps the line's place and drops a field past the fourth.
-  WriteFile(InstallPath(kPrintcapFileName),
-            "a,wineps.drv,nfs-win,CUPS:nfs-win,keep\r\n"
-            "b,wineps.drv,nfs-other,CUPS:nfs-other,x,y\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
+  // Modify keeps the line's place and drops a field past the fourth; Delete asks.
+  WriteFile(
+      InstallPath(kPrintcapFileName),
+      "a,wineps.drv,nfs-win,CUPS:nfs-win,\r\nb,wineps.drv,nfs-other,CUPS:nfs-other,x,y\r\nc,d,n,p,\r\n");
   ReadPrintcap();
   EditPrinter(IDC_PRINTER_MODIFY, 1, [&](HWND edit) {
     EXPECT_EQ(Text(edit, IDC_PRINTER_NAME) + " " + Text(edit, IDC_PRINTER_TEXT),
@@ -292,27 +270,16 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
                 "Delete: Are you sure to delete this entryfrom exported printer list?");
       ModalScript::Press(box, answer);
     });
-  EXPECT_EQ(Printcap(),
-            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
-
-  // A printer picked in the print-setup dialog, then the default printer instead.
-  EditPrinter(IDC_PRINTER_NEW, -1, [this](HWND edit) {
-    Expect(IDOK, [](HWND setup) {
-      SendDlgItemMessageA(setup, 0x470, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                          reinterpret_cast<LPARAM>(kOtherQueue));
-      Notify(setup, 0x470, CBN_SELCHANGE);  // the printer list of the print-setup dialog
-    });
-    Click(edit, IDC_PRINTER_SETUP);
-    EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-other on CUPS:nfs-other");
+  // The default printer instead of one of its own.
+  EditPrinter(IDC_PRINTER_NEW, -1, [](HWND edit) {
     Click(edit, IDC_USE_DEFAULT_PRINTER);
-    EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-win on CUPS:nfs-win");
     EXPECT_FALSE(Enabled(edit, IDC_PRINTER_SETUP));
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "follows");
     ModalScript::Press(edit, IDOK);
   });
   EXPECT_EQ(Printcap(),
-            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,wineps.drv,nfs-win,CUPS:nfs-win,\r\n"
-            "follows,default,nfs-win,CUPS:nfs-win,\r\n");
+            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\nfollows,default,nfs-win,CUPS:nfs-"
+            "win,\r\n");
 }
 
 }  // namespace

@@ -19,8 +19,7 @@
 
 namespace {
 
-constexpr DWORD kWorkstation = SV_TYPE_WORKSTATION | SV_TYPE_SERVER | SV_TYPE_NT;
-constexpr wchar_t kController[] = L"\\\\PDC1";
+using Names = std::vector<std::wstring>;
 
 std::wstring Scenario() {
   wchar_t value[64] = L"";
@@ -28,52 +27,51 @@ std::wstring Scenario() {
   return value;
 }
 
-bool IsController() { return Scenario() == L"controller"; }
-
+// Where a call is directed: the machine itself, the domain's controller, or
+// nowhere known.
 enum class Place { kMachine, kController, kUnknown };
 
 Place PlaceOf(LPCWSTR server) {
   const std::wstring name = server ? server : L"";
-  if (name.empty() || (name == L"\\\\WKS1" && !IsController())) return Place::kMachine;
-  if (Scenario() != L"nodomain" && name == kController) return Place::kController;
-  return Place::kUnknown;
+  if (name.empty() || (name == L"\\\\WKS1" && Scenario() != L"controller")) return Place::kMachine;
+  return Scenario() != L"nodomain" && name == L"\\\\PDC1" ? Place::kController : Place::kUnknown;
 }
 
-LPBYTE Allocate(size_t bytes) {
-  return static_cast<LPBYTE>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes + 1));
-}
-
-// One buffer as the real calls return it: the fixed part (level-0 entries are a
-// single pointer each) followed by the names they point at. As many names as fit
+// One buffer as the real calls return it: fixed parts of the given size, each
+// starting with a pointer to its name, followed by the names. As many as fit
 // into prefmaxlen bytes; the rest is left for a resumed call, which the status
 // ERROR_MORE_DATA announces.
-NET_API_STATUS ReturnNames(const std::vector<std::wstring>& names, DWORD prefmaxlen, LPBYTE* bufptr,
-                           LPDWORD entriesread, size_t fixed = sizeof(LPWSTR)) {
+NET_API_STATUS ReturnNames(const Names& names, DWORD prefmaxlen, LPBYTE* bufptr, LPDWORD entriesread,
+                           size_t fixed = sizeof(LPWSTR)) {
   size_t count = 0, bytes = 0;
   for (; count < names.size(); ++count) {
     const size_t more = fixed + (names[count].size() + 1) * sizeof(wchar_t);
     if (prefmaxlen != MAX_PREFERRED_LENGTH && bytes + more > prefmaxlen) break;
     bytes += more;
   }
-  LPBYTE buffer = *bufptr = Allocate(bytes);
+  LPBYTE buffer = *bufptr = static_cast<LPBYTE>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes + 1));
   auto* text = reinterpret_cast<wchar_t*>(buffer + count * fixed);
   for (size_t i = 0; i < count; ++i) {
     *reinterpret_cast<LPWSTR*>(buffer + i * fixed) = text;
-    std::memcpy(text, names[i].c_str(), (names[i].size() + 1) * sizeof(wchar_t));
-    text += names[i].size() + 1;
+    text = std::wcscpy(text, names[i].c_str()) + names[i].size() + 1;
   }
   if (entriesread) *entriesread = static_cast<DWORD>(count);
   return count < names.size() ? ERROR_MORE_DATA : NERR_Success;
 }
 
+// The accounts of one kind at the place a call is directed to.
+NET_API_STATUS Enumerate(LPCWSTR server, const Names& machine, const Names& controller, LPBYTE* bufptr,
+                         DWORD prefmaxlen, LPDWORD entriesread, LPDWORD totalentries) {
+  *bufptr = nullptr;
+  *entriesread = *totalentries = 0;
+  const Place place = PlaceOf(server);
+  if (place == Place::kUnknown || (place == Place::kMachine && machine.empty())) return ERROR_ACCESS_DENIED;
+  return ReturnNames(place == Place::kMachine ? machine : controller, prefmaxlen, bufptr, entriesread);
+}
+
 }  // namespace
 
 extern "C" {
-
-NET_API_STATUS WINAPI NetApiBufferAllocate(DWORD ByteCount, LPVOID* Buffer) {
-  *Buffer = Allocate(ByteCount);
-  return NERR_Success;
-}
 
 NET_API_STATUS WINAPI NetApiBufferFree(LPVOID Buffer) {
   if (Buffer) HeapFree(GetProcessHeap(), 0, Buffer);
@@ -83,25 +81,24 @@ NET_API_STATUS WINAPI NetApiBufferFree(LPVOID Buffer) {
 NET_API_STATUS WINAPI NetServerGetInfo(LMSTR servername, DWORD level, LPBYTE* bufptr) {
   *bufptr = nullptr;
   const Place place = PlaceOf(servername);
-  if (place == Place::kUnknown) return ERROR_BAD_NETPATH;
-  if (level == 101) {
-    const bool controller = place == Place::kController || IsController();
-    ReturnNames({controller ? L"PDC1" : L"WKS1"}, MAX_PREFERRED_LENGTH, bufptr, nullptr,
-                sizeof(SERVER_INFO_101));
-    auto* info = reinterpret_cast<SERVER_INFO_101*>(*bufptr);
-    info->sv101_name = *reinterpret_cast<LPWSTR*>(*bufptr);  // where ReturnNames put it
-    info->sv101_platform_id = PLATFORM_ID_NT;
-    info->sv101_version_major = 4;
-    info->sv101_type = controller                ? kWorkstation | SV_TYPE_DOMAIN_CTRL
-                       : Scenario() == L"server" ? kWorkstation | SV_TYPE_SERVER_NT
-                                                 : kWorkstation;
+  const bool controller = place == Place::kController || Scenario() == L"controller";
+  if (place == Place::kUnknown || (level == 503 && (!controller || Scenario() == L"refuses503")))
+    return ERROR_ACCESS_DENIED;
+  if (level == 503) {
+    ReturnNames({L"LABDOM"}, MAX_PREFERRED_LENGTH, bufptr, nullptr, sizeof(SERVER_INFO_503));
+    reinterpret_cast<SERVER_INFO_503*>(*bufptr)->sv503_domain = *reinterpret_cast<LPWSTR*>(*bufptr);
     return NERR_Success;
   }
-  if (level != 503) return ERROR_INVALID_LEVEL;
-  if (place != Place::kController || Scenario() == L"refuses503") return ERROR_ACCESS_DENIED;
-  ReturnNames({L"LABDOM"}, MAX_PREFERRED_LENGTH, bufptr, nullptr, sizeof(SERVER_INFO_503));
-  auto* info = reinterpret_cast<SERVER_INFO_503*>(*bufptr);
-  info->sv503_domain = *reinterpret_cast<LPWSTR*>(*bufptr);
+  // Level 101: the name is the second field, after the platform.
+  ReturnNames({controller ? L"PDC1" : L"WKS1"}, MAX_PREFERRED_LENGTH, bufptr, nullptr,
+              sizeof(SERVER_INFO_101));
+  auto* info = reinterpret_cast<SERVER_INFO_101*>(*bufptr);
+  info->sv101_name = *reinterpret_cast<LPWSTR*>(*bufptr);
+  info->sv101_platform_id = PLATFORM_ID_NT;
+  info->sv101_type = SV_TYPE_WORKSTATION | SV_TYPE_SERVER | SV_TYPE_NT |
+                     (controller                ? SV_TYPE_DOMAIN_CTRL
+                      : Scenario() == L"server" ? SV_TYPE_SERVER_NT
+                                                : 0);
   return NERR_Success;
 }
 
@@ -109,42 +106,33 @@ NET_API_STATUS WINAPI NetGetDCName(LPCWSTR, LPCWSTR domainname, LPBYTE* bufptr) 
   *bufptr = nullptr;
   if (Scenario() == L"nodomain" || (domainname && std::wstring(domainname) != L"LABDOM"))
     return NERR_DCNotFound;
-  *bufptr = Allocate(sizeof kController);
-  std::memcpy(*bufptr, kController, sizeof kController);
+  *bufptr = static_cast<LPBYTE>(HeapAlloc(GetProcessHeap(), 0, sizeof L"\\\\PDC1"));
+  std::wcscpy(reinterpret_cast<LPWSTR>(*bufptr), L"\\\\PDC1");
   return NERR_Success;
 }
 
 NET_API_STATUS WINAPI NetUserEnum(LPCWSTR servername, DWORD level, DWORD filter, LPBYTE* bufptr,
                                   DWORD prefmaxlen, LPDWORD entriesread, LPDWORD totalentries, LPDWORD) {
-  *bufptr = nullptr;
-  *entriesread = *totalentries = 0;
-  const Place place = PlaceOf(servername);
-  if (place == Place::kUnknown || level != 0 || filter != FILTER_NORMAL_ACCOUNT)
-    return ERROR_INVALID_PARAMETER;
-  std::vector<std::wstring> users = {L"Administrator", L"alice", L"bob", L"carol"};
-  if (Scenario() == L"foreign") users = {L"alice", L"J\u00fcrgen", L"\u0141ukasz", L"\u65e5\u672c", L"a:b"};
-  if (place == Place::kController) users = {L"dave", L"erin"};
-  if (place == Place::kController && Scenario() == L"bigdomain") {
-    users.clear();
-    for (int i = 0; i < 400; ++i) users.push_back(L"dom" + std::to_wstring(1000 + i).substr(1));
-  }
-  return ReturnNames(users, prefmaxlen, bufptr, entriesread);
+  Names local = {L"Administrator", L"alice", L"bob", L"carol"}, domain = {L"dave", L"erin"};
+  if (Scenario() == L"foreign") local = {L"alice", L"J\u00fcrgen", L"\u0141ukasz", L"\u65e5\u672c", L"a:b"};
+  if (Scenario() == L"bigdomain") domain.clear();
+  for (int i = 0; Scenario() == L"bigdomain" && i < 400; ++i)
+    domain.push_back(L"dom" + std::to_wstring(1000 + i).substr(1));
+  if (level != 0 || filter != FILTER_NORMAL_ACCOUNT) return ERROR_INVALID_PARAMETER;
+  return Enumerate(servername, local, domain, bufptr, prefmaxlen, entriesread, totalentries);
 }
 
+// Global groups exist on a controller only; local groups on the machine.
 NET_API_STATUS WINAPI NetGroupEnum(LPCWSTR servername, DWORD, LPBYTE* bufptr, DWORD prefmaxlen,
                                    LPDWORD entriesread, LPDWORD totalentries, PDWORD_PTR) {
-  *bufptr = nullptr;
-  *entriesread = *totalentries = 0;
-  if (PlaceOf(servername) != Place::kController) return ERROR_ACCESS_DENIED;
-  return ReturnNames({L"Domain Admins", L"Domain Users"}, prefmaxlen, bufptr, entriesread);
+  return Enumerate(servername, {}, {L"Domain Admins", L"Domain Users"}, bufptr, prefmaxlen, entriesread,
+                   totalentries);
 }
 
 NET_API_STATUS WINAPI NetLocalGroupEnum(LPCWSTR servername, DWORD, LPBYTE* bufptr, DWORD prefmaxlen,
                                         LPDWORD entriesread, LPDWORD totalentries, PDWORD_PTR) {
-  *bufptr = nullptr;
-  *entriesread = *totalentries = 0;
-  if (PlaceOf(servername) == Place::kUnknown) return ERROR_BAD_NETPATH;
-  return ReturnNames({L"Administrators", L"Guests", L"Users"}, prefmaxlen, bufptr, entriesread);
+  const Names groups = {L"Administrators", L"Guests", L"Users"};
+  return Enumerate(servername, groups, groups, bufptr, prefmaxlen, entriesread, totalentries);
 }
 
 }  // extern "C"
