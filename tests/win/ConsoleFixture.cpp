@@ -1,13 +1,63 @@
 #include "tests/win/ConsoleFixture.h"
 
+#include <deque>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "framework/Handles.h"
+#include "framework/ModelessDialog.h"
 #include "status/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 
+namespace {
+
+struct Script {
+  HHOOK hook = nullptr;
+  std::deque<std::function<void(HWND)>> steps;
+  std::deque<HWND> ready;
+  std::set<HWND> seen;
+  std::vector<std::string> unexpected;
+} g_script;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+  KillTimer(nullptr, timer);
+  if (g_script.ready.empty()) return;
+  // The newest window first: a window that showed up earlier is disabled while
+  // one it owns runs (a message box shown while a dialog is being created); its
+  // own timer comes back to it once the newer one is gone.
+  HWND window = g_script.ready.back();
+  g_script.ready.pop_back();
+  if (!IsWindow(window)) return;
+  if (g_script.steps.empty()) {
+    g_script.unexpected.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    EndDialog(window, IDCANCEL);
+    return;
+  }
+  const auto step = std::move(g_script.steps.front());
+  g_script.steps.pop_front();
+  step(window);
+}
+
+LRESULT CALLBACK ActivationHook(int code, WPARAM wp, LPARAM lp) noexcept {
+  HWND window = reinterpret_cast<HWND>(wp);
+  char className[16] = {};
+  // Modeless dialogs stay open beside the test; only modal windows are scripted.
+  if (code == HCBT_ACTIVATE && GetClassNameA(window, className, sizeof className) &&
+      lstrcmpA(className, "#32770") == 0 && !dynamic_cast<CModelessDialog*>(CWnd::FromHandle(window)) &&
+      g_script.seen.insert(window).second) {
+    g_script.ready.push_back(window);
+    // The step runs from the window's own modal loop, once it dispatches.
+    SetTimer(nullptr, 0, 0, &RunNextStep);
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
 void ConsoleTest::SetUp() {
+  if (!g_script.hook)
+    g_script.hook = SetWindowsHookExA(WH_CBT, &ActivationHook, nullptr, GetCurrentThreadId());
   CreateDirectoryA(kInstallDir, nullptr);
   EmptyFolder(kInstallDir);
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
@@ -17,8 +67,10 @@ void ConsoleTest::TearDown() {
   if (app_) app_->ExitInstance();
   Pump();
   app_.reset();
-  EXPECT_EQ(script_.PendingSteps(), 0u) << "scripted windows that never showed up";
-  for (const std::string& window : script_.unexpected) ADD_FAILURE() << "unexpected window " << window;
+  UnhookWindowsHookEx(g_script.hook);
+  EXPECT_EQ(g_script.steps.size(), 0u) << "scripted windows that never showed up";
+  for (const std::string& window : g_script.unexpected) ADD_FAILURE() << "unexpected window " << window;
+  g_script = {};
 }
 
 void ConsoleTest::StartConsole() {
@@ -54,16 +106,23 @@ void ConsoleTest::Key(HWND target, WPARAM key) {
 
 void ConsoleTest::ExpectMessage(const std::string& text, int button) {
   Expect(button, [text](HWND box) {
-    EXPECT_EQ(ModalScript::MessageText(box), text);
+    EXPECT_EQ(MessageText(box), text);
     EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
   });
 }
 
 void ConsoleTest::Expect(int button, std::function<void(HWND)> act) {
-  script_.Then([act, button](HWND window) {
+  g_script.steps.push_back([act, button](HWND window) {
     act(window);
-    if (button) ModalScript::Press(window, button);
+    if (button) Press(window, button);
   });
+}
+
+std::string MessageText(HWND box) { return CWnd::GetWindowText(GetDlgItem(box, 0xFFFF)); }
+
+void Press(HWND window, int buttonId) {
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, buttonId)));
 }
 
 std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage) {

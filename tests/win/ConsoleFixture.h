@@ -12,7 +12,6 @@
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
-#include "tests/win/ModalScript.h"
 
 class ConsoleTest : public ::testing::Test {
  protected:
@@ -33,15 +32,21 @@ class ConsoleTest : public ::testing::Test {
   void Command(UINT id);
   // A key pressed and released in target, as the keyboard sends it.
   void Key(HWND target, WPARAM key);
-  // Adds a step that expects the next window to be the console's message box with
-  // text, and answers it with button.
-  void ExpectMessage(const std::string& text, int button = IDOK);
-  // Adds a step that runs act on the next window, then presses button in it (none for 0).
+  // Modal dialogs and message boxes that this thread shows are handed, each once
+  // it runs its modal loop, to the next scripted step. A window that finds no
+  // step is closed with IDCANCEL and reported, so no test waits on a window.
+  // Expect adds a step that runs act on the next window, then presses button in
+  // it (none for 0); ExpectMessage, one that expects the console's message box
+  // with text and answers it with button.
   void Expect(int button, std::function<void(HWND)> act);
+  void ExpectMessage(const std::string& text, int button = IDOK);
 
   std::unique_ptr<CNfsAdminApp> app_;
-  ModalScript script_;
 };
+
+// Helpers for steps: a message box's text, and pressing a button by id.
+std::string MessageText(HWND box);
+void Press(HWND window, int buttonId);
 
 // The item texts of a list box, or of a combo box with its own two messages.
 std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT,

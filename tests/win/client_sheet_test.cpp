@@ -57,7 +57,7 @@ TEST_F(ClientSheetTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
   for (int answer : {IDNO, IDYES}) {
     OnPage(0, [&](HWND page) {
       ExpectMessage(kClearQuestion, answer);
-      ModalScript::Press(page, IDC_CLEAR_ALL);
+      Press(page, IDC_CLEAR_ALL);
       EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS).empty(), answer == IDYES);
     });
     EXPECT_EQ(ReadFile(File(kMountListFileName)), answer == IDYES ? "" : "pc7 /a\n");
@@ -80,18 +80,18 @@ TEST_F(ClientSheetTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock)
                                         "pc7:/export/notes01:412:0:100", "pc7:/export/a:b:1:2:3"}));
     ExpectMessage("No locks is selected, try again !");
     Pick(page, IDC_LOCK_LIST, "");
-    ModalScript::Press(page, IDC_REMOVE_LOCK);
+    Press(page, IDC_REMOVE_LOCK);
     ExpectMessage(
         "This lock cannot be removed from here: its line does not give back the lock exactly (a name "
         "holding a colon, or a line cut to fit the list). No unlock request was written.");
     Pick(page, IDC_LOCK_LIST, "pc7:/export/a:b:1:2:3");
-    ModalScript::Press(page, IDC_REMOVE_LOCK);
+    Press(page, IDC_REMOVE_LOCK);
     EXPECT_FALSE(Exists(File(kUnlockFileName)));
     Pick(page, IDC_LOCK_LIST, "pc7:/export/notes01:412:0:100");
-    ModalScript::Press(page, IDC_REMOVE_LOCK);
+    Press(page, IDC_REMOVE_LOCK);
     EXPECT_EQ(ReadFile(File(kUnlockFileName)), pc7Unlock);
     Pick(page, IDC_LOCK_LIST, "workstation12:/export/home/ann:7:1:2");
-    ModalScript::Press(page, IDC_REMOVE_LOCK);
+    Press(page, IDC_REMOVE_LOCK);
     EXPECT_EQ(ReadFile(File(kUnlockFileName)).substr(0, 87), pc7Unlock + "\x0d\0\0\0workstation12"s);
     EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
   });

@@ -109,7 +109,7 @@ TEST_F(ExportDlgTest, NewStartsWithTheDefaultsAndPickedHostsAreStoredNormalized)
     SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, " alpha,, beta  gamma ");
     SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "beta,gamma");
     Click(dialog, IDC_RW_LIST_ACCESS);
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
   });
   EXPECT_EQ(Exports(), "c:\\ alpha beta gamma;2 beta gamma\r\n");
 }
@@ -121,7 +121,7 @@ TEST_F(ExportDlgTest, EditRefillsTheCandidatesAndStoresTheChoices) {
   RunEditor(ID_EXPORT_EDIT, false, [](HWND dialog) {
     EXPECT_EQ(Items(dialog, IDC_HOST_LIST), Names{});
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "beta"}));
-    ModalScript::Press(dialog, IDCANCEL);
+    Press(dialog, IDCANCEL);
   });
   SetUp();
   RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
@@ -138,7 +138,7 @@ TEST_F(ExportDlgTest, EditRefillsTheCandidatesAndStoresTheChoices) {
     // Read/Write disables the R/W list but keeps its text, which is still stored.
     Click(dialog, IDC_READ_WRITE);
     EXPECT_FALSE(Enabled(dialog, IDC_RW_LIST_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
   });
   EXPECT_EQ(Exports(), "c:\\pub alpha beta;1 alpha  beta\r\n");
 }
@@ -149,14 +149,14 @@ TEST_F(ExportDlgTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
     EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\pub");
     EXPECT_EQ(Directories(dialog), (Names{"..", "docs"}));
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
   });
   EXPECT_EQ(Exports(), "E:\\pub;0 \r\n");
   // Cancel stores nothing, whatever was changed.
   for (int button : {IDCANCEL, IDOK})
     RunEditor(ID_EXPORT_EDIT, button == IDOK, [button](HWND dialog) {
       ChooseDrive(dialog, "F:");
-      ModalScript::Press(dialog, button);
+      Press(dialog, button);
     });
   EXPECT_EQ(Exports(), "f:\\;0 \r\n");
 }
@@ -180,7 +180,7 @@ TEST_F(ExportDlgTest, BrowsingRefusesWhatItCannotEnterAndStoresABlankInShortForm
     DoubleClick(dialog, IDC_DIR_LIST, "My Dir");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\My Dir");
     ExpectMessage(kRestartText);
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
   });
   const std::string stored = List().RecordAt(0)->path;
   char longPath[MAX_PATH] = "";
@@ -229,9 +229,9 @@ TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
       SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, c.clients.c_str());
       SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, c.rwList.c_str());
       ExpectMessage(c.message);
-      ModalScript::Press(dialog, IDOK);
+      Press(dialog, IDOK);
       EXPECT_EQ(Text(dialog, IDC_PATH), c.path);
-      ModalScript::Press(dialog, IDCANCEL);
+      Press(dialog, IDCANCEL);
     });
   }
   EXPECT_EQ(List().GetCount(), 1);
@@ -239,11 +239,11 @@ TEST_F(ExportDlgTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
   RunEditor(ID_EXPORT_EDIT, false, [this](HWND dialog) {
     for (int id : {IDC_READ_ONLY, IDC_READ_WRITE, IDC_RW_LIST_ACCESS}) EXPECT_FALSE(Checked(dialog, id));
     ExpectMessage("The access rights must be Read Only, Read/Write or R/W List (mode 0, 1 or 2).");
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
     EXPECT_EQ(Exports(), "c:\\pub;7 \r\n");
     Click(dialog, IDC_READ_WRITE);
     ExpectMessage(kRestartText);
-    ModalScript::Press(dialog, IDOK);
+    Press(dialog, IDOK);
   });
   EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
 }

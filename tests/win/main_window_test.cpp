@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
   SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
   ExpectMessage("Do you want to delete the selected entry?", IDYES);
   Expect(IDOK, [&](HWND box) {
-    const std::string text = ModalScript::MessageText(box);
+    const std::string text = MessageText(box);
     EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
     EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
   });

@@ -75,7 +75,7 @@ TEST_F(PrintingTest, StartUpMakesTheSpoolDirectoryAndReportsABrokenPrintcap) {
   // A line without its fourth field stops the reading with internal error 1005.
   WriteFile(InstallPath(kPrintcapFileName), "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nbroken,d,v\r\n");
   Expect(IDOK, [](HWND box) {
-    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box),
               "NFS Server Internal Error: NFS & Printer Server internal error #1005. Please call Norvo "
               "technical "
               "support.");
@@ -143,9 +143,7 @@ TEST_F(PrintingTest, FailuresOfARunAsTheTableSays) {
     DeleteFileA(SpoolFile("dfgone").c_str());
     DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
     if (!c.box.empty())
-      Expect(IDOK, [&c](HWND box) {
-        EXPECT_EQ(CWnd::GetWindowText(box) + ModalScript::MessageText(box), c.box + c.box);
-      });
+      Expect(IDOK, [&c](HWND box) { EXPECT_EQ(CWnd::GetWindowText(box) + MessageText(box), c.box + c.box); });
     ReadPrintcap();
     ProcessPrintQueue();
     Strings raw, remaining;
@@ -212,7 +210,7 @@ TEST_F(PrintingTest, AbortPausesAndResumePrints) {
   Pump();
   PostMessageA(GetDlgItem(queue, IDC_JOB_ABORT), BM_CLICK, 0, 0);
   Expect(IDOK, [](HWND box) {
-    EXPECT_EQ(CWnd::GetWindowText(box) + ModalScript::MessageText(box), "Abort cfP001.nfs!Abort cfP001.nfs!");
+    EXPECT_EQ(CWnd::GetWindowText(box) + MessageText(box), "Abort cfP001.nfs!Abort cfP001.nfs!");
   });
   Click(queue, IDC_JOB_RESUME);
   EXPECT_EQ(CWnd::GetWindowText(queue), kPausedTitle);
@@ -237,8 +235,7 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
       {{"a.b", "", "a,b", "tab\there", "ok"}, "ok"},  // each typed and OK pressed; all but the last refused
   };
   const auto refused = [](HWND box) {
-    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
-              "NFS Server Error: Invalid export name.");
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box), "NFS Server Error: Invalid export name.");
   };
   std::string written = kPrintcap;
   for (const auto& [typed, stored] : cases) {
@@ -247,7 +244,7 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
       for (const std::string& name : typed) {
         if (&name != &typed.back()) Expect(IDOK, refused);
         SetDlgItemTextA(edit, IDC_PRINTER_NAME, name.c_str());
-        ModalScript::Press(edit, IDOK);
+        Press(edit, IDOK);
       }
     });
     written += std::string(stored) + ",wineps.drv,nfs-win,CUPS:nfs-win,\r\n";
@@ -262,20 +259,20 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
     EXPECT_EQ(Text(edit, IDC_PRINTER_NAME) + " " + Text(edit, IDC_PRINTER_TEXT),
               "b nfs-other on CUPS:nfs-other");
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "renamed");
-    ModalScript::Press(edit, IDOK);
+    Press(edit, IDOK);
   });
   for (const int answer : {IDNO, IDYES})
     EditPrinter(IDC_PRINTER_DELETE, 0, [&](HWND box) {
-      EXPECT_EQ(CWnd::GetWindowText(box) + ": " + ModalScript::MessageText(box),
+      EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box),
                 "Delete: Are you sure to delete this entryfrom exported printer list?");
-      ModalScript::Press(box, answer);
+      Press(box, answer);
     });
   // The default printer instead of one of its own.
   EditPrinter(IDC_PRINTER_NEW, -1, [](HWND edit) {
     Click(edit, IDC_USE_DEFAULT_PRINTER);
     EXPECT_FALSE(Enabled(edit, IDC_PRINTER_SETUP));
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "follows");
-    ModalScript::Press(edit, IDOK);
+    Press(edit, IDOK);
   });
   EXPECT_EQ(Printcap(),
             "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\nfollows,default,nfs-win,CUPS:nfs-"

@@ -32,7 +32,7 @@ int IdEdit(HWND page) { return GetDlgItem(page, IDC_USER_ID) ? IDC_USER_ID : IDC
 void AddMapping(HWND page, const std::string& account, const std::string& id) {
   Pick(page, IDC_ACCOUNT_LIST, account);
   SetDlgItemTextA(page, IdEdit(page), id.c_str());
-  ModalScript::Press(page, IDC_ADD_MAPPING);
+  Press(page, IDC_ADD_MAPPING);
 }
 
 // Picks an entry of the domain combo box as the user does.
@@ -98,7 +98,7 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
       EXPECT_EQ(Text(page, IDC_DOMAIN), c.entries[0]);
       if (c.chosen) ChooseEntry(page, c.chosen);
       EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), c.accounts);
-      ModalScript::Press(sheet, IDCANCEL);
+      Press(sheet, IDCANCEL);
     });
   }
 }
@@ -122,7 +122,7 @@ TEST_F(MappingSheetTest, EachEntryListsItsOwnAccountsAndAGroupIsMapped) {
     EXPECT_EQ(Items(groups, IDC_MAPPING_LIST), Names{"staff::20:"});
     AddMapping(groups, "Administrators", "0");
     EXPECT_EQ(Items(groups, IDC_MAPPING_LIST), (Names{"Administrators::0:", "staff::20:"}));
-    ModalScript::Press(sheet, IDOK);
+    Press(sheet, IDOK);
   });
   EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nAdministrators::0:::: \r\n");
 }
@@ -138,12 +138,11 @@ TEST_F(MappingSheetTest, NamesTheFileCannotCarryAreListedButNotMapped) {
     EXPECT_EQ(listed, (Names{"??", "?ukasz", "J\xfcrgen", "a:b", "alice"}));
     // A box raised from inside the sheet is owned by it, not hidden behind it.
     Expect(IDOK, [sheet](HWND box) {
-      EXPECT_EQ(ModalScript::MessageText(box) + (GetWindow(box, GW_OWNER) == sheet ? "" : " (not owned)"),
-                kUnstorable);
+      EXPECT_EQ(MessageText(box) + (GetWindow(box, GW_OWNER) == sheet ? "" : " (not owned)"), kUnstorable);
     });
     for (const char* name : {"?ukasz", "??", "a:b", "J\xfcrgen"}) AddMapping(page, name, "1");
     EXPECT_EQ(Items(page, IDC_MAPPING_LIST), Names{"J\xfcrgen::1::::"});
-    ModalScript::Press(sheet, IDOK);
+    Press(sheet, IDOK);
   });
   EXPECT_EQ(ReadFile(passwd_), "J\xfcrgen::1:::: \r\n");
 }
@@ -167,7 +166,7 @@ TEST_F(MappingSheetTest, AddChecksTheIdThenTheNameAndAppendsInFileOrder) {
     RunSheet(c.message ? Names{c.message} : Names{}, [&](HWND sheet) {
       AddMapping(CurrentPage(sheet), c.account, c.id);
       SetDlgItemTextA(CurrentPage(sheet), IDC_USER_ID, "1");  // so that OK may leave the page
-      ModalScript::Press(sheet, IDOK);
+      Press(sheet, IDOK);
     });
     EXPECT_EQ(ReadFile(passwd_), c.written);
   }
@@ -182,17 +181,17 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
   // Changes on both tabs, then Cancel: neither file changes.
   RunSheet({}, [&](HWND sheet) {
     Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "root::0::::");
-    ModalScript::Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
+    Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
     ChoosePage(sheet, 1);
     EXPECT_EQ(Items(CurrentPage(sheet), IDC_MAPPING_LIST), (Names{"staff::20:", "wheel::10:"}));
     Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "wheel::10:");
-    ModalScript::Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
-    ModalScript::Press(sheet, IDCANCEL);
+    Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
+    Press(sheet, IDCANCEL);
   });
   EXPECT_EQ(ReadFile(passwd_), unixPasswd);
   EXPECT_EQ(ReadFile(group_), unixGroup);
   // OK at once: the group page was never shown, so its file is left alone.
-  RunSheet({}, [](HWND sheet) { ModalScript::Press(sheet, IDOK); });
+  RunSheet({}, [](HWND sheet) { Press(sheet, IDOK); });
   EXPECT_EQ(ReadFile(passwd_), "root::0:::: \r\nalice::500:::: \r\n");
   EXPECT_EQ(ReadFile(group_), unixGroup);
   // Another program reads the file and lets nobody replace it meanwhile.
@@ -204,11 +203,11 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
     SetDlgItemTextA(page, IDC_USER_ID, "12x");
     ChoosePage(sheet, 1);
     EXPECT_EQ(CurrentPage(sheet), page);
-    ModalScript::Press(sheet, IDOK);
+    Press(sheet, IDOK);
     EXPECT_TRUE(IsWindowVisible(sheet));
     SetDlgItemTextA(page, IDC_USER_ID, " -42\t");
     ExpectMessage("Cannot write to mapping files passwd and group !");
-    ModalScript::Press(sheet, IDOK);
+    Press(sheet, IDOK);
   });
   CloseHandle(held);
   EXPECT_EQ(ReadFile(passwd_), "root::0:::: \r\nalice::500:::: \r\n");
