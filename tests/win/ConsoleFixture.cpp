@@ -183,18 +183,4 @@ void SetRegistryValue(const char* key, const char* value, const std::string& byt
             ERROR_SUCCESS);
 }
 
-std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-    return std::nullopt;
-  UniqueRegKey owned(opened);
-  RegistryValue result{0, std::string(64, '\0')};
-  DWORD size = 64;
-  if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()),
-                       &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  result.bytes.resize(size);
-  return result;
-}
-
 void DeleteRegistryKey(const char* key) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key); }

@@ -69,11 +69,4 @@ std::string EtcFile(const char* name);
 // Any type with any bytes, as a hand-edited registry may hold; the key is made
 // when missing.
 void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type = REG_SZ);
-struct RegistryValue {
-  DWORD type;
-  std::string bytes;
-  bool operator==(const RegistryValue&) const = default;
-};
-// None when the key or the value is missing.
-std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value);
 void DeleteRegistryKey(const char* key);
