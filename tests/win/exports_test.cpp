@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/InstallDirs.h"
 #include "framework/FrameworkIds.h"
-#include "framework/MainWindow.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
@@ -257,27 +255,6 @@ TEST_F(ExportsTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
     Press(dialog, IDOK);
   });
   EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
-}
-
-// The list's count when the main window is first shown.
-int g_countWhenShown = -1;
-LRESULT CALLBACK WatchShow(int code, WPARAM wp, LPARAM lp) {
-  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
-  char name[32] = {};
-  GetClassNameA(call->hwnd, name, sizeof name);
-  if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam &&
-      lstrcmpA(name, kMainWindowClass) == 0)
-    g_countWhenShown = static_cast<int>(
-        SendDlgItemMessageA(GetDlgItem(call->hwnd, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST, LB_GETCOUNT, 0, 0));
-  return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-TEST_F(ExportsTest, ListIsFilledSortedBeforeTheWindowShows) {
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &WatchShow, nullptr, GetCurrentThreadId());
-  StartOn("d:\\b;0 \r\nc:\\a h1 h2;1 \r\n");
-  UnhookWindowsHookEx(hook);
-  EXPECT_EQ(g_countWhenShown, 2);
-  EXPECT_EQ(List().RecordAt(0)->path, "\\a");
 }
 
 // A write that fails is said, with the file and the system's reason; the old
