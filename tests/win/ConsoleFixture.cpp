@@ -1,28 +1,76 @@
 #include "tests/win/ConsoleFixture.h"
 
-#include <cstdio>
+#include <deque>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <set>
 
 #include "framework/Handles.h"
-#include "tests/common/EmptyFolder.h"
+#include "framework/ModelessDialog.h"
 #include "status/SharedWithService.h"
+#include "tests/common/EmptyFolder.h"
+
+namespace {
+
+struct Script {
+  HHOOK hook = nullptr;
+  std::deque<std::function<void(HWND)>> steps;
+  std::deque<HWND> ready;
+  std::set<HWND> seen;
+  std::vector<std::string> unexpected;
+} g_script;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+  KillTimer(nullptr, timer);
+  if (g_script.ready.empty()) return;
+  // The newest window first: a window that showed up earlier is disabled while
+  // one it owns runs (a message box shown while a dialog is being created); its
+  // own timer comes back to it once the newer one is gone.
+  HWND window = g_script.ready.back();
+  g_script.ready.pop_back();
+  if (!IsWindow(window)) return;
+  if (g_script.steps.empty()) {
+    g_script.unexpected.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    EndDialog(window, IDCANCEL);
+    return;
+  }
+  const auto step = std::move(g_script.steps.front());
+  g_script.steps.pop_front();
+  step(window);
+}
+
+LRESULT CALLBACK ActivationHook(int code, WPARAM wp, LPARAM lp) noexcept {
+  HWND window = reinterpret_cast<HWND>(wp);
+  char className[16] = {};
+  // Modeless dialogs stay open beside the test; only modal windows are scripted.
+  if (code == HCBT_ACTIVATE && GetClassNameA(window, className, sizeof className) &&
+      lstrcmpA(className, "#32770") == 0 && !dynamic_cast<CModelessDialog*>(CWnd::FromHandle(window)) &&
+      g_script.seen.insert(window).second) {
+    g_script.ready.push_back(window);
+    // The step runs from the window's own modal loop, once it dispatches.
+    SetTimer(nullptr, 0, 0, &RunNextStep);
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
 
 void ConsoleTest::SetUp() {
+  if (!g_script.hook)
+    g_script.hook = SetWindowsHookExA(WH_CBT, &ActivationHook, nullptr, GetCurrentThreadId());
   CreateDirectoryA(kInstallDir, nullptr);
   EmptyFolder(kInstallDir);
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
 }
 
 void ConsoleTest::TearDown() {
-  if (app_) {
-    app_->ExitInstance();
-    Pump();
-    app_.reset();
-  }
-  EXPECT_EQ(script_.PendingSteps(), 0u) << "scripted windows that never showed up";
-  for (const std::string& window : script_.Unexpected()) ADD_FAILURE() << "unexpected window " << window;
+  if (app_) app_->ExitInstance();
+  Pump();
+  app_.reset();
+  UnhookWindowsHookEx(g_script.hook);
+  EXPECT_EQ(g_script.steps.size(), 0u) << "scripted windows that never showed up";
+  for (const std::string& window : g_script.unexpected) ADD_FAILURE() << "unexpected window " << window;
+  g_script = {};
 }
 
 void ConsoleTest::StartConsole() {
@@ -36,12 +84,7 @@ CMainFrame& ConsoleTest::Frame() const { return static_cast<CMainFrame&>(*app_->
 
 void ConsoleTest::Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Leave it for the test to see.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT) {
     if (!app_ || !app_->Loop().PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
@@ -55,12 +98,31 @@ void ConsoleTest::Command(UINT id) {
   Pump();
 }
 
+void ConsoleTest::Key(HWND target, WPARAM key) {
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+  Pump();
+}
+
 void ConsoleTest::ExpectMessage(const std::string& text, int button) {
-  script_.Then([text, button](HWND box) {
-    EXPECT_EQ(ModalScript::MessageText(box), text);
+  Expect(button, [text](HWND box) {
+    EXPECT_EQ(MessageText(box), text);
     EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
-    ModalScript::Press(box, button);
   });
+}
+
+void ConsoleTest::Expect(int button, std::function<void(HWND)> act) {
+  g_script.steps.push_back([act, button](HWND window) {
+    act(window);
+    if (button) Press(window, button);
+  });
+}
+
+std::string MessageText(HWND box) { return CWnd::GetWindowText(GetDlgItem(box, 0xFFFF)); }
+
+void Press(HWND window, int buttonId) {
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, buttonId)));
 }
 
 std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage) {
@@ -78,6 +140,20 @@ void Notify(HWND dialog, int id, UINT code) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void Pick(HWND dialog, int id, const std::string& text) {
+  const LRESULT index = text.empty()
+                            ? LB_ERR
+                            : SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                  reinterpret_cast<LPARAM>(text.c_str()));
+  SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Notify(dialog, id, LBN_SELCHANGE);
+}
+
+std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
+void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -87,34 +163,24 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void SetRegistryString(const char* key, const char* value, const std::string& data) {
-  SetRegistryValue(key, value, REG_SZ, data + '\0');
+std::string EtcFile(const char* name) {
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, sizeof system);
+  return std::string(system) + "\\drivers\\etc\\" + name;
 }
 
-void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes) {
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
   HKEY created = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
-                            nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
+      ERROR_SUCCESS);
   UniqueRegKey owned(created);
-  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                           static_cast<DWORD>(bytes.size())),
+  const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
+  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                           static_cast<DWORD>(data.size())),
             ERROR_SUCCESS);
-}
-
-std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return std::nullopt;
-  UniqueRegKey owned(opened);
-  RegistryValue result{};
-  DWORD size = 0;
-  if (RegQueryValueExA(opened, value, nullptr, &result.type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-  result.bytes.resize(size);
-  if (RegQueryValueExA(opened, value, nullptr, &result.type, reinterpret_cast<BYTE*>(result.bytes.data()), &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  result.bytes.resize(size);
-  return result;
 }
 
 void DeleteRegistryKey(const char* key) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key); }

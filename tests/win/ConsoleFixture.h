@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
-#include "tests/win/ModalScript.h"
 
 class ConsoleTest : public ::testing::Test {
  protected:
@@ -30,31 +30,43 @@ class ConsoleTest : public ::testing::Test {
   void Pump();
   // Sends a command to the main window, as its toolbar or accelerator would.
   void Command(UINT id);
-  // Adds a step that expects the next window to be the console's message box with
-  // text, and answers it with button.
+  // A key pressed and released in target, as the keyboard sends it.
+  void Key(HWND target, WPARAM key);
+  // Modal dialogs and message boxes that this thread shows are handed, each once
+  // it runs its modal loop, to the next scripted step. A window that finds no
+  // step is closed with IDCANCEL and reported, so no test waits on a window.
+  // Expect adds a step that runs act on the next window, then presses button in
+  // it (none for 0); ExpectMessage, one that expects the console's message box
+  // with text and answers it with button.
+  void Expect(int button, std::function<void(HWND)> act);
   void ExpectMessage(const std::string& text, int button = IDOK);
 
   std::unique_ptr<CNfsAdminApp> app_;
-  ModalScript script_;
 };
 
+// Helpers for steps: a message box's text, and pressing a button by id.
+std::string MessageText(HWND box);
+void Press(HWND window, int buttonId);
+
 // The item texts of a list box, or of a combo box with its own two messages.
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT, UINT textMessage = LB_GETTEXT);
+std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT,
+                               UINT textMessage = LB_GETTEXT);
 // A control's notification to its dialog, as the control sends it.
 void Notify(HWND dialog, int id, UINT code);
+// Selects the item with text in a list box (none for an empty text), as a click does.
+void Pick(HWND dialog, int id, const std::string& text);
+std::string Text(HWND dialog, int id);
+void Click(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
 
 // Whole-file helpers; text is written and compared byte for byte.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
-void SetRegistryString(const char* key, const char* value, const std::string& data);
+bool Exists(const std::string& path);
+// A file of the system's "drivers\etc" folder: hosts, passwd, group.
+std::string EtcFile(const char* name);
 // Any type with any bytes, as a hand-edited registry may hold; the key is made
 // when missing.
-void SetRegistryValue(const char* key, const char* value, DWORD type, const std::string& bytes);
-struct RegistryValue {
-  DWORD type;
-  std::string bytes;
-  bool operator==(const RegistryValue&) const = default;
-};
-// None when the key or the value is missing.
-std::optional<RegistryValue> QueryRegistryValue(const char* key, const char* value);
+void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type = REG_SZ);
 void DeleteRegistryKey(const char* key);

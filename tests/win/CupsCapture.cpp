@@ -12,8 +12,6 @@ std::string Bytes(const std::string& path) {
 }
 }  // namespace
 
-std::string CupsPort(const std::string& queue) { return "CUPS:" + queue; }
-
 CupsCapture::CupsCapture(const std::string& queue) {
   const char* out = std::getenv("NFS_CUPS_OUT");
   folder_ = "Z:" + std::string(out ? out : "/nonexistent") + "/" + queue;
@@ -21,18 +19,17 @@ CupsCapture::CupsCapture(const std::string& queue) {
   seen_ = JobIds();
 }
 
-std::vector<int> CupsCapture::JobIds() const {
-  std::vector<int> ids;
+std::set<int> CupsCapture::JobIds() const {
+  std::set<int> ids;
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA((folder_ + "\\*").c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) return ids;
   do {
     // Only whole jobs: partial files start with a dot, texts end in .txt.
     const std::string name = found.cFileName;
-    if (!name.empty() && std::all_of(name.begin(), name.end(), ::isdigit)) ids.push_back(std::stoi(name));
+    if (std::all_of(name.begin(), name.end(), ::isdigit)) ids.insert(std::stoi(name));
   } while (FindNextFileA(find, &found));
   FindClose(find);
-  std::sort(ids.begin(), ids.end());
   return ids;
 }
 
@@ -41,15 +38,15 @@ std::vector<CapturedJob> CupsCapture::Take(size_t count, DWORD timeoutMs) {
   for (DWORD waited = 0;; waited += 50) {
     fresh.clear();
     for (int id : JobIds())
-      if (!std::binary_search(seen_.begin(), seen_.end(), id)) fresh.push_back(id);
+      if (!seen_.count(id)) fresh.push_back(id);
     if (fresh.size() >= count || waited >= timeoutMs) break;
     Sleep(50);
   }
   std::vector<CapturedJob> jobs;
   for (int id : fresh) {
     const std::string path = folder_ + "\\" + std::to_string(id);
-    jobs.push_back({id, Bytes(path), Bytes(path + ".txt")});
-    seen_.insert(std::upper_bound(seen_.begin(), seen_.end(), id), id);
+    jobs.push_back({Bytes(path), Bytes(path + ".txt")});
+    seen_.insert(id);
   }
   return jobs;
 }

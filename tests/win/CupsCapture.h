@@ -3,6 +3,7 @@
 // job's bytes, and for a PostScript job its text as ghostscript reads it back.
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,7 @@ inline constexpr char kTestQueue[] = "nfs-win";
 inline constexpr char kOtherQueue[] = "nfs-other";
 inline constexpr char kProcessQueue[] = "nfs-e2e";  // the end-to-end tests'
 
-// Wine's name for the driver and port of a CUPS queue.
-inline constexpr char kWineDriver[] = "wineps.drv";
-std::string CupsPort(const std::string& queue);
-
 struct CapturedJob {
-  int id = 0;
   std::string bytes;
   std::string text;  // a PostScript job's text; empty otherwise
 
@@ -34,8 +30,8 @@ class CupsCapture {
   std::vector<CapturedJob> Take(size_t count, DWORD timeoutMs = 20000);
 
  private:
-  std::vector<int> JobIds() const;
+  std::set<int> JobIds() const;
 
   std::string folder_;
-  std::vector<int> seen_;
+  std::set<int> seen_;
 };

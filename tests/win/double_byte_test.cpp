@@ -13,28 +13,21 @@ const std::string kWide = "\x81\x40", kNarrow = "\xb1", kTrailBackslash = "\x95\
 
 TEST_F(ConsoleTest, DoubleByteNamesAreSortedShownAndStoredWhole) {
   ASSERT_EQ(GetACP(), 932u) << "run with LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8";
-  WriteFile(InstallPath(kExportsFileName), "c:\\" + kTrailBackslash + " h" + kTrailBackslash + ";0 \r\nc:\\" +
-                                               kWide + ";0 \r\nc:\\" + kNarrow + ";0 \r\n");
+  const std::string last = "c:\\" + kTrailBackslash + " h" + kTrailBackslash + ";0 \r\n";
+  WriteFile(InstallPath(kExportsFileName), last + "c:\\" + kWide + ";0 \r\nc:\\" + kNarrow + ";0 \r\n");
   StartConsole();
   ASSERT_EQ(List().GetCount(), 3);
-  EXPECT_EQ(List().RecordAt(0)->path, "\\" + kNarrow);
-  EXPECT_EQ(List().RecordAt(1)->path, "\\" + kWide);
-  EXPECT_EQ(List().RecordAt(2)->path, "\\" + kTrailBackslash);
-
-  // The editor starts browsing in c:\<name>\ and shows the path without losing
-  // its last byte for a trailing backslash.
-  script_
-      .Then([](HWND dialog) {
-        EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(dialog, IDC_PATH)), "\\" + kTrailBackslash);
-        EXPECT_EQ(CWnd::GetWindowText(GetDlgItem(dialog, IDC_CLIENTS_TEXT)), "h" + kTrailBackslash);
-        ModalScript::Press(dialog, IDOK);
-      })
-      .Then([](HWND box) { ModalScript::Press(box, IDOK); });
+  EXPECT_EQ(List().RecordAt(0)->path + List().RecordAt(1)->path, "\\" + kNarrow + "\\" + kWide);
+  // The editor shows the path without losing its last byte for a trailing backslash.
+  Expect(IDOK, [](HWND dialog) {
+    EXPECT_EQ(Text(dialog, IDC_PATH), "\\" + kTrailBackslash);
+    EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "h" + kTrailBackslash);
+  });
+  Expect(IDOK, [](HWND) {});
   List().SetCurSel(2);
-  Frame().SendMessage(WM_COMMAND, ID_EXPORT_EDIT, 0);
-  Pump();
-  EXPECT_EQ(ReadFile(InstallPath(kExportsFileName)), "c:\\" + kNarrow + ";0 \r\nc:\\" + kWide + ";0 \r\nc:\\" +
-                                                         kTrailBackslash + " h" + kTrailBackslash + ";0 \r\n");
+  Command(ID_EXPORT_EDIT);
+  EXPECT_EQ(ReadFile(InstallPath(kExportsFileName)),
+            "c:\\" + kNarrow + ";0 \r\nc:\\" + kWide + ";0 \r\n" + last);
 }
 
 }  // namespace

@@ -1,65 +1,90 @@
-// The mapping pages on machines of a Windows NT domain, which the replacement
-// netapi32.dll beside this program describes (see DomainDouble.cpp for the
-// scenarios): the domain combo box by the machine's role, the accounts of each
-// entry, the one 4096-byte batch, and names the ANSI code page cannot carry.
-#include <sstream>
+// The mapping sheet opened through command 103, on the real passwd and group
+// files of the test's prefix and on machines of a Windows NT domain, which the
+// replacement netapi32.dll beside this program describes (see DomainDouble.cpp
+// for the scenarios).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/win/MappingSheetFixture.h"
+#include "tests/win/ConsoleFixture.h"
 
 namespace {
 
+using Names = std::vector<std::string>;
+const char kEnterInteger[] = "Please enter an integer.";
+const char kNoAccountSelected[] = "No account is selected !";
+const char kMappingExists[] = "The mapping for this account already exists, remove it before mapping !";
 const char kNotAdministrator[] = "You must be one of  Administrators group to run this program !";
 const char kUnstorable[] = "This account name cannot be stored in the mapping file.";
-const std::vector<std::string> kLocalUsers = {"Administrator", "alice", "bob", "carol"};
-const std::vector<std::string> kDomainUsers = {"dave", "erin"};
+const Names kLocalUsers = {"Administrator", "alice", "bob", "carol"};
+const Names kDomainUsers = {"dave", "erin"};
 
-std::string Variable(const char* name) {
-  char value[32768] = "";
-  GetEnvironmentVariableA(name, value, sizeof value);
-  return value;
+HWND CurrentPage(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+void ChoosePage(HWND sheet, int index) { PropSheet_SetCurSel(sheet, nullptr, index); }
+int IdEdit(HWND page) { return GetDlgItem(page, IDC_USER_ID) ? IDC_USER_ID : IDC_GROUP_ID; }
+
+// Picks account in the account list (none for an empty name), puts id into the
+// ID edit and clicks Add.
+void AddMapping(HWND page, const std::string& account, const std::string& id) {
+  Pick(page, IDC_ACCOUNT_LIST, account);
+  SetDlgItemTextA(page, IdEdit(page), id.c_str());
+  Press(page, IDC_ADD_MAPPING);
 }
-
-std::vector<std::string> Entries(HWND page) { return Items(page, IDC_DOMAIN, CB_GETCOUNT, CB_GETLBTEXT); }
 
 // Picks an entry of the domain combo box as the user does.
 void ChooseEntry(HWND page, const std::string& entry) {
-  ASSERT_NE(SendDlgItemMessageA(page, IDC_DOMAIN, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                                reinterpret_cast<LPARAM>(entry.c_str())),
-            CB_ERR)
-      << entry;
+  SendDlgItemMessageA(page, IDC_DOMAIN, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(entry.c_str()));
   Notify(page, IDC_DOMAIN, CBN_SELCHANGE);
 }
 
-class DomainTest : public MappingSheetTest {
+class MappingSheetTest : public ConsoleTest {
  protected:
-  void Scenario(const char* name) {
-    SetEnvironmentVariableA("NETAPI_DOUBLE", name);
-    SetEnvironmentVariableA("NETAPI_DOUBLE_CALLS", nullptr);
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    DeleteFileA(passwd_.c_str());
+    DeleteFileA(group_.c_str());
+    Scenario("workstation");
   }
-  // The platform calls made since the scenario was set, one per line.
-  static std::vector<std::string> Calls() {
-    std::vector<std::string> calls;
-    std::istringstream lines(Variable("NETAPI_DOUBLE_CALLS"));
-    for (std::string line; std::getline(lines, line);) calls.push_back(line);
-    return calls;
+  static void Scenario(const char* name) { SetEnvironmentVariableA("NETAPI_DOUBLE", name); }
+  // Opens the sheet and runs step in it; the message boxes with the texts given
+  // are expected, in that order, while it runs. Returns once the sheet is closed.
+  void RunSheet(const Names& messages, std::function<void(HWND sheet)> step) {
+    Expect(0, [this, step](HWND sheet) {
+      EXPECT_EQ(CWnd::GetWindowText(sheet), "Uid&GID Mapping");
+      EXPECT_EQ(GetWindow(sheet, GW_OWNER), Frame().m_hWnd);
+      EXPECT_FALSE(IsWindowEnabled(Frame().m_hWnd));
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet, 0x3021))) << "Apply is never offered";
+      step(sheet);
+    });
+    for (const std::string& text : messages) ExpectMessage(text);
+    Command(ID_MAPPING);
   }
+  const std::string passwd_ = EtcFile("passwd"), group_ = EtcFile("group");
 };
 
-TEST_F(DomainTest, TheComboBoxFollowsTheMachinesRole) {
+TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
+  // Each entry takes a pointer and six wide characters with their NUL: 186 of
+  // them fit into the one batch of 4096 bytes.
+  Names firstBatch;
+  for (int i = 0; i < 186; ++i) firstBatch.push_back("dom" + std::to_string(1000 + i).substr(1));
   const struct {
     const char* scenario;
-    std::vector<std::string> entries;
+    Names entries;
     const char* message;
-    std::vector<std::string> accounts;  // of the first entry
+    const char* chosen;  // the entry whose accounts are listed; null: the first
+    Names accounts;
   } cases[] = {
-      {"workstation", {"\\\\WKS1", "LABDOM"}, nullptr, kLocalUsers},
-      {"server", {"\\\\WKS1"}, nullptr, kLocalUsers},
-      {"controller", {"LABDOM"}, nullptr, kDomainUsers},
-      {"refuses503", {"\\\\WKS1"}, kNotAdministrator, kLocalUsers},
-      {"nodomain", {"\\\\WKS1"}, nullptr, kLocalUsers},
+      {"workstation", {"\\\\WKS1", "LABDOM"}, nullptr, "LABDOM", kDomainUsers},
+      {"server", {"\\\\WKS1"}, nullptr, nullptr, kLocalUsers},
+      {"controller", {"LABDOM"}, nullptr, nullptr, kDomainUsers},
+      {"refuses503", {"\\\\WKS1"}, kNotAdministrator, nullptr, kLocalUsers},
+      {"nodomain", {"\\\\WKS1"}, nullptr, nullptr, kLocalUsers},
+      {"bigdomain", {"\\\\WKS1", "LABDOM"}, nullptr, "LABDOM", firstBatch},
   };
   StartConsole();
   for (const auto& c : cases) {
@@ -67,91 +92,125 @@ TEST_F(DomainTest, TheComboBoxFollowsTheMachinesRole) {
     Scenario(c.scenario);
     // The page asks while it is being created, before the sheet shows.
     if (c.message) ExpectMessage(c.message);
-    ScriptSheet([&](HWND sheet) {
+    RunSheet({}, [&](HWND sheet) {
       HWND page = CurrentPage(sheet);
-      EXPECT_EQ(Entries(page), c.entries);
-      EXPECT_EQ(SendDlgItemMessageA(page, IDC_DOMAIN, CB_GETCURSEL, 0, 0), 0);
+      EXPECT_EQ(Items(page, IDC_DOMAIN, CB_GETCOUNT, CB_GETLBTEXT), c.entries);
+      EXPECT_EQ(Text(page, IDC_DOMAIN), c.entries[0]);
+      if (c.chosen) ChooseEntry(page, c.chosen);
       EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), c.accounts);
-      ModalScript::Press(sheet, IDCANCEL);
+      Press(sheet, IDCANCEL);
     });
-    OpenSheet();
   }
 }
 
-TEST_F(DomainTest, EachEntryListsItsOwnAccountsAndGroups) {
-  Scenario("workstation");
-  WriteFile(passwd_, "alice::500::::\r\n");
+TEST_F(MappingSheetTest, EachEntryListsItsOwnAccountsAndAGroupIsMapped) {
+  WriteFile(group_, "staff::20::::\r\n");
   StartConsole();
-  RunSheet([](HWND sheet) {
+  RunSheet({}, [](HWND sheet) {
     HWND users = CurrentPage(sheet);
-    ChooseEntry(users, "LABDOM");
-    EXPECT_EQ(Items(users, IDC_ACCOUNT_LIST), kDomainUsers);
-    ChooseEntry(users, "\\\\WKS1");
     EXPECT_EQ(Items(users, IDC_ACCOUNT_LIST), kLocalUsers);
-    EXPECT_EQ(Items(users, IDC_MAPPING_LIST), std::vector<std::string>{"alice::500::::"});
-
     ChoosePage(sheet, 1);
     HWND groups = CurrentPage(sheet);
-    EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (std::vector<std::string>{"Administrators", "Guests", "Users"}));
+    EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (Names{"Administrators", "Guests", "Users"}));
     ChooseEntry(groups, "LABDOM");
-    EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (std::vector<std::string>{"Domain Admins", "Domain Users"}));
-
+    EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (Names{"Domain Admins", "Domain Users"}));
     // A domain whose controller cannot be found any more: the list is emptied.
-    SetEnvironmentVariableA("NETAPI_DOUBLE", "nodomain");
+    Scenario("nodomain");
     ChooseEntry(groups, "LABDOM");
-    EXPECT_TRUE(Items(groups, IDC_ACCOUNT_LIST).empty());
-    ModalScript::Press(sheet, IDCANCEL);
+    EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), Names{});
+    ChooseEntry(groups, "\\\\WKS1");
+    EXPECT_EQ(Items(groups, IDC_MAPPING_LIST), Names{"staff::20:"});
+    AddMapping(groups, "Administrators", "0");
+    EXPECT_EQ(Items(groups, IDC_MAPPING_LIST), (Names{"Administrators::0:", "staff::20:"}));
+    Press(sheet, IDOK);
   });
+  EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nAdministrators::0:::: \r\n");
 }
 
-TEST_F(DomainTest, ALargeDomainShowsItsFirstBatchOnly) {
-  Scenario("bigdomain");
-  StartConsole();
-  RunSheet([](HWND sheet) {
-    HWND page = CurrentPage(sheet);
-    ChooseEntry(page, "LABDOM");
-    // Each entry takes a pointer and six wide characters with their NUL: 186
-    // of them fit into 4096 bytes.
-    std::vector<std::string> firstBatch;
-    for (int i = 0; i < 186; ++i) firstBatch.push_back("dom" + std::to_string(1000 + i).substr(1));
-    EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), firstBatch);
-    EXPECT_EQ(Calls().back(), "NetUserEnum \\\\PDC1 level=0 pref=4096 resume=null filter=2");
-    ModalScript::Press(sheet, IDCANCEL);
-  });
-}
-
-TEST_F(DomainTest, NamesTheFileCannotCarryAreListedButNotMapped) {
+TEST_F(MappingSheetTest, NamesTheFileCannotCarryAreListedButNotMapped) {
   ASSERT_EQ(GetACP(), 1252u) << "run with LC_ALL=C";
   Scenario("foreign");
   StartConsole();
-  RunSheet(
-      [](HWND sheet) {
-        HWND page = CurrentPage(sheet);
-        EXPECT_EQ(Sorted(Items(page, IDC_ACCOUNT_LIST)), Sorted({"??", "?ukasz", "J\xfcrgen", "a:b", "alice"}));
-        AddMapping(page, "J\xfcrgen", "1");
-        AddMapping(page, "?ukasz", "2");
-        AddMapping(page, "??", "3");
-        AddMapping(page, "a:b", "4");
-        EXPECT_EQ(Items(page, IDC_MAPPING_LIST), std::vector<std::string>{"J\xfcrgen::1::::"});
-        ModalScript::Press(sheet, IDOK);
-      },
-      {kUnstorable, kUnstorable, kUnstorable});
+  RunSheet({kUnstorable, kUnstorable}, [this](HWND sheet) {
+    HWND page = CurrentPage(sheet);
+    Names listed = Items(page, IDC_ACCOUNT_LIST);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (Names{"??", "?ukasz", "J\xfcrgen", "a:b", "alice"}));
+    // A box raised from inside the sheet is owned by it, not hidden behind it.
+    Expect(IDOK, [sheet](HWND box) {
+      EXPECT_EQ(MessageText(box) + (GetWindow(box, GW_OWNER) == sheet ? "" : " (not owned)"), kUnstorable);
+    });
+    for (const char* name : {"?ukasz", "??", "a:b", "J\xfcrgen"}) AddMapping(page, name, "1");
+    EXPECT_EQ(Items(page, IDC_MAPPING_LIST), Names{"J\xfcrgen::1::::"});
+    Press(sheet, IDOK);
+  });
   EXPECT_EQ(ReadFile(passwd_), "J\xfcrgen::1:::: \r\n");
 }
 
-TEST_F(DomainTest, GroupPageMapsALocalGroup) {
-  Scenario("workstation");
-  WriteFile(group_, "staff::20::::\r\n");
+TEST_F(MappingSheetTest, AddChecksTheIdThenTheNameAndAppendsInFileOrder) {
+  const struct {
+    std::string file, account, id;  // no account selected when empty
+    const char* message;            // null: added
+    std::string written;            // after OK
+  } cases[] = {
+      {"alice::500::::\r\nbob::501::::\r\n", "carol", "502", nullptr,
+       "alice::500:::: \r\nbob::501:::: \r\ncarol::502:::: \r\n"},
+      {"", "", "5", kNoAccountSelected, ""},
+      {"alice::500::::\r\n", "bob", "500", kMappingExists, "alice::500:::: \r\n"},
+      {"", "bob", "", kEnterInteger, ""},
+  };
   StartConsole();
-  RunSheet([](HWND sheet) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.written);
+    WriteFile(passwd_, c.file);
+    RunSheet(c.message ? Names{c.message} : Names{}, [&](HWND sheet) {
+      AddMapping(CurrentPage(sheet), c.account, c.id);
+      SetDlgItemTextA(CurrentPage(sheet), IDC_USER_ID, "1");  // so that OK may leave the page
+      Press(sheet, IDOK);
+    });
+    EXPECT_EQ(ReadFile(passwd_), c.written);
+  }
+}
+
+TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteIsReported) {
+  const std::string unixPasswd = "root:x:0:0:root:/root:/bin/sh\nalice:x:500:100::/home/alice:/bin/sh\n";
+  const std::string unixGroup = "staff:x:20:alice,bob\nwheel:x:10:root\n";
+  WriteFile(passwd_, unixPasswd);
+  WriteFile(group_, unixGroup);
+  StartConsole();
+  // Changes on both tabs, then Cancel: neither file changes.
+  RunSheet({}, [&](HWND sheet) {
+    Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "root::0::::");
+    Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
     ChoosePage(sheet, 1);
-    HWND page = CurrentPage(sheet);
-    EXPECT_EQ(Items(page, IDC_MAPPING_LIST), std::vector<std::string>{"staff::20:"});
-    AddMapping(page, "Administrators", "0");
-    EXPECT_EQ(Items(page, IDC_MAPPING_LIST), (std::vector<std::string>{"Administrators::0:", "staff::20:"}));
-    ModalScript::Press(sheet, IDOK);
+    EXPECT_EQ(Items(CurrentPage(sheet), IDC_MAPPING_LIST), (Names{"staff::20:", "wheel::10:"}));
+    Pick(CurrentPage(sheet), IDC_MAPPING_LIST, "wheel::10:");
+    Press(CurrentPage(sheet), IDC_REMOVE_MAPPING);
+    Press(sheet, IDCANCEL);
   });
-  EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nAdministrators::0:::: \r\n");
+  EXPECT_EQ(ReadFile(passwd_), unixPasswd);
+  EXPECT_EQ(ReadFile(group_), unixGroup);
+  // OK at once: the group page was never shown, so its file is left alone.
+  RunSheet({}, [](HWND sheet) { Press(sheet, IDOK); });
+  EXPECT_EQ(ReadFile(passwd_), "root::0:::: \r\nalice::500:::: \r\n");
+  EXPECT_EQ(ReadFile(group_), unixGroup);
+  // Another program reads the file and lets nobody replace it meanwhile.
+  HANDLE held =
+      CreateFileA(passwd_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  RunSheet({kEnterInteger, kEnterInteger}, [this](HWND sheet) {
+    // Neither a tab switch nor OK leaves a page whose ID is no whole number.
+    HWND page = CurrentPage(sheet);
+    SetDlgItemTextA(page, IDC_USER_ID, "12x");
+    ChoosePage(sheet, 1);
+    EXPECT_EQ(CurrentPage(sheet), page);
+    Press(sheet, IDOK);
+    EXPECT_TRUE(IsWindowVisible(sheet));
+    SetDlgItemTextA(page, IDC_USER_ID, " -42\t");
+    ExpectMessage("Cannot write to mapping files passwd and group !");
+    Press(sheet, IDOK);
+  });
+  CloseHandle(held);
+  EXPECT_EQ(ReadFile(passwd_), "root::0:::: \r\nalice::500:::: \r\n");
 }
 
 }  // namespace

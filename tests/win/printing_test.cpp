@@ -1,0 +1,282 @@
+// Printing on a test installation whose printcap exports the tests' CUPS queues:
+// jobs of the spool directory printed through Wine's real spooler and read back
+// from what the queue received, the queue window of command 5 and the printer
+// dialogs of command 102, with printcap read back byte for byte.
+#include <string>
+#include <vector>
+
+#include "printing/PrintQueue.h"
+#include "printing/PrinterExports.h"
+#include "resources/resource.h"
+#include "status/SharedWithService.h"
+#include "tests/win/ConsoleFixture.h"
+#include "tests/win/CupsCapture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr char kSpoolDir[] = "C:\\nfs-test\\SPOOL\\PCNFSD";
+constexpr char kTitle[] = "PCNFSD Printer Queue";
+constexpr char kPausedTitle[] = "PCNFSD Printer Queue [PAUSED]";
+// "lp" on the tests' default queue and "other" on the other one.
+constexpr char kPrintcap[] =
+    "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nother,wineps.drv,nfs-other,CUPS:nfs-other,\r\n";
+
+struct TestJob {
+  std::string controlFileName, dataFileName, data, userName = "alice", printerName = "lp", requestId = "17";
+};
+
+class PrintingTest : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();  // empties the install directory, the spool directory with it
+    CreateDirectoryA(InstallPath(kSpoolDirName).c_str(), nullptr);
+    CreateDirectoryA(kSpoolDir, nullptr);
+    WriteFile(InstallPath(kPrintcapFileName), kPrintcap);
+    SetBanner("0");
+  }
+  static void SetBanner(const char* value) {
+    WritePrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, value, kIniFileName);
+  }
+  static std::string SpoolFile(const std::string& name) { return std::string(kSpoolDir) + "\\" + name; }
+  std::string Printcap() const { return ReadFile(InstallPath(kPrintcapFileName)); }
+  // Writes the job's data file, then its control file. The tests' jobs are
+  // dropped in name order, which is also the order of their times.
+  static void DropJob(const TestJob& job) {
+    WriteFile(SpoolFile(job.dataFileName), job.data);
+    WriteFile(SpoolFile(job.controlFileName), job.dataFileName + "\n" + job.requestId + "\n" + job.userName +
+                                                  "\n" + job.printerName + "\nshort\n42\n");
+  }
+  // Opens the queue window with command 5 and returns it, when it is not paused.
+  HWND OpenQueue() {
+    Command(ID_PRINT_QUEUE);
+    return FindWindowA("#32770", kTitle);
+  }
+  // Presses button in "Exported Printers" (with row selected), runs edit in the
+  // window that opens, and closes "Exported Printers" after it.
+  void EditPrinter(int button, int row, std::function<void(HWND edit)> edit) {
+    Expect(0, [=, this](HWND printers) {
+      printers_ = printers;
+      SendDlgItemMessageA(printers, IDC_PRINTER_LIST, LB_SETCURSEL, row, 0);
+      Click(printers, button);
+    });
+    Expect(0, [=, this](HWND window) {
+      edit(window);
+      PostMessageA(printers_, WM_COMMAND, IDOK, 0);  // handled once this window has gone
+    });
+    Command(ID_EXPORTED_PRINTERS);
+  }
+  HWND printers_ = nullptr;
+};
+
+TEST_F(PrintingTest, StartUpMakesTheSpoolDirectoryAndReportsABrokenPrintcap) {
+  RemoveDirectoryA(kSpoolDir);
+  RemoveDirectoryA(InstallPath(kSpoolDirName).c_str());
+  // A line without its fourth field stops the reading with internal error 1005.
+  WriteFile(InstallPath(kPrintcapFileName), "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nbroken,d,v\r\n");
+  Expect(IDOK, [](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box),
+              "NFS Server Internal Error: NFS & Printer Server internal error #1005. Please call Norvo "
+              "technical "
+              "support.");
+  });
+  StartConsole();
+  EXPECT_TRUE(Exists(kSpoolDir));
+  EXPECT_EQ(PrinterExports().Entries().size(), 1u);
+}
+
+TEST_F(PrintingTest, WaitingJobsPrintAtStartUpByteExactAfterTheirBanner) {
+  std::string allBytes;
+  for (int i = 0; i < 300 * 256; ++i) allBytes += static_cast<char>(i);
+  const Strings data = {allBytes, std::string("\r\n\r\n\n\n\r\r\x1a\x1a\0\0\0\0ab\r\n\x1a", 19), ""};
+  CupsCapture capture(kTestQueue);
+  for (size_t i = 0; i < data.size(); ++i)
+    DropJob({"cfA00" + std::to_string(i) + ".nfs", "dfA00" + std::to_string(i), data[i]});
+  StartConsole();
+  // With the banner setting 0 a job is an empty PostScript document (no page),
+  // then the raw one; CUPS takes no job without data, so the empty data file
+  // leaves only its banner document.
+  const std::vector<CapturedJob> jobs = capture.Take(5);
+  ASSERT_EQ(jobs.size(), 5u);
+  for (size_t i = 0, next = 0; i < data.size(); ++i) {
+    const CapturedJob& banner = jobs[next++];
+    EXPECT_NE(banner.bytes.find("%%Title: cfA00" + std::to_string(i) + ".nfs"), std::string::npos);
+    EXPECT_EQ(banner.bytes.find("%%Page:"), std::string::npos) << "a banner page with the setting 0";
+    if (!data[i].empty()) EXPECT_TRUE(jobs[next++].bytes == data[i]) << "raw bytes differ in job " << i;
+    EXPECT_FALSE(Exists(SpoolFile("cfA00" + std::to_string(i) + ".nfs")) ||
+                 Exists(SpoolFile("dfA00" + std::to_string(i))));
+  }
+  // With the setting 1 the banner page shows the request and data file.
+  SetBanner("1");
+  DropJob({"cfB001.nfs", "dfB001", "data", "ab1", "lp", "req42"});
+  ProcessPrintQueue();
+  const std::vector<CapturedJob> bannered = capture.Take(2);
+  ASSERT_EQ(bannered.size(), 2u);
+  EXPECT_EQ(bannered[1].bytes, "data");
+  EXPECT_NE(bannered[0].bytes.find("%%Page:"), std::string::npos);
+  for (const char* shown : {"req42", "dfB001"})
+    EXPECT_NE(bannered[0].text.find(shown), std::string::npos) << shown;
+}
+
+// Each case: the job dropped before a later one, the box the run shows (caption
+// and text), the raw data printed (banners aside), and the control files that stay.
+TEST_F(PrintingTest, FailuresOfARunAsTheTableSays) {
+  const struct {
+    TestJob job;                 // dropped before a later one; a data file "dfgone" is missing
+    std::string box;             // caption and text alike; none: no box
+    Strings rawData, remaining;  // the raw data printed, the control files that stay
+  } cases[] = {
+      // A printer that is not exported: the job goes without a message, the run goes on.
+      {{"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"}, "", {"the job after it"}, {}},
+      // The data file is missing: the raw document is aborted, the run stops at its removal.
+      {{"cfA001.nfs", "dfgone"},
+       "Can not open the file " + SpoolFile("dfgone") + " for printing",
+       {},
+       {"cfZ999.nfs"}},
+  };
+  StartConsole();
+  CupsCapture capture(kTestQueue);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.box);
+    SetUp();
+    DropJob(c.job);
+    DeleteFileA(SpoolFile("dfgone").c_str());
+    DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
+    if (!c.box.empty())
+      Expect(IDOK, [&c](HWND box) { EXPECT_EQ(CWnd::GetWindowText(box) + MessageText(box), c.box + c.box); });
+    ReadPrintcap();
+    ProcessPrintQueue();
+    Strings raw, remaining;
+    for (const CapturedJob& job : capture.Take(c.rawData.empty() ? 1 : 2, c.rawData.empty() ? 1000 : 20000))
+      if (!job.IsPostScript()) raw.push_back(job.bytes);
+    EXPECT_EQ(raw, c.rawData);
+    for (const char* name : {"cfA001.nfs", "cfZ999.nfs"})
+      if (Exists(SpoolFile(name))) remaining.push_back(name);
+    EXPECT_EQ(remaining, c.remaining);
+  }
+}
+
+TEST_F(PrintingTest, QueueWindowRowsDeleteBannerKeysAndASecondCommandRefillsIt) {
+  WriteFile(InstallPath(kExportsFileName), "c:\\a;0 \r\nc:\\b;0 \r\n");
+  StartConsole();
+  List().SetCurSel(0);
+  DropJob({"cfB001.nfs", "dfB001", "b", "bob"});
+  DropJob({"cfA002.nfs", "dfA002", "a", "carol", "lp", "id with blanks"});
+  HWND queue = OpenQueue();
+  ASSERT_TRUE(queue);
+  EXPECT_EQ(Items(queue, IDC_JOB_LIST), (Strings{"ID: cfA002.nfs     User: with      Filename: dfA002",
+                                                 "ID: cfB001.nfs     User: bob      Filename: dfB001"}));
+  DropJob({"cfA001.nfs", "dfA001", "c", "dave"});
+  EXPECT_EQ(OpenQueue(), queue);
+  Click(queue, IDC_JOB_DELETE);  // no row selected: nothing happens
+  EXPECT_EQ(Items(queue, IDC_JOB_LIST).size(), 3u);
+  SendDlgItemMessageA(queue, IDC_JOB_LIST, LB_SETCURSEL, 2, 0);
+  Click(queue, IDC_JOB_DELETE);
+  EXPECT_FALSE(Exists(SpoolFile("cfB001.nfs")) || Exists(SpoolFile("dfB001")));
+  EXPECT_EQ(Items(queue, IDC_JOB_LIST).size(), 2u);
+  // The banner box writes the setting at once.
+  char banner[4] = "";
+  Click(queue, IDC_BANNER_PAGE);
+  GetPrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, "", banner, sizeof banner, kIniFileName);
+  EXPECT_STREQ(banner, "1");
+  // The modeless window keeps its keys: Tab stays inside it, and the main window's
+  // Down accelerator stays out of its way. Escape closes it; the loop goes on.
+  SetFocus(GetDlgItem(queue, IDC_JOB_LIST));
+  Key(GetFocus(), VK_TAB);
+  EXPECT_TRUE(IsChild(queue, GetFocus()));
+  Key(GetFocus(), VK_DOWN);
+  EXPECT_EQ(List().GetCurSel(), 0);
+  Key(GetFocus(), VK_ESCAPE);
+  EXPECT_FALSE(IsWindow(queue));
+  SetFocus(List().m_hWnd);
+  Key(List().m_hWnd, VK_DOWN);
+  EXPECT_EQ(List().GetCurSel(), 1);
+}
+
+TEST_F(PrintingTest, AbortPausesAndResumePrints) {
+  StartConsole();
+  HWND queue = OpenQueue();
+  ASSERT_TRUE(queue);
+  CupsCapture capture(kTestQueue);
+  // On an idle queue Abort only pauses: the waiting jobs stay.
+  Click(queue, IDC_JOB_ABORT);
+  EXPECT_EQ(CWnd::GetWindowText(queue), kPausedTitle);
+  DropJob({"cfP001.nfs", "dfP001", "first"});
+  DropJob({"cfP002.nfs", "dfP002", "second"});
+  Command(ID_PRINT_QUEUE);
+  EXPECT_EQ(Items(queue, IDC_JOB_LIST).size(), 2u);
+  // Abort pressed while a run goes on reaches it before its first job: that job
+  // is dropped, the run stops, and the later job waits for Resume.
+  Pump();
+  PostMessageA(GetDlgItem(queue, IDC_JOB_ABORT), BM_CLICK, 0, 0);
+  Expect(IDOK, [](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + MessageText(box), "Abort cfP001.nfs!Abort cfP001.nfs!");
+  });
+  Click(queue, IDC_JOB_RESUME);
+  EXPECT_EQ(CWnd::GetWindowText(queue), kPausedTitle);
+  EXPECT_FALSE(Exists(SpoolFile("cfP001.nfs")) || Exists(SpoolFile("dfP001")));
+  EXPECT_EQ(Items(queue, IDC_JOB_LIST), Strings{"ID: cfP002.nfs     User: alice      Filename: dfP002"});
+  // Resume pressed again while the run goes on starts no second run inside it:
+  // each job prints once.
+  DropJob({"cfP003.nfs", "dfP003", "third"});
+  PostMessageA(GetDlgItem(queue, IDC_JOB_RESUME), BM_CLICK, 0, 0);
+  Click(queue, IDC_JOB_RESUME);
+  EXPECT_EQ(CWnd::GetWindowText(queue), kTitle);
+  const std::vector<CapturedJob> jobs = capture.Take(5, 3000);
+  ASSERT_EQ(jobs.size(), 4u);
+  EXPECT_EQ(jobs[1].bytes + jobs[3].bytes, "secondthird");
+}
+
+TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefaultPrinterFollows) {
+  StartConsole();
+  const std::pair<Strings, const char*> cases[] = {
+      {{"a-printer-name-of-25-chars"}, "a-printer-name-of-2"},
+      {{"nineteen-characters."}, "nineteen-characters"},  // cut before it is checked
+      {{"a.b", "", "a,b", "tab\there", "ok"}, "ok"},  // each typed and OK pressed; all but the last refused
+  };
+  const auto refused = [](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box), "NFS Server Error: Invalid export name.");
+  };
+  std::string written = kPrintcap;
+  for (const auto& [typed, stored] : cases) {
+    EditPrinter(IDC_PRINTER_NEW, -1, [&](HWND edit) {
+      EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-win on CUPS:nfs-win");
+      for (const std::string& name : typed) {
+        if (&name != &typed.back()) Expect(IDOK, refused);
+        SetDlgItemTextA(edit, IDC_PRINTER_NAME, name.c_str());
+        Press(edit, IDOK);
+      }
+    });
+    written += std::string(stored) + ",wineps.drv,nfs-win,CUPS:nfs-win,\r\n";
+    EXPECT_EQ(Printcap(), written);
+  }
+  // Modify keeps the line's place and drops a field past the fourth; Delete asks.
+  WriteFile(
+      InstallPath(kPrintcapFileName),
+      "a,wineps.drv,nfs-win,CUPS:nfs-win,\r\nb,wineps.drv,nfs-other,CUPS:nfs-other,x,y\r\nc,d,n,p,\r\n");
+  ReadPrintcap();
+  EditPrinter(IDC_PRINTER_MODIFY, 1, [&](HWND edit) {
+    EXPECT_EQ(Text(edit, IDC_PRINTER_NAME) + " " + Text(edit, IDC_PRINTER_TEXT),
+              "b nfs-other on CUPS:nfs-other");
+    SetDlgItemTextA(edit, IDC_PRINTER_NAME, "renamed");
+    Press(edit, IDOK);
+  });
+  for (const int answer : {IDNO, IDYES})
+    EditPrinter(IDC_PRINTER_DELETE, 0, [&](HWND box) {
+      EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box),
+                "Delete: Are you sure to delete this entryfrom exported printer list?");
+      Press(box, answer);
+    });
+  // The default printer instead of one of its own.
+  EditPrinter(IDC_PRINTER_NEW, -1, [](HWND edit) {
+    Click(edit, IDC_USE_DEFAULT_PRINTER);
+    EXPECT_FALSE(Enabled(edit, IDC_PRINTER_SETUP));
+    SetDlgItemTextA(edit, IDC_PRINTER_NAME, "follows");
+    Press(edit, IDOK);
+  });
+  EXPECT_EQ(Printcap(),
+            "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\nfollows,default,nfs-win,CUPS:nfs-"
+            "win,\r\n");
+}
+
+}  // namespace

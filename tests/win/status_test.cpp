@@ -1,0 +1,153 @@
+// The client sheet of command 104 and the server options of command 105 on a
+// test installation: the service's files read back byte for byte, its registry
+// values read back with their types.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/Handles.h"
+#include "resources/resource.h"
+#include "status/LockRecord.h"
+#include "status/SharedWithService.h"
+#include "tests/win/ConsoleFixture.h"
+
+namespace {
+
+using namespace std::literals;
+
+class StatusTest : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    SetInstallDir(kInstallDir);
+    DeleteRegistryKey(kServiceKey);
+    StartConsole();
+  }
+  void TearDown() override {
+    ConsoleTest::TearDown();
+    DeleteRegistryKey(kInstallDirKey);
+  }
+  static void SetInstallDir(const std::string& dir) {
+    SetRegistryValue(kInstallDirKey, kInstallDirValue, dir);
+  }
+  static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
+  // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
+  void OnPage(int index, std::function<void(HWND page)> look) {
+    Expect(IDOK, [this, index, look](HWND sheet) {
+      EXPECT_EQ(GetWindow(sheet, GW_OWNER), Frame().m_hWnd);
+      PropSheet_SetCurSel(sheet, nullptr, index);
+      look(PropSheet_GetCurrentPageHwnd(sheet));
+    });
+    Command(ID_CLIENTS);
+  }
+};
+
+TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
+  WriteFile(File(kMountListFileName), "pc7 /a\npc8 /b\r\n\0pc9"s);
+  OnPage(0, [&](HWND page) { EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n"); });
+  for (int answer : {IDNO, IDYES}) {
+    OnPage(0, [&](HWND page) {
+      ExpectMessage(
+          "You have to make sure that no client is mounting this server before you go on  with this command "
+          ". \nClearing the mount list can not stop the active connection.\n\nAre you sure you want to clear "
+          "it ?",
+          answer);
+      Press(page, IDC_CLEAR_ALL);
+      EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS).empty(), answer == IDYES);
+    });
+    EXPECT_EQ(ReadFile(File(kMountListFileName)).size(), answer == IDYES ? 0u : 19u);
+  }
+  EXPECT_TRUE(Exists(File(kMountListFileName)));
+}
+
+TEST_F(StatusTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock) {
+  const std::string locks = EncodeLockRecord({"workstation12", "/export/home/ann", "opaque", 7, 1, 2}) +
+                            EncodeLockRecord({"pc7", "/export/notes01", "x", 412, 0, 100}) +
+                            EncodeLockRecord({"pc7", "/export/a:b", "", 1, 2, 3}) + "1234567";
+  WriteFile(File(kLockFileName), locks);
+  OnPage(1, [&](HWND page) {
+    const auto remove = [page](const std::string& line) {
+      Pick(page, IDC_LOCK_LIST, line);
+      Press(page, IDC_REMOVE_LOCK);
+    };
+    ExpectMessage("No locks is selected, try again !");
+    remove("");
+    ExpectMessage(
+        "This lock cannot be removed from here: its line does not give back the lock exactly (a name "
+        "holding a colon, or a line cut to fit the list). No unlock request was written.");
+    remove("pc7:/export/a:b:1:2:3");
+    EXPECT_FALSE(Exists(File(kUnlockFileName)));
+    remove("pc7:/export/notes01:412:0:100");
+    remove("workstation12:/export/home/ann:7:1:2");
+    // 4+3, 4+15, 4+20 bytes (the line's first 20 with its two colons zeroed), 4, 8, 8; then the next.
+    EXPECT_EQ(ReadFile(File(kUnlockFileName)).substr(0, 87),
+              "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
+              "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0\x0d\0\0\0workstation12"s);
+    EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
+  });
+  EXPECT_EQ(ReadFile(File(kLockFileName)), locks);
+}
+
+// A value as stored: its type and bytes; none when it or its key is missing.
+std::string Stored(const char* name) {
+  HKEY key = nullptr;
+  DWORD type = 0, size = 16;
+  std::string bytes(size, '\0');
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    return "none";
+  UniqueRegKey owned(key);
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size))
+    return "none";
+  return std::to_string(type) + ":" + bytes.substr(0, size);
+}
+
+std::string Dword(uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+
+TEST_F(StatusTest, ServerOptionsShowWhatIsStoredAndOnlyOkWritesAllFiveBack) {
+  const char* const names[] = {kSupportNfs3Value, kSupportPcnfsdValue, kSupportNlmValue, kMaximumReadValue,
+                               kMaximumWriteValue};
+  const struct {
+    std::vector<std::pair<DWORD, std::string>> stored;  // in the order of names; none: no key
+    std::string shown;                                  // the three boxes (1: checked), the two sizes
+    std::vector<uint32_t> written;                      // none: nothing written
+  } cases[] = {
+      {{}, "111 default default", {}},
+      {{{4, Dword(0)}, {4, Dword(0)}, {4, Dword(7)}, {4, Dword(100)}, {4, Dword(8)}},
+       "001 64 8",
+       {0, 0, 1, 64, 8}},
+      // Another type or size counts as missing; a size that no item stands for shows as "default".
+      {{{REG_DWORD_BIG_ENDIAN, Dword(0)},
+        {REG_BINARY, Dword(0)},
+        {REG_QWORD, "\0\0\0\0\0\0\0\0"s},
+        {4, "\x08\0"s},
+        {4, Dword(-5)}},
+       "111 default default",
+       {1, 1, 1, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    DeleteRegistryKey(kServiceKey);
+    for (size_t i = 0; i < c.stored.size(); ++i)
+      SetRegistryValue(kServiceKey, names[i], c.stored[i].second, c.stored[i].first);
+    // Cancel never writes, whatever was changed.
+    for (int button : {IDCANCEL, IDOK}) {
+      Expect(button, [&](HWND dialog) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), Frame().m_hWnd);
+        std::string shown;
+        for (int id : {IDC_SUPPORT_NFS3, IDC_ENABLE_PCNFSD, IDC_ENABLE_NLM})
+          shown += Checked(dialog, id) ? "1" : "0";
+        EXPECT_EQ(shown + " " + Text(dialog, IDC_MAX_READ) + " " + Text(dialog, IDC_MAX_WRITE), c.shown);
+        if (button == IDCANCEL) Click(dialog, IDC_ENABLE_NLM);
+      });
+      Command(ID_SERVER_OPTIONS);
+      for (size_t i = 0; i < 5; ++i) {
+        const bool written = button == IDOK && !c.written.empty();
+        EXPECT_EQ(Stored(names[i]), written ? "4:" + Dword(c.written[i])
+                                    : i < c.stored.size()
+                                        ? std::to_string(c.stored[i].first) + ":" + c.stored[i].second
+                                        : "none")
+            << names[i];
+      }
+    }
+  }
+}
+
+}  // namespace
