@@ -2,6 +2,7 @@
 
 namespace {
 LeadByteSet g_leadBytes;
+bool g_singleByte = true;  // no lead bytes: characters compare as their bytes
 
 // The next character of text at pos, and pos moved past it. A lead byte at the
 // very end stands alone, as the C runtime treats it.
@@ -13,7 +14,10 @@ unsigned NextChar(std::string_view text, size_t& pos) {
 }
 }  // namespace
 
-void SetLeadBytes(const LeadByteSet& leadBytes) { g_leadBytes = leadBytes; }
+void SetLeadBytes(const LeadByteSet& leadBytes) {
+  g_leadBytes = leadBytes;
+  g_singleByte = leadBytes.none();
+}
 const LeadByteSet& LeadBytes() { return g_leadBytes; }
 
 size_t LastBackslash(std::string_view text) {
@@ -30,6 +34,12 @@ bool EndsWithBackslash(std::string_view text) {
 }
 
 int CompareMbcs(std::string_view a, std::string_view b) {
+  // Without lead bytes every character is one byte, and char_traits compares
+  // bytes as unsigned, as the loop below does.
+  if (g_singleByte) {
+    const int c = a.compare(b);
+    return (c > 0) - (c < 0);
+  }
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     unsigned ca = NextChar(a, i), cb = NextChar(b, j);
