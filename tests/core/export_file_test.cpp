@@ -13,6 +13,7 @@ TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   const std::string f = ("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
   const auto entries = ReadExportEntries(f);
   ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(FormatExportFile({&entries[0], &entries[1]}), "c:\\a;0 \r\nE:\\b h1 h2;1 \r\n");
   EXPECT_EQ(entries[0].path, "\\a");
   EXPECT_EQ(entries[1].clients, "h1, h2");
   EXPECT_EQ(entries[2].path, "\\long");
@@ -31,19 +32,6 @@ TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
   last = ReadLastExportEntry(FileWith("c:\\a;0 \nd:\\x;1").get());
   ASSERT_TRUE(last);
   EXPECT_EQ(last->mode, 1);
-}
-
-TEST(ExportsFile, WritesOneLinePerEntry) {
-  ExportEntry a, b;
-  a.drive = 'c';
-  a.path = "\\a";
-  a.flags = ExportEntry::kAllClients;
-  b.drive = 'd';
-  b.path = "\\b";
-  b.clients = "x, y";
-  b.mode = 2;
-  b.rwList = "x";
-  EXPECT_EQ(FormatExportFile({&a, &b}), "c:\\a;0 \r\nd:\\b x y;2 x\r\n");
 }
 
 }  // namespace
