@@ -17,7 +17,7 @@ std::optional<int32_t> Decimal(std::string_view text) {
 }  // namespace
 
 std::string FormatLockLine(const LockRecord& record) {
-  const std::string_view second = std::string_view(record.secondText).substr(0, kMaxLockSecondText);
+  const std::string_view second = record.secondText.substr(0, kMaxLockSecondText);
   std::string line;
   line.reserve(record.firstText.size() + second.size() + 3 * 12 + 4);
   line.append(record.firstText).append(1, ':').append(second);
@@ -30,7 +30,7 @@ std::string FormatLockLine(const LockRecord& record) {
   return line;
 }
 
-std::optional<LockRecord> UnlockRequestFor(std::string_view line) {
+std::optional<std::string> UnlockRequestFor(std::string_view line) {
   // A line or second text at its limit may have been cut from a longer one.
   if (line.size() >= kMaxLockLine) return std::nullopt;
   std::array<std::string_view, kLineFields> fields;
@@ -54,6 +54,5 @@ std::optional<LockRecord> UnlockRequestFor(std::string_view line) {
   for (size_t colon : {fields[0].size(), fields[0].size() + 1 + fields[1].size()})
     if (colon < kUnlockOpaqueSize) opaque[colon] = '\0';
 
-  return LockRecord{std::string(fields[0]), std::string(fields[1]), std::move(opaque),
-                    *number, *firstLong, *secondLong};
+  return EncodeLockRecord({fields[0], fields[1], opaque, *number, *firstLong, *secondLong});
 }

@@ -18,9 +18,10 @@ constexpr size_t kUnlockOpaqueSize = 20;
 // The texts and the number, then the low 32 bits of each long number as signed.
 std::string FormatLockLine(const LockRecord& record);
 
-// The unlock request for a shown line: its texts and numbers, and as opaque block
+// The record bytes of the unlock request for a shown line: its texts and numbers,
+// and as opaque block
 // the line's first 20 bytes with its first two colons made zero bytes, padded with
 // zeros. None when the line may not split back into the lock it shows (a text
 // holding a colon; a line or second text at its limit, perhaps cut): no request
 // is better than a request for another lock.
-std::optional<LockRecord> UnlockRequestFor(std::string_view line);
+std::optional<std::string> UnlockRequestFor(std::string_view line);

@@ -43,12 +43,8 @@ std::optional<LockRecord> ReadRecord(RecordReader& reader) {
   const auto firstLong = reader.Number<int64_t>();
   const auto secondLong = reader.Number<int64_t>();
   if (!secondLong) return std::nullopt;  // the numbers run out in order
-  return LockRecord{std::string(first->substr(0, first->find('\0'))),
-                    std::string(second->substr(0, second->find('\0'))),
-                    std::string(*opaque),
-                    *number,
-                    *firstLong,
-                    *secondLong};
+  return LockRecord{first->substr(0, first->find('\0')), second->substr(0, second->find('\0')), *opaque,
+                    *number, *firstLong, *secondLong};
 }
 
 bool SkipRecord(RecordReader& reader) {

@@ -1,15 +1,16 @@
 #pragma once
 // One record of "Lock.NLM" and "Unlock.NLM": three counted byte strings and three
-// numbers, little-endian, without padding.
+// numbers, little-endian, without padding. The texts are views, into the file's
+// bytes when read, which must outlive the record.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct LockRecord {
-  std::string firstText;   // up to the first zero byte of its counted bytes
-  std::string secondText;  // likewise
-  std::string opaque;      // never shown; 20 bytes in the records the console writes
+  std::string_view firstText;   // up to the first zero byte of its counted bytes
+  std::string_view secondText;  // likewise
+  std::string_view opaque;      // never shown; 20 bytes in the records the console writes
   int32_t number = 0;
   int64_t firstLong = 0;
   int64_t secondLong = 0;
@@ -18,6 +19,8 @@ struct LockRecord {
 // The whole records of a file's bytes, in order. A record that is cut short, or
 // whose length field is negative or longer than the rest of the file, ends the list.
 std::vector<LockRecord> ParseLockRecords(std::string_view fileBytes);
+// The records would view into a string about to go.
+std::vector<LockRecord> ParseLockRecords(std::string&&) = delete;
 
 // The bytes of one record.
 std::string EncodeLockRecord(const LockRecord& record);

@@ -37,7 +37,7 @@ void CShowLocks::OnRemove() {
     AfxMessageBox(IDS_NO_LOCK_SELECTED, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  const std::optional<LockRecord> request = UnlockRequestFor(locks_.GetText(index));
+  const std::optional<std::string> request = UnlockRequestFor(locks_.GetText(index));
   if (!request) {
     AfxMessageBox(IDS_LOCK_NOT_REMOVABLE, MB_OK | MB_ICONEXCLAMATION);
     return;

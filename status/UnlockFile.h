@@ -3,11 +3,10 @@
 // reads the requests and empties the file.
 #include <string>
 
-#include "status/LockRecord.h"
 
 enum class UnlockAppend { kAppended, kNotOpened, kWriteFailed };
 
-// Appends the request's record to the file at path (created when missing), on the
-// disk when this returns kAppended. When the record cannot be written whole the
-// file is cut back to its old length, so the service never reads half a request.
-UnlockAppend AppendUnlockRequest(const std::string& path, const LockRecord& request);
+// Appends the request's record bytes to the file at path (created when missing),
+// on the disk when this returns kAppended. When the record cannot be written whole
+// the file is cut back to its old length, so the service never reads half a request.
+UnlockAppend AppendUnlockRequest(const std::string& path, const std::string& request);

@@ -116,7 +116,8 @@ int main() {
   WriteFile(dir / "Lock.NLM", bytes);
   Compare("Lock.NLM, 10,000 (10 times) records", dir / "Lock.NLM", 10, [&] {
     size_t shown = 0;
-    for (const LockRecord& r : ParseLockRecords(Whole(dir / "Lock.NLM")))
+    const std::string lockFile = Whole(dir / "Lock.NLM");
+    for (const LockRecord& r : ParseLockRecords(lockFile))
       shown += !FormatLockLine(r).empty();
     return shown;
   });

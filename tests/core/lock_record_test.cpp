@@ -10,8 +10,9 @@ namespace {
 
 using namespace std::literals;
 
-LockRecord Lock(std::string first, std::string second, int32_t number, int64_t l1, int64_t l2) {
-  return {std::move(first), std::move(second), std::string(20, 'o'), number, l1, l2};
+// The bytes of a lock record with a 20-byte opaque block.
+std::string Lock(std::string_view first, std::string_view second, int32_t number, int64_t l1, int64_t l2) {
+  return EncodeLockRecord({first, second, "oooooooooooooooooooo", number, l1, l2});
 }
 
 std::vector<std::string> Lines(std::string_view bytes) {
@@ -21,9 +22,8 @@ std::vector<std::string> Lines(std::string_view bytes) {
 }
 
 TEST(LockRecord, WholeRecordsInFileOrder) {
-  const std::string three = EncodeLockRecord(Lock("workstation12", "/home/a", 1, 2, 3)) +
-                            EncodeLockRecord(Lock("pc7", "/export/notes01", 412, 0, 100)) +
-                            EncodeLockRecord(Lock("x", "", -1, -1, -2));
+  const std::string three =
+      Lock("workstation12", "/home/a", 1, 2, 3) + Lock("pc7", "/export/notes01", 412, 0, 100) + Lock("x", "", -1, -1, -2);
   const std::vector<std::string> lines = {"workstation12:/home/a:1:2:3",
                                           "pc7:/export/notes01:412:0:100", "x::-1:-1:-2"};
   EXPECT_EQ(Lines(three), lines);
@@ -31,7 +31,7 @@ TEST(LockRecord, WholeRecordsInFileOrder) {
   EXPECT_TRUE(Lines("").empty());
 
   // A record cut anywhere is dropped with everything after it.
-  const std::string one = EncodeLockRecord(Lock("a", "b", 1, 2, 3));
+  const std::string one = Lock("a", "b", 1, 2, 3);
   for (size_t cut = 1; cut < one.size(); ++cut)
     EXPECT_EQ(Lines(one + one.substr(0, cut)).size(), 1u) << cut;
 
@@ -42,7 +42,7 @@ TEST(LockRecord, WholeRecordsInFileOrder) {
 
 TEST(LockRecord, DisplayLines) {
   const struct {
-    LockRecord record;
+    std::string bytes;
     std::string line;
   } cases[] = {
       {Lock("pc7", "/export/notes01", 412, 0, 100), "pc7:/export/notes01:412:0:100"},
@@ -52,11 +52,8 @@ TEST(LockRecord, DisplayLines) {
       {Lock("pc\0junk"s, "/a\0b"s, 0, 0, 0), "pc:/a:0:0:0"},
       {Lock("h", std::string(300, 's'), 1, 2, 3), "h:" + std::string(258, 's') + ":1:2:3"},
   };
-  for (const auto& c : cases) {
-    const std::string bytes = EncodeLockRecord(c.record);
-    EXPECT_EQ(Lines(bytes), std::vector<std::string>{c.line});
-  }
-  EXPECT_EQ(FormatLockLine(Lock(std::string(3000, 'f'), "s", 1, 2, 3)).size(), kMaxLockLine);
+  for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), std::vector<std::string>{c.line});
+  EXPECT_EQ(Lines(Lock(std::string(3000, 'f'), "s", 1, 2, 3))[0].size(), kMaxLockLine);
 }
 
 TEST(LockRecord, UnlockRequestFromAShownLine) {
@@ -68,14 +65,16 @@ TEST(LockRecord, UnlockRequestFromAShownLine) {
                                "\x9c\x01\0\0"s
                                "\0\0\0\0\0\0\0\0"s
                                "\x64\0\0\0\0\0\0\0"s;
-  EXPECT_EQ(EncodeLockRecord(*request), expected);
+  EXPECT_EQ(*request, expected);
   EXPECT_EQ(expected.size(), 70u);
 
   // A short line: the rest of the line, then zeros; negative numbers widen.
   const auto small = UnlockRequestFor("a:b:-1:2:-3");
   ASSERT_TRUE(small);
-  EXPECT_EQ(small->opaque, "a\0b\0-1:2:-3\0\0\0\0\0\0\0\0\0"s);
-  EXPECT_EQ(FormatLockLine(*small), "a:b:-1:2:-3");
+  const std::vector<LockRecord> back = ParseLockRecords(*small);
+  ASSERT_EQ(back.size(), 1u);
+  EXPECT_EQ(back[0].opaque, "a\0b\0-1:2:-3\0\0\0\0\0\0\0\0\0"sv);
+  EXPECT_EQ(FormatLockLine(back[0]), "a:b:-1:2:-3");
 
   // Lines that would not split back into the lock they show.
   const std::string longest = std::string(2039, 'f') + ":s:1:2:3";

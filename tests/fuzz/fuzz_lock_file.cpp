@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
@@ -25,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        record.secondText.find(':') == std::string::npos &&
                        record.secondText.size() < kMaxLockSecondText && line.size() < kMaxLockLine;
     if (plain != request.has_value()) std::abort();
-    if (request && (FormatLockLine(*request) != line || request->opaque.size() != kUnlockOpaqueSize))
-      std::abort();
+    if (!request) continue;
+    const std::vector<LockRecord> back = ParseLockRecords(*request);
+    if (back.size() != 1 || FormatLockLine(back[0]) != line || back[0].opaque.size() != kUnlockOpaqueSize) std::abort();
   }
   return 0;
 }

@@ -56,8 +56,8 @@ int ListLocks(const Settings& settings) {
   std::vector<Record> records;
   for (const LockRecord& lock : ParseLockRecords(file->bytes))
     records.push_back({{"lock", FormatLockLine(lock)},
-                       {"first_text", lock.firstText},
-                       {"second_text", lock.secondText},
+                       {"first_text", std::string(lock.firstText)},
+                       {"second_text", std::string(lock.secondText)},
                        {"number", lock.number},
                        {"first_long", lock.firstLong},
                        {"second_long", lock.secondLong}});
@@ -72,14 +72,14 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
   const std::vector<LockRecord> held = ParseLockRecords(locks->bytes);
   if (std::none_of(held.begin(), held.end(), [&](const LockRecord& lock) { return FormatLockLine(lock) == line; }))
     return Fail(kExitRefused, "no lock \"" + line + "\" in " + locks->path + " (see locks list)");
-  const std::optional<LockRecord> request = UnlockRequestFor(line);
+  const std::optional<std::string> request = UnlockRequestFor(line);
   if (!request)
     return Fail(kExitRefused, "refused: \"" + line + "\" does not split back into the lock it shows (a text with "
                               "a ':', or a line at its length limit); nothing was written");
   const Located unlock = settings.Where().RegistryFilePath(kUnlockFileName);
   if (!unlock.path) return Fail(kExitFailed, unlock.problem);
   if (whatIf) {
-    PrintWouldDo("append an unlock request of " + std::to_string(EncodeLockRecord(*request).size()) + " bytes for " +
+    PrintWouldDo("append an unlock request of " + std::to_string(request->size()) + " bytes for " +
                      line + " to " + *unlock.path,
                  settings.json);
     return kExitOk;
