@@ -108,7 +108,7 @@ class LineParser {
 }  // namespace
 
 int ParseExportLine(std::string_view line, size_t scanLimit, ExportEntry& entry) {
-  line = line.substr(0, line.find('\0'));
+  // A NUL ends the text: the parser takes it for the end of the line.
   const int fields = LineParser(entry).Parse(line, scanLimit);
   if (fields == 2) entry.flags |= ExportEntry::kAllClients;
   return fields;

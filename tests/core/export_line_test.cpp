@@ -36,6 +36,7 @@ TEST(ExportLine, FieldsReadAndTheLineWrittenBack) {
       // Bytes of 128 and above are token characters, a drive byte too.
       {"\xc4:\\caf\xe9 h\xf4te;0\n", "3|0|\xc4|\\caf\xe9|h\xf4te|0|", "\xc4:\\caf\xe9 h\xf4te;0 \n"},
       {"c:\\" + std::string(199, 'p') + ";0\n", "2|1|c|\\" + std::string(126, 'p') + "||0|", nullptr},
+      {std::string("c:\\pub h1\0h2;1\n", 15), "3|0|c|\\pub|h1|0|", "c:\\pub h1;0 \n"},  // a NUL ends the text
       {"", "0|0||||0|", nullptr},
       {"# c:\\public;0\n", "0|0||||0|", nullptr},
       {"c:\\a:b;0\n", "-1|0|c|||0|", nullptr},  // a second colon
