@@ -1,10 +1,9 @@
 #include "printing/ExportPrinterDlg.h"
 
-#include <algorithm>
-
 #include <commdlg.h>
 
 #include "app/ErrorBoxes.h"
+#include "printing/PrintcapLine.h"
 #include "printing/PrinterExports.h"
 #include "resources/resource.h"
 
@@ -83,12 +82,16 @@ void CExportPrinterDlg::OnOK() {
   char name[kNameBufferSize] = "";
   ::GetDlgItemTextA(m_hWnd, IDC_PRINTER_NAME, name, sizeof name);
   const std::string newName = name;
-  // Besides ".", a comma or a control character would split the printcap line
-  // into other fields: the name could not be read back.
-  const bool unstorable = std::any_of(newName.begin(), newName.end(),
-                                      [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
-  if (newName.empty() || newName.find('.') != std::string::npos || unstorable) {
+  if (!IsPrintcapField(newName) || newName.find('.') != std::string::npos) {
     ShowServerError(m_hWnd, IDS_INVALID_EXPORT_NAME);
+    return;
+  }
+  // Without a printer (no default printer, say) the line would lack fields and
+  // printcap could not be read at the next start.
+  const PrinterSelection& selection = CurrentPrinterSelection();
+  if (!IsPrintcapField(selection.printer.device) || !IsPrintcapField(selection.printer.port) ||
+      (!selection.useDefault && !IsPrintcapField(selection.printer.driver))) {
+    ShowServerError(m_hWnd, IDS_PRINTER_NOT_STORABLE);
     return;
   }
   if (StorePrinterExport(CurrentPrinterSelection().editName, newName) == 0) EndDialog(0);

@@ -1,5 +1,7 @@
 #include "printing/PrintcapLine.h"
 
+#include <algorithm>
+
 namespace {
 
 // Splits off fields the way the service's reader does: leading commas are
@@ -51,6 +53,11 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
   }
   entry.extra = fields.Rest();
   return entry;
+}
+
+bool IsPrintcapField(std::string_view text) {
+  return !text.empty() &&
+         std::none_of(text.begin(), text.end(), [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
 }
 
 std::string FormatPrintcapLine(const PrinterExport& entry) {

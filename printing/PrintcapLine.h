@@ -21,5 +21,9 @@ using DefaultPrinterSource = std::function<WindowsPrinter()>;
 std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
                                                const DefaultPrinterSource& defaultPrinter);
 
+// True when text can stand as one of the first four fields and read back: not
+// empty (runs of commas are one separator), no comma, no control character.
+bool IsPrintcapField(std::string_view text);
+
 // The written form of entry with the target's text line end, CR LF.
 std::string FormatPrintcapLine(const PrinterExport& entry);

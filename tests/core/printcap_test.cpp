@@ -39,6 +39,9 @@ TEST(PrintcapLine, FieldsAndTheLineWrittenBack) {
   }
   for (const char* incomplete : {"", ",,,,", "lp,drv,dev", "lp,,,drv,,dev,", "lp,default,x"})
     EXPECT_FALSE(ParsePrintcapLine(incomplete, kDefault)) << incomplete;
+  // What the printer dialog lets into a field: nothing a line would split at.
+  for (const char* field : {"", "a,b", "a\tb", "a\r\n"}) EXPECT_FALSE(IsPrintcapField(field)) << field;
+  EXPECT_TRUE(IsPrintcapField("\\\\server\\HP LaserJet 4"));
 }
 
 // A file read, then written back as the console would save it.
