@@ -7,16 +7,18 @@
 
 namespace {
 
-// Which bytes end a token, as a table: the parser asks for every byte of a line.
-constexpr std::array<bool, 256> kDelimiters = [] {
-  std::array<bool, 256> table{};
-  for (const unsigned char c : {'\0', '\t', '\n', '\r', ' ', '#', ';'}) table[c] = true;
+// What each byte is to the parser, as a table: it asks for every byte of a line.
+enum ByteKind : unsigned char { kToken, kDelimiter, kColon };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+  std::array<ByteKind, 256> table{};
+  for (const unsigned char c : {'\0', '\t', '\n', '\r', ' ', '#', ';'}) table[c] = kDelimiter;
+  table[':'] = kColon;
   return table;
 }();
 
-bool IsDelimiter(char c) { return kDelimiters[static_cast<unsigned char>(c)]; }
-
-bool IsTokenCharacter(char c) { return c != ':' && !IsDelimiter(c); }
+ByteKind KindOf(char c) { return kByteKinds[static_cast<unsigned char>(c)]; }
+bool IsDelimiter(char c) { return KindOf(c) == kDelimiter; }
+bool IsTokenCharacter(char c) { return KindOf(c) == kToken; }
 
 bool EndsLine(char c) { return c == '\0' || c == '\n' || c == '\r' || c == '#'; }
 
