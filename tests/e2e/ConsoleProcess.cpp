@@ -3,9 +3,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "status/SharedWithService.h"
-#include "tests/common/EmptyFolder.h"
-
 std::string BuildPath(const std::string& relative) {
   // This program lives in <build>\tests\e2e.
   char self[MAX_PATH];
@@ -14,20 +11,6 @@ std::string BuildPath(const std::string& relative) {
   for (int up = 0; up < 3; ++up) path.erase(path.find_last_of('\\'));
   return path + "\\" + relative;
 }
-
-namespace {
-
-constexpr int kPaneId = 0xE900, kExportListId = 200, kMessageTextId = 0xFFFF;
-
-void SetHklm(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-  HKEY opened = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr),
-            0);
-  RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(opened);
-}
-
-}  // namespace
 
 Process::Process(const std::string& program, const std::vector<std::string>& arguments,
                  const std::string& outputPath) {
@@ -92,6 +75,14 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+static void SetHklm(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr),
+            0);
+  RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(opened);
+}
+
 void SetHklmValue(const char* key, const char* name, const std::string& text) {
   SetHklm(key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
@@ -107,17 +98,18 @@ std::optional<DWORD> HklmDword(const char* key, const char* name) {
   return value;
 }
 
-std::string WindowText(HWND window) {
+// A control's text through WM_GETTEXT: GetWindowText does not ask a control of
+// another process.
+static std::string WindowText(HWND window) {
   char text[512] = "";
   SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-HWND WaitForDialog(const std::string& caption, DWORD timeoutMs) {
+// The visible dialog or message box with that caption, waiting for it; or null.
+static HWND WaitForDialog(const std::string& caption) {
   HWND dialog = nullptr;
-  WaitUntil(
-      [&] { return (dialog = FindWindowA("#32770", caption.c_str())) != nullptr && IsWindowVisible(dialog); },
-      timeoutMs);
+  WaitUntil([&] { return (dialog = FindWindowA("#32770", caption.c_str())) && IsWindowVisible(dialog); });
   return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
@@ -129,7 +121,7 @@ void Click(HWND dialog, int id) {
 std::string AnswerMessage(const char* caption, int button) {
   HWND box = WaitForDialog(caption);
   if (!box) return "(no message box)";
-  const std::string text = WindowText(GetDlgItem(box, kMessageTextId));
+  const std::string text = WindowText(GetDlgItem(box, 0xFFFF));
   Click(box, button);
   WaitUntil([&] { return !IsWindow(box); });
   return text;
@@ -149,31 +141,4 @@ HWND PressCtrlFor(HWND window, WORD key, const std::string& caption) {
       return WaitForDialog(caption);
   }
   return nullptr;
-}
-
-void ConsoleProcessTest::SetUp() {
-  CreateDirectoryA(kInstallDir, nullptr);
-  EmptyFolder(kInstallDir);
-  WriteBytes(kExports, kInitialExports);
-  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
-  SetHklmValue(kInstallDirKey, kInstallDirValue, kInstallDir);
-}
-
-void ConsoleProcessTest::TearDown() {
-  if (!console_) return;
-  if (HWND console = FindWindowA(kMainWindowClass, nullptr)) PostMessageA(console, WM_CLOSE, 0, 0);
-  console_->Wait();
-}
-
-HWND ConsoleProcessTest::StartConsole() {
-  console_ = std::make_unique<Process>(BuildPath("app\\nfsadmin.exe"));
-  HWND console = nullptr;
-  WaitUntil([&] {
-    return (console = FindWindowA(kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(console);
-  });
-  return console;
-}
-
-LRESULT ConsoleProcessTest::ListedExports(HWND console) {
-  return SendMessageA(GetDlgItem(GetDlgItem(console, kPaneId), kExportListId), LB_GETCOUNT, 0, 0);
 }

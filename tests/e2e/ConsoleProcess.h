@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,11 +59,6 @@ void SetHklmValue(const char* key, const char* name, DWORD value);
 // A REG_DWORD under HKEY_LOCAL_MACHINE\key; none when missing or of another type.
 std::optional<DWORD> HklmDword(const char* key, const char* name);
 
-// A window's text through WM_GETTEXT: GetWindowText does not ask a control of
-// another process.
-std::string WindowText(HWND window);
-// The visible dialog or message box with that caption, waiting for it; or null.
-HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeout);
 // Posts a button click, so that a message box the click opens does not block
 // this process.
 void Click(HWND dialog, int id);
@@ -74,32 +68,3 @@ std::string AnswerMessage(const char* caption, int button);
 // (null after kTimeout): a key typed while another window is in the foreground is
 // lost.
 HWND PressCtrlFor(HWND window, WORD key, const std::string& caption);
-
-// A record of the service's lock file (pc7 holds /export/notes01: 412, 0, 100)
-// and the unlock request that the console appends for it.
-inline const std::string kLockRecord(
-    "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x02\0\0\0ab\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0", 52);
-inline const std::string kUnlockRequest(
-    "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
-    "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0",
-    70);
-
-// A console started as a user would, on a test installation: its install
-// directory with two exports, named by "norvo.ini" and the registry. The console
-// is closed, and gone, before the next test looks for a console window.
-class ConsoleProcessTest : public ::testing::Test {
- protected:
-  static constexpr char kInstallDir[] = "C:\\nfs-e2e";
-  static constexpr char kExports[] = "C:\\nfs-e2e\\exports";
-  static constexpr char kInitialExports[] = "c:\\public;0 \r\nd:\\data alpha beta;1 \r\n";
-
-  void SetUp() override;
-  void TearDown() override;
-  // Starts the console and returns its main window once visible, or null.
-  HWND StartConsole();
-  static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
-  // The number of lines in the console's export list.
-  static LRESULT ListedExports(HWND console);
-
-  std::unique_ptr<Process> console_;
-};

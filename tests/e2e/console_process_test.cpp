@@ -1,42 +1,107 @@
-// The real console started as a user would, with its companion programs beside it.
+// The real console started as a user would, on an installation of its own, with
+// its companion programs beside it and watched from this process.
+#include "exports/HostNames.h"
 #include "status/SharedWithService.h"
+#include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
+#include "tests/win/CupsCapture.h"
 
 namespace {
 
-TEST_F(ConsoleProcessTest, SecondCopyRestoresTheFirstAndLeavesSilently) {
-  HWND first = StartConsole();
-  ASSERT_TRUE(first);
-  ShowWindow(first, SW_MINIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) != 0; }));
+constexpr char kInstallDir[] = "C:\\nfs-e2e";
+constexpr char kInitialExports[] = "c:\\public;0 \r\nd:\\data alpha beta;1 \r\n";
+constexpr int kPaneId = 0xE900, kExportListId = 200;
+constexpr int kEntries = 1001, kAddress = 1002, kNames = 1003, kAdd = 1004, kSave = 1007;
 
-  // A message box would keep it running.
-  EXPECT_EQ(Process(BuildPath("app\\nfsadmin.exe")).Wait(), std::optional<DWORD>(0));
-  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(first); }));
-  EXPECT_EQ(FindWindowA(kMainWindowClass, nullptr), first);
+std::string File(const std::string& name) { return std::string(kInstallDir) + "\\" + name; }
+
+LRESULT ListedExports(HWND console) {
+  return SendMessageA(GetDlgItem(GetDlgItem(console, kPaneId), kExportListId), LB_GETCOUNT, 0, 0);
 }
 
-// addexport and nfsctl find the console's file through norvo.ini; the running
-// console lists what they add; what they refuse reaches neither.
-TEST_F(ConsoleProcessTest, CompanionToolsAddToTheRunningConsoleAndRefuseWhatTheFileCannotCarry) {
-  HWND console = StartConsole();
-  ASSERT_TRUE(console);
-  ASSERT_EQ(ListedExports(console), 2);
+// One console for the whole journey: the start-up print run, a second copy, the
+// tools that add exports (found through norvo.ini), and the hosts editor that
+// Ctrl+S starts from the registry's install directory.
+TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHosts) {
+  CreateDirectoryA(kInstallDir, nullptr);
+  EmptyFolder(kInstallDir);
+  WriteBytes(File("exports"), kInitialExports);
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+  SetHklmValue(kInstallDirKey, kInstallDirValue, BuildPath("tools\\hostedit"));
+  WriteBytes(File("printcap"),
+             std::string("lp,wineps.drv,") + kProcessQueue + ",CUPS:" + kProcessQueue + ",\r\n");
+  WritePrivateProfileStringA("PCNFSD", "banner", "0", kIniFileName);
+  WriteBytes(File("SPOOL\\PCNFSD\\dfA001"), "data of A001");
+  WriteBytes(File("SPOOL\\PCNFSD\\cfA001.nfs"), "dfA001\nreq\nalice\nlp\nx\n1\n");
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, sizeof system);
+  const std::string hosts = std::string(system) + kHostsFileName;
+  const std::string initialHosts = "# hosts\r\n127.0.0.1\tlocalhost\r\n\r\n10.0.0.1 alpha # lab\r\n";
+  WriteBytes(hosts, initialHosts);
+  CupsCapture capture(kProcessQueue);
 
+  Process process(BuildPath("app\\nfsadmin.exe"));
+  HWND console = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (console = FindWindowA(kMainWindowClass, nullptr)) && IsWindowVisible(console); }));
+  // An empty banner page, then the data as it was; the job leaves the spool directory.
+  const std::vector<CapturedJob> printed = capture.Take(2);
+  ASSERT_EQ(printed.size(), 2u);
+  EXPECT_EQ(printed[1].bytes, "data of A001");
+  EXPECT_TRUE(WaitUntil([&] { return !ReadFile(File("SPOOL\\PCNFSD\\cfA001.nfs")); }));
+
+  // A second copy restores the first and leaves silently: a message box would keep it running.
+  ShowWindow(console, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(console) != 0; }));
+  EXPECT_EQ(Process(BuildPath("app\\nfsadmin.exe")).Wait(), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(console); }));
+  EXPECT_EQ(FindWindowA(kMainWindowClass, nullptr), console);
+
+  // What the file cannot carry reaches neither the file nor the console.
+  ASSERT_EQ(ListedExports(console), 2);
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"c:\\a:b;0"}).Wait(), std::optional<DWORD>(2));
   EXPECT_EQ(RunNfsctl({"exports", "add", "e:\\bad#name"}).exitCode, std::optional<DWORD>(1));
-  EXPECT_EQ(ReadFile(kExports), kInitialExports);
-
+  EXPECT_EQ(ReadFile(File("exports")), kInitialExports);
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"e:\\new gamma;1"}).Wait(), std::optional<DWORD>(0));
   EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 3; }));
   const NfsctlResult added =
-      RunNfsctl({"exports", "add", "e:\\fromtool", "--clients", "delta", "--mode", "1"});
+      RunNfsctl({"exports", "add", "e:\\fromtool", "--clients", "delta,Eps zeta", "--rw", "eps"});
   EXPECT_EQ(added.exitCode, std::optional<DWORD>(0)) << added.output;
   EXPECT_NE(added.output.find("the running console lists it now"), std::string::npos) << added.output;
   EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 4; }));
   // The console only read the file: it is what the tools wrote.
-  EXPECT_EQ(ReadFile(kExports),
-            std::string(kInitialExports) + "e:\\new gamma;1\r\ne:\\fromtool delta;1 \r\n");
+  EXPECT_EQ(ReadFile(File("exports")),
+            std::string(kInitialExports) + "e:\\new gamma;1\r\ne:\\fromtool delta Eps zeta;2 eps\r\n");
+
+  // The editor checks what is typed, and writes nothing before Save.
+  HWND editor = PressCtrlFor(console, 'S', "Hosts Editor - " + hosts);
+  ASSERT_TRUE(editor);
+  HWND entries = GetDlgItem(editor, kEntries);
+  EXPECT_EQ(SendMessageA(entries, LB_GETCOUNT, 0, 0), 2);
+  SetDlgItemTextA(editor, kAddress, "10.0.0.300");
+  SetDlgItemTextA(editor, kNames, "beta");
+  Click(editor, kAdd);
+  EXPECT_EQ(AnswerMessage("Hosts Editor", IDOK).find("\"10.0.0.300\" is not an address."), 0u);
+  SetDlgItemTextA(editor, kAddress, "10.0.0.2");
+  Click(editor, kAdd);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(entries, LB_GETCOUNT, 0, 0) == 3; }));
+  EXPECT_EQ(ReadFile(hosts), initialHosts);
+  // A file changed elsewhere since it was loaded is overwritten only after the answer No.
+  const std::string elsewhere = initialHosts + "10.0.0.7\tother\r\n";
+  WriteBytes(hosts, elsewhere);
+  Click(editor, kSave);
+  EXPECT_NE(AnswerMessage("Hosts Editor", IDCANCEL).find("was changed by another program"),
+            std::string::npos);
+  EXPECT_EQ(ReadFile(hosts), elsewhere);
+  Click(editor, kSave);
+  EXPECT_NE(AnswerMessage("Hosts Editor", IDNO).find("was changed by another program"), std::string::npos);
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(hosts) == initialHosts + "10.0.0.2\tbeta\r\n"; }));
+  // Saved: closing asks nothing.
+  Click(editor, IDCANCEL);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+
+  PostMessageA(console, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.Wait(), std::optional<DWORD>(0));
 }
 
 }  // namespace

@@ -21,6 +21,14 @@ const std::string kExports = "c:\\public;0 \r\n# lab machines\r\nd:\\data alpha 
 const std::string kPasswd = "alice::500:::: \r\nroot:x:0:0:root:/root:/bin/sh\r\n";
 const std::string kPrintcap = "laser,HP LaserJet,Office Laser,LPT1:,keep,this\r\n";
 const Files kJobs = {{kControl, "dfA001\nreq1\nbob\nlaser\nx\n1\n"}, {"SPOOL\\PCNFSD\\dfA001", "data"}};
+// A record of the service's lock file (pc7 holds /export/notes01: 412, 0, 100)
+// and the unlock request that the console appends for it.
+const std::string kLockRecord(
+    "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x02\0\0\0ab\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0", 52);
+const std::string kUnlockRequest(
+    "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
+    "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0",
+    70);
 
 // A run of nfsctl: its arguments (split at blanks), the files prepared, the exit
 // code, a piece of what it printed, and the path (or folder) of the files that
@@ -42,8 +50,6 @@ class NfsctlTest : public ::testing::Test {
     for (const char* folder : {"", "\\SPOOL", "\\SPOOL\\PCNFSD", "\\drivers", "\\drivers\\etc"})
       CreateDirectoryA((kRoot + std::string(folder)).c_str(), nullptr);
     WriteProfileStringA("windows", "device", nullptr);  // no default printer
-    for (const char* name : {kSupportNfs3Value, kSupportPcnfsdValue, kSupportNlmValue})
-      SetHklmValue(kServiceKey, name, 1);
     for (const char* name : {kMaximumReadValue, kMaximumWriteValue}) SetHklmValue(kServiceKey, name, 8);
   }
   // nfsctl on the test installation; JSON output comes back on one line.
@@ -75,68 +81,24 @@ class NfsctlTest : public ::testing::Test {
 };
 
 TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNothing) {
-  const Files exports = One("exports", kExports), passwd = One(kPasswdFile, kPasswd);
-  const Files printcap = One("printcap", kPrintcap), locks = One("Lock.NLM", kLockRecord);
-  const std::string plotter = "plotter,HPGL,Plotter,COM2:,\r\n",
-                    unlock = "locks unlock pc7:/export/notes01:412:0:100";
-  const Files outside = {{kControl, "..\\outside\nr\neve\nlaser\nx\n2\n"}, {"SPOOL\\outside", "x"}};
+  const Files passwd = One(kPasswdFile, kPasswd), printcap = One("printcap", kPrintcap);
+  const Files locks = One("Lock.NLM", kLockRecord);
+  const std::string unlock = "locks unlock pc7:/export/notes01:412:0:100";
   const Row rows[] = {
-      {"exports add e:\\new --clients alpha,Beta gamma --rw beta", exports, 0, "", "exports",
-       kExports + "e:\\new alpha Beta gamma;2 beta\r\n"},
-      {"exports add c:\\pub2 --mode 1", One("exports", "c:\\public;0 "), 0, "", "exports",
-       "c:\\public;0 \r\nc:\\pub2;1 \r\n"},
-      {"exports add e:\\new --what-if", exports, 0,
-       "@@ -1,3 +1,4 @@\n c:\\public;0 \n # lab machines\n d:\\data alpha beta;1 \n+e:\\new;0 \n"},
-      {"exports remove D:\\Data", exports, 0, "", "exports", "c:\\public;0 \r\n# lab machines\r\n"},
-      {"exports add c:\\a#b", exports, 1, "cannot carry a tab, '#'"},
-      {"exports add C:\\Public\\", exports, 1, "c:\\public is exported already"},
-      {"exports add public", exports, 2, "is not <drive>:<path>"},
-      {"exports add c:\\x --mode rw", exports, 2, "--mode"},
-      {"exports remove e:\\absent", exports, 1, "is not exported"},
-      {"exports frobnicate", exports, 2, "A subcommand is required"},
-
+      {"exports remove D:\\Data --what-if", One("exports", kExports), 0,
+       "@@ -1,3 +1,2 @@\n c:\\public;0 \n # lab machines\n-d:\\data alpha beta;1 \n"},
+      {"exports add public", One("exports", kExports), 2, "is not <drive>:<path>"},
       {"users add carol 502", passwd, 0, "", kPasswdFile,
        "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"},
-      {"users remove alice", passwd, 0, "", kPasswdFile, "root::0:::: \r\n"},
-      {"users remove alice --what-if", passwd, 0,
-       "\n-alice::500:::: \n-root:x:0:0:root:/root:/bin/sh\n+root::0:::: \n"},
-      {"groups add staff 20", {}, 0, "", "drivers\\etc\\group", "staff::20:::: \r\n"},
-      // Names and IDs compare exactly; the ID is tested before the name.
-      {"users add Alice 500", One(kPasswdFile, "alice::0500:::: \r\n"), 0, "", kPasswdFile,
-       "alice::0500:::: \r\nAlice::500:::: \r\n"},
-      {"users add alice 0", passwd, 1, "(UID 0 is mapped)"},
-      {"users add alice 501", passwd, 1, "(alice is mapped)"},
-      {"users add a:b 501", passwd, 1, "':'"},
-      {"users add bob 4294967296", passwd, 2, "ID"},
-      {"users remove Alice", passwd, 1, "Alice is not mapped"},
       // A save would lose the lines after the empty one that the console stops at.
-      {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "line 2"},
-
+      {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "lose data"},
       {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
-       kPrintcap + plotter},
-      {"printers remove plotter", One("printcap", kPrintcap + plotter), 0, "", "printcap", kPrintcap},
-      {"printers add any --default", printcap, 1, "no default printer"},
-      {"printers add a.b --device D --driver R --port P", printcap, 1, "'.'"},
-      {"printers add nnnnnnnnnnnnnnnnnnnn --device D --driver R --port P", printcap, 1, "1 to 19"},
-      {"printers add p --device D,E --driver R --port P", printcap, 1, "','"},
+       kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"},
       {"printers add laser --device D --driver R --port P", printcap, 1, "exported already"},
-      {"printers add p --default --device D --driver R --port P", printcap, 2, "excludes"},
-      {"printers remove laser", One("printcap", "laser,HP,Office,LPT1:,\r\n\r\nother,HP,Second,LPT2:,\r\n"),
-       1, "line 2"},
-
-      {"queue list --json", kJobs, 0, R"({"data_file":"dfA001","id":"cfA001.nfs","user":"bob"})"},
       {"queue delete cfA001.nfs --what-if", kJobs, 0, ""},
       {"queue delete cfA001.nfs", kJobs, 0, "", "SPOOL\\PCNFSD\\"},
-      // A data file name that leads out of the spool directory is not followed.
-      {"queue delete cfA001.nfs", outside, 0, "is not safe", kControl},
       {"queue delete notes.txt", kJobs, 1, ""},
-
-      {"mounts show", One("mountd.list", std::string("pc7 /export\r\npc9 /home\r\n\0junk", 29)), 0,
-       "pc7 /export\npc9 /home\n"},
-      {"mounts clear --what-if", One("mountd.list", "pc7 /export\r\n"), 0, ""},
       {"mounts clear", One("mountd.list", "pc7 /export\r\n"), 0, "", "mountd.list", ""},
-      {"locks list --json", One("Lock.NLM", kLockRecord + "strays"), 0,
-       R"("lock":"pc7:/export/notes01:412:0:100")"},
       {unlock + " --what-if", locks, 0, "", "Unlock.NLM"},
       {unlock, locks, 0, "", "Unlock.NLM", kUnlockRequest},
       {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
@@ -191,9 +153,6 @@ TEST_F(NfsctlTest, AccessAnswersPerHostAndExport) {
        R"([{"access":"read-write","directory":"c:\\all","mountable":true},)"
        R"({"access":"none","directory":"c:\\named","mountable":false})"},
       {"access beta --uid 500 --json", files, 0, R"("mapped_to":["alice"])"},
-      {"access beta --uid 0", files, 0, "UID 0 is mapped to root\nwarning: ID 0 is the UNIX superuser's"},
-      {"access beta --gid 7", files, 0, "GID 7: no mapping in"},
-      {"access beta --uid 1 --gid 1", files, 2, ""},
   };
   for (const Row& row : rows) Check(row);
 }
@@ -202,11 +161,8 @@ TEST_F(NfsctlTest, AccessAnswersPerHostAndExport) {
 TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
   const Row rows[] = {
       {"options set read 11", {}, 1, ""},
-      {"options set write 65", {}, 1, ""},
-      {"options set nlm 2", {}, 1, ""},
-      {"options set speed 1", {}, 2, ""},
       {"options set read x", {}, 2, ""},
-      {"options set write 36 --what-if", {}, 0, "would set \"Maximum Write\" from 8 to 36"},
+      {"options set write 36 --what-if", {}, 0, "from 8 to 36"},
   };
   for (const Row& row : rows) {
     Check(row);
