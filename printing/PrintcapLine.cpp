@@ -37,22 +37,14 @@ std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
   auto port = fields.Next();
   if (!port) return std::nullopt;
 
-  PrinterExport entry;
-  entry.name = *name;
-  entry.status = kPrinterReady;
+  // Built in place from the fields: the file may hold thousands of lines.
   if (*driver == kDefaultDriverField) {
-    entry.useDefault = 1;
-    const WindowsPrinter printer = defaultPrinter();
-    entry.driver = printer.driver;
-    entry.device = printer.device;
-    entry.port = printer.port;
-  } else {
-    entry.driver = *driver;
-    entry.device = *device;
-    entry.port = *port;
+    WindowsPrinter printer = defaultPrinter();
+    return PrinterExport{std::string(*name), kPrinterReady, 1, std::move(printer.driver), std::move(printer.device),
+                         std::move(printer.port), std::string(fields.Rest())};
   }
-  entry.extra = fields.Rest();
-  return entry;
+  return PrinterExport{std::string(*name), kPrinterReady, 0, std::string(*driver), std::string(*device),
+                       std::string(*port), std::string(fields.Rest())};
 }
 
 bool IsPrintcapField(std::string_view text) {
