@@ -185,51 +185,45 @@ TEST_F(ExportsTest, BrowsingRefusesAVanishedDirectoryAndStoresABlankInShortForm)
 }
 
 // Whatever the exports file would carry so that it reads back as something else
-// is refused at OK with the reason: the dialog stays open and nothing is stored.
-// One row per field; the file's grammar refuses the rest.
+// is refused at OK with the reason, one case for each field (the file's grammar
+// refuses the rest): the dialog stays open and nothing is stored.
 TEST_F(ExportsTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
-  const std::string h128(128, 'h');
-  const struct {
-    std::string path, clients, rwList;  // no clients: all clients; an R/W list: access "R/W List"
-    std::string message;
-  } cases[] = {
-      {"\\users", "good, bad;1 evil", "",
-       "Cannot store the host name bad;1: the exports file cannot carry a tab, '#', ';', ':' or a control "
-       "character in a host name."},
-      {"\\users", "", h128,
-       "The R/W list is longer than 127 characters, the most the exports file keeps. Remove a client from "
-       "it."},
-      {"\\No Such Dir", "", "",
-       "Cannot store the path c:\\No Such Dir: it contains a blank and the directory has no short name (does "
-       "it exist?)."},
-  };
   StartOn("c:\\pub;7 \r\n", 0);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
-    RunEditor(ID_EXPORT_NEW, false, [&](HWND dialog) {
-      if (!c.clients.empty()) Click(dialog, IDC_ALL_CLIENTS);
-      if (!c.rwList.empty()) Click(dialog, IDC_RW_LIST_ACCESS);
-      SetDlgItemTextA(dialog, IDC_PATH, c.path.c_str());
-      SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, c.clients.c_str());
-      SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, c.rwList.c_str());
-      ExpectMessage(c.message);
-      Press(dialog, IDOK);
-      EXPECT_EQ(Text(dialog, IDC_PATH), c.path);
-      Press(dialog, IDCANCEL);
-    });
-  }
-  EXPECT_EQ(List().GetCount(), 1);
-  // A mode that no button stands for must be chosen.
   RunEditor(ID_EXPORT_EDIT, false, [this](HWND dialog) {
+    // A mode that no button stands for must be chosen.
     for (int id : {IDC_READ_ONLY, IDC_READ_WRITE, IDC_RW_LIST_ACCESS}) EXPECT_FALSE(Checked(dialog, id));
     ExpectMessage("The access rights must be Read Only, Read/Write or R/W List (mode 0, 1 or 2).");
     Press(dialog, IDOK);
+    Click(dialog, IDC_RW_LIST_ACCESS);
+    Click(dialog, IDC_ALL_CLIENTS);
+    SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, "alpha");
+    SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "alpha");
+    const struct {
+      int id;
+      std::string typed, message;
+    } cases[] = {
+        {IDC_PATH, "\\No Such Dir",
+         "Cannot store the path c:\\No Such Dir: it contains a blank and the directory has no short name "
+         "(does it exist?)."},
+        {IDC_CLIENTS_TEXT, "good, bad;1 evil",
+         "Cannot store the host name bad;1: the exports file cannot carry a tab, '#', ';', ':' or a control "
+         "character in a host name."},
+        {IDC_RW_LIST_TEXT, std::string(128, 'h'),
+         "The R/W list is longer than 127 characters, the most the exports file keeps. Remove a client "
+         "from it."},
+    };
+    for (const auto& c : cases) {
+      const std::string kept = Text(dialog, c.id);
+      SetDlgItemTextA(dialog, c.id, c.typed.c_str());
+      ExpectMessage(c.message);
+      Press(dialog, IDOK);
+      SetDlgItemTextA(dialog, c.id, kept.c_str());
+    }
     EXPECT_EQ(Exports(), "c:\\pub;7 \r\n");
-    Click(dialog, IDC_READ_WRITE);
     ExpectMessage(kRestartText);
     Press(dialog, IDOK);
   });
-  EXPECT_EQ(Exports(), "c:\\pub;1 \r\n");
+  EXPECT_EQ(Exports(), "c:\\pub alpha;2 alpha\r\n");
 }
 
 // A write that fails is said, with the file and the system's reason; the old

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/Handles.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
 #include "status/SharedWithService.h"
@@ -89,13 +88,9 @@ TEST_F(StatusTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock) {
 
 // A value as stored: its type and bytes; none when it or its key is missing.
 std::string Stored(const char* name) {
-  HKEY key = nullptr;
   DWORD type = 0, size = 16;
   std::string bytes(size, '\0');
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-    return "none";
-  UniqueRegKey owned(key);
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size))
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, kServiceKey, name, RRF_RT_ANY, &type, bytes.data(), &size))
     return "none";
   return std::to_string(type) + ":" + bytes.substr(0, size);
 }
