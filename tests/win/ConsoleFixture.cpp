@@ -104,10 +104,9 @@ void ConsoleTest::Key(HWND target, WPARAM key) {
   Pump();
 }
 
-void ConsoleTest::ExpectMessage(const std::string& text, int button) {
-  Expect(button, [text](HWND box) {
-    EXPECT_EQ(MessageText(box), text);
-    EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+void ConsoleTest::ExpectBox(const std::string& caption, const std::string& text, int button) {
+  Expect(button, [=](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box), caption + ": " + text);
   });
 }
 

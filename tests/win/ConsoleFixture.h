@@ -36,10 +36,13 @@ class ConsoleTest : public ::testing::Test {
   // it runs its modal loop, to the next scripted step. A window that finds no
   // step is closed with IDCANCEL and reported, so no test waits on a window.
   // Expect adds a step that runs act on the next window, then presses button in
-  // it (none for 0); ExpectMessage, one that expects the console's message box
-  // with text and answers it with button.
+  // it (none for 0); ExpectBox, one that expects a message box with caption and
+  // text and answers it with button; ExpectMessage, the console's message box.
   void Expect(int button, std::function<void(HWND)> act);
-  void ExpectMessage(const std::string& text, int button = IDOK);
+  void ExpectBox(const std::string& caption, const std::string& text, int button = IDOK);
+  void ExpectMessage(const std::string& text, int button = IDOK) {
+    ExpectBox("NFS Server Message", text, button);
+  }
 
   std::unique_ptr<CNfsAdminApp> app_;
 };
