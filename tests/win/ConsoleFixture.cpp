@@ -148,6 +148,12 @@ void Pick(HWND dialog, int id, const std::string& text) {
   Notify(dialog, id, LBN_SELCHANGE);
 }
 
+void Choose(HWND dialog, int id, const std::string& text, UINT code) {
+  SendDlgItemMessageA(dialog, id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(text.c_str()));
+  Notify(dialog, id, code);
+}
+
 std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
 void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }

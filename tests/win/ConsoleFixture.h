@@ -58,6 +58,8 @@ std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCO
 void Notify(HWND dialog, int id, UINT code);
 // Selects the item with text in a list box (none for an empty text), as a click does.
 void Pick(HWND dialog, int id, const std::string& text);
+// Selects the entry with text in a combo box, which then notifies code as the user's choice does.
+void Choose(HWND dialog, int id, const std::string& text, UINT code = CBN_SELCHANGE);
 std::string Text(HWND dialog, int id);
 void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);

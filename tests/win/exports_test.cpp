@@ -42,12 +42,6 @@ void DoubleClick(HWND dialog, int id, const std::string& name) {
   Notify(dialog, id, LBN_DBLCLK);
 }
 
-void ChooseDrive(HWND dialog, const char* drive) {
-  SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                      reinterpret_cast<LPARAM>(drive));
-  Notify(dialog, IDC_DRIVE_LIST, CBN_CLOSEUP);
-}
-
 class ExportsTest : public ConsoleTest {
  protected:
   void SetUp() override {
@@ -89,35 +83,7 @@ class ExportsTest : public ConsoleTest {
   const std::string hosts_ = EtcFile("hosts");
 };
 
-TEST_F(ExportsTest, NewStartsWithTheDefaultsAndPickedHostsAreStoredNormalized) {
-  StartConsole();
-  RunEditor(ID_EXPORT_NEW, true, [this](HWND dialog) {
-    EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "C:");
-    const Names drives = Items(dialog, IDC_DRIVE_LIST, CB_GETCOUNT, CB_GETLBTEXT);
-    // E: and F: once; the floppy letters never, though they hold directories.
-    for (const char* drive : {"E:", "F:", "A:", "B:"})
-      EXPECT_EQ(std::count(drives.begin(), drives.end(), drive), drive[0] >= 'E') << drive;
-    EXPECT_TRUE(Checked(dialog, IDC_ALL_CLIENTS) && Checked(dialog, IDC_READ_ONLY));
-    EXPECT_FALSE(Enabled(dialog, IDC_CLIENTS_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
-    EXPECT_EQ(Items(dialog, IDC_HOST_LIST), kAllHosts);
-    Click(dialog, IDC_ALL_CLIENTS);
-    DoubleClick(dialog, IDC_HOST_LIST, "alpha");
-    DoubleClick(dialog, IDC_HOST_LIST, "gamma");
-    EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "alpha, gamma");
-    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "gamma"}));
-    SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "alpha");
-    Click(dialog, IDC_CLEAR);
-    EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT) + Text(dialog, IDC_RW_LIST_TEXT), "");
-    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), Names{});
-    SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, " alpha,, beta  gamma ");
-    SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "beta,gamma");
-    Click(dialog, IDC_RW_LIST_ACCESS);
-    Press(dialog, IDOK);
-  });
-  EXPECT_EQ(Exports(), "c:\\ alpha beta gamma;2 beta gamma\r\n");
-}
-
-TEST_F(ExportsTest, EditRefillsTheCandidatesAndStoresTheChoices) {
+TEST_F(ExportsTest, TheEditorOffersDrivesAndHostsAndStoresTheChoicesNormalized) {
   // Without a hosts file the R/W candidates are still the entry's clients.
   DeleteFileA(hosts_.c_str());
   StartOn("c:\\pub alpha beta;2 alpha\r\n", 0);
@@ -139,10 +105,33 @@ TEST_F(ExportsTest, EditRefillsTheCandidatesAndStoresTheChoices) {
     EXPECT_FALSE(Enabled(dialog, IDC_RW_LIST_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
     Press(dialog, IDOK);
   });
-  EXPECT_EQ(Exports(), "c:\\pub alpha beta;1 alpha  beta\r\n");
+  RunEditor(ID_EXPORT_NEW, true, [this](HWND dialog) {
+    EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "C:");
+    const Names drives = Items(dialog, IDC_DRIVE_LIST, CB_GETCOUNT, CB_GETLBTEXT);
+    // E: and F: once; the floppy letters never, though they hold directories.
+    for (const char* drive : {"E:", "F:", "A:", "B:"})
+      EXPECT_EQ(std::count(drives.begin(), drives.end(), drive), drive[0] >= 'E') << drive;
+    EXPECT_TRUE(Checked(dialog, IDC_ALL_CLIENTS) && Checked(dialog, IDC_READ_ONLY));
+    EXPECT_FALSE(Enabled(dialog, IDC_CLIENTS_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
+    EXPECT_EQ(Items(dialog, IDC_HOST_LIST), kAllHosts);
+    Click(dialog, IDC_ALL_CLIENTS);
+    DoubleClick(dialog, IDC_HOST_LIST, "alpha");
+    DoubleClick(dialog, IDC_HOST_LIST, "gamma");
+    EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT), "alpha, gamma");
+    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "gamma"}));
+    SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "alpha");
+    Click(dialog, IDC_CLEAR);
+    EXPECT_EQ(Text(dialog, IDC_CLIENTS_TEXT) + Text(dialog, IDC_RW_LIST_TEXT), "");
+    SetDlgItemTextA(dialog, IDC_CLIENTS_TEXT, " alpha,, beta  gamma ");
+    SetDlgItemTextA(dialog, IDC_RW_LIST_TEXT, "beta,gamma");
+    Click(dialog, IDC_RW_LIST_ACCESS);
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(Exports(), "c:\\ alpha beta gamma;2 beta gamma\r\nc:\\pub alpha beta;1 alpha  beta\r\n");
 }
 
-TEST_F(ExportsTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
+// A blank in a browsed path is stored in the short form.
+TEST_F(ExportsTest, DrivesAndDirectoriesAnUpperCaseDriveKeptUntilADriveIsPicked) {
   StartOn("E:\\pub\\;0 \r\n", 0);
   RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "");
@@ -154,16 +143,12 @@ TEST_F(ExportsTest, EditKeepsAnUpperCaseDriveUntilADriveIsPicked) {
   // Cancel stores nothing, whatever was changed.
   for (int button : {IDCANCEL, IDOK})
     RunEditor(ID_EXPORT_EDIT, button == IDOK, [button](HWND dialog) {
-      ChooseDrive(dialog, "F:");
+      Choose(dialog, IDC_DRIVE_LIST, "F:", CBN_CLOSEUP);
       Press(dialog, button);
     });
   EXPECT_EQ(Exports(), "f:\\;0 \r\n");
-}
-
-TEST_F(ExportsTest, BrowsingRefusesAVanishedDirectoryAndStoresABlankInShortForm) {
-  StartConsole();
   RunEditor(ID_EXPORT_NEW, false, [this](HWND dialog) {
-    ChooseDrive(dialog, "E:");
+    Choose(dialog, IDC_DRIVE_LIST, "E:", CBN_CLOSEUP);
     EXPECT_EQ(Directories(dialog), (Names{".", "My Dir", "gone", "pub"}));
 
     // Gone between listing and double click: refused, the root listed anew.
@@ -180,7 +165,7 @@ TEST_F(ExportsTest, BrowsingRefusesAVanishedDirectoryAndStoresABlankInShortForm)
   char longPath[MAX_PATH] = "";
   GetLongPathNameA(("e:" + stored).c_str(), longPath, sizeof longPath);
   EXPECT_EQ(lstrcmpiA(longPath, "e:\\My Dir"), 0) << longPath;
-  EXPECT_EQ(Exports(), "e:" + stored + ";0 \r\n");
+  EXPECT_EQ(Exports(), "e:" + stored + ";0 \r\nf:\\;0 \r\n");
   EXPECT_EQ(stored.find(' '), std::string::npos) << stored;
 }
 
@@ -248,9 +233,24 @@ TEST_F(ExportsTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
       << found.cFileName;
 }
 
-// After a dialog or a box the keys go to the export list again.
-TEST_F(ExportsTest, UpDownDoubleClickAndDeleteFollowTheSelectionAndTheFocusComesBack) {
+// An announced line is added without touching the file and the extent follows
+// the longest row; after a dialog or a box the keys go to the export list again.
+TEST_F(ExportsTest, TheListTakesAnnouncedLinesAndFollowsTheSelectionAndTheFocusComesBack) {
   StartOn(kThreeExports);
+  const int allClientsExtent = Extent();  // 40 characters: no clients text
+  const std::string appended = std::string(kThreeExports) + "c:\\bb far1 far2;2 far1\r\n";
+  WriteFile(InstallPath(kExportsFileName), appended);
+  Frame().SendMessage(kExportAppendedMessage);
+  ASSERT_EQ(List().GetCount(), 4);
+  EXPECT_EQ(List().RecordAt(2)->clients, "far1, far2");  // sorted between \b and \c
+  EXPECT_EQ(Exports(), appended);
+  EXPECT_EQ(Extent() * 40, allClientsExtent * 50);  // 10 characters more
+  // A rewrite without that entry brings it back.
+  List().SetCurSel(2);
+  Delete();
+  EXPECT_EQ(Extent(), allClientsExtent);
+  List().SetCurSel(-1);
+  Pump();
   CToolBar& exports = Frame().ExportsToolBar();
   EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
   // With no selection a double click opens nothing, and Up does nothing.
@@ -297,22 +297,6 @@ TEST_F(ExportsTest, UpDownDoubleClickAndDeleteFollowTheSelectionAndTheFocusComes
   Delete();
   EXPECT_EQ(Selection(), LB_ERR);
   EXPECT_EQ(Exports(), "");
-}
-
-TEST_F(ExportsTest, AnnouncedLineIsAddedWithoutTouchingTheFileAndTheExtentFollows) {
-  StartOn(kThreeExports);
-  const int allClientsExtent = Extent();  // 40 characters: no clients text
-  const std::string appended = std::string(kThreeExports) + "c:\\bb far1 far2;2 far1\r\n";
-  WriteFile(InstallPath(kExportsFileName), appended);
-  Frame().SendMessage(kExportAppendedMessage);
-  ASSERT_EQ(List().GetCount(), 4);
-  EXPECT_EQ(List().RecordAt(2)->clients, "far1, far2");  // sorted between \b and \c
-  EXPECT_EQ(Exports(), appended);
-  EXPECT_EQ(Extent() * 40, allClientsExtent * 50);  // 10 characters more
-  // A rewrite without that entry brings it back.
-  List().SetCurSel(2);
-  Delete();
-  EXPECT_EQ(Extent(), allClientsExtent);
 }
 
 // The help viewer as WinHelpA finds it, by its window class; it receives the

@@ -33,13 +33,6 @@ void AddMapping(HWND page, const std::string& account, const std::string& id) {
   Press(page, IDC_ADD_MAPPING);
 }
 
-// Picks an entry of the domain combo box as the user does.
-void ChooseEntry(HWND page, const std::string& entry) {
-  SendDlgItemMessageA(page, IDC_DOMAIN, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                      reinterpret_cast<LPARAM>(entry.c_str()));
-  Notify(page, IDC_DOMAIN, CBN_SELCHANGE);
-}
-
 class MappingSheetTest : public ConsoleTest {
  protected:
   void SetUp() override {
@@ -94,7 +87,7 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
       HWND page = CurrentPage(sheet);
       EXPECT_EQ(Items(page, IDC_DOMAIN, CB_GETCOUNT, CB_GETLBTEXT), c.entries);
       EXPECT_EQ(Text(page, IDC_DOMAIN), c.entries[0]);
-      if (c.chosen) ChooseEntry(page, c.chosen);
+      if (c.chosen) Choose(page, IDC_DOMAIN, c.chosen);
       EXPECT_EQ(Items(page, IDC_ACCOUNT_LIST), c.accounts);
       Press(sheet, IDCANCEL);
     });
@@ -137,10 +130,10 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
     ChoosePage(sheet, 1);
     HWND groups = CurrentPage(sheet);
     EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (Names{"Administrators", "Guests", "Users"}));
-    ChooseEntry(groups, "LABDOM");
+    Choose(groups, IDC_DOMAIN, "LABDOM");
     EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), (Names{"Domain Admins", "Domain Users"}));
     Scenario("nodomain");
-    ChooseEntry(groups, "LABDOM");
+    Choose(groups, IDC_DOMAIN, "LABDOM");
     EXPECT_EQ(Items(groups, IDC_ACCOUNT_LIST), Names{});
     EXPECT_EQ(Items(groups, IDC_MAPPING_LIST), (Names{"staff::20:", "wheel::10:"}));
     Pick(groups, IDC_MAPPING_LIST, "wheel::10:");
