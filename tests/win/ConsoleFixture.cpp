@@ -178,13 +178,10 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
   HKEY created = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
-      ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, key, &created), ERROR_SUCCESS);
   UniqueRegKey owned(created);
   const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
-  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                           static_cast<DWORD>(data.size())),
+  EXPECT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()), data.size()),
             ERROR_SUCCESS);
 }
 

@@ -17,16 +17,13 @@ class StatusTest : public ConsoleTest {
  protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    SetInstallDir(kInstallDir);
+    SetRegistryValue(kInstallDirKey, kInstallDirValue, kInstallDir);
     DeleteRegistryKey(kServiceKey);
     StartConsole();
   }
   void TearDown() override {
     ConsoleTest::TearDown();
     DeleteRegistryKey(kInstallDirKey);
-  }
-  static void SetInstallDir(const std::string& dir) {
-    SetRegistryValue(kInstallDirKey, kInstallDirValue, dir);
   }
   static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
   // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
@@ -42,9 +39,9 @@ class StatusTest : public ConsoleTest {
 
 TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
   WriteFile(File(kMountListFileName), "pc7 /a\npc8 /b\r\n\0pc9"s);
-  OnPage(0, [&](HWND page) { EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n"); });
   for (int answer : {IDNO, IDYES}) {
     OnPage(0, [&](HWND page) {
+      EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n");
       ExpectMessage(
           "You have to make sure that no client is mounting this server before you go on  with this command "
           ". \nClearing the mount list can not stop the active connection.\n\nAre you sure you want to clear "
