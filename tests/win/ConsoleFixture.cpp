@@ -17,7 +17,6 @@ struct Script {
   std::deque<std::function<void(HWND)>> steps;
   std::deque<HWND> ready;
   std::set<HWND> seen;
-  std::vector<std::string> unexpected;
 } g_script;
 
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
@@ -30,7 +29,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
   g_script.ready.pop_back();
   if (!IsWindow(window)) return;
   if (g_script.steps.empty()) {
-    g_script.unexpected.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    ADD_FAILURE() << "unexpected window " << CWnd::GetWindowText(window) << ": " << MessageText(window);
     EndDialog(window, IDCANCEL);
     return;
   }
@@ -69,7 +68,6 @@ void ConsoleTest::TearDown() {
   app_.reset();
   UnhookWindowsHookEx(g_script.hook);
   EXPECT_EQ(g_script.steps.size(), 0u) << "scripted windows that never showed up";
-  for (const std::string& window : g_script.unexpected) ADD_FAILURE() << "unexpected window " << window;
   g_script = {};
 }
 

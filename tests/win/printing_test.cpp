@@ -17,7 +17,6 @@ namespace {
 using Strings = std::vector<std::string>;
 constexpr char kSpoolDir[] = "C:\\nfs-test\\SPOOL\\PCNFSD";
 constexpr char kTitle[] = "PCNFSD Printer Queue";
-constexpr char kPausedTitle[] = "PCNFSD Printer Queue [PAUSED]";
 
 struct TestJob {
   std::string controlFileName, dataFileName, data, userName = "alice", printerName = "lp", requestId = "17";
@@ -113,7 +112,7 @@ TEST_F(PrintingTest, ABrokenPrintcapAJobForNoExportedPrinterAndAMissingDataFile)
   EXPECT_EQ(printed[1].bytes, "the job after it");
   EXPECT_FALSE(Exists(SpoolFile("cfA001.nfs")) || Exists(SpoolFile("cfZ999.nfs")));
   // A missing data file: the raw document is aborted and the run stops at the job's removal.
-  DropJob({"cfA001.nfs", "dfgone"});
+  DropJob({"cfA001.nfs", "dfgone", ""});
   DeleteFileA(SpoolFile("dfgone").c_str());
   DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
   const std::string box = "Can not open the file " + SpoolFile("dfgone") + " for printing";
@@ -168,7 +167,7 @@ TEST_F(PrintingTest, AbortPausesAndResumePrints) {
   PostMessageA(GetDlgItem(queue, IDC_JOB_ABORT), BM_CLICK, 0, 0);
   ExpectBox("Abort cfP001.nfs!", "Abort cfP001.nfs!");
   Click(queue, IDC_JOB_RESUME);
-  EXPECT_EQ(CWnd::GetWindowText(queue), kPausedTitle);
+  EXPECT_EQ(CWnd::GetWindowText(queue), std::string(kTitle) + " [PAUSED]");
   EXPECT_FALSE(Exists(SpoolFile("cfP001.nfs")) || Exists(SpoolFile("dfP001")));
   EXPECT_EQ(Items(queue, IDC_JOB_LIST), Strings{"ID: cfP002.nfs     User: alice      Filename: dfP002"});
   Click(queue, IDC_JOB_RESUME);

@@ -37,7 +37,7 @@ class StatusTest : public ConsoleTest {
   }
 };
 
-TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
+TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
   WriteFile(File(kMountListFileName), "pc7 /a\npc8 /b\r\n\0pc9"s);
   for (int answer : {IDNO, IDYES}) {
     OnPage(0, [&](HWND page) {
@@ -53,9 +53,7 @@ TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
     EXPECT_EQ(ReadFile(File(kMountListFileName)).size(), answer == IDYES ? 0u : 19u);
   }
   EXPECT_TRUE(Exists(File(kMountListFileName)));
-}
-
-TEST_F(StatusTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock) {
+  // Remove appends the unlock record of a line that gives back its lock.
   const std::string locks = EncodeLockRecord({"workstation12", "/export/home/ann", "opaque", 7, 1, 2}) +
                             EncodeLockRecord({"pc7", "/export/notes01", "x", 412, 0, 100}) +
                             EncodeLockRecord({"pc7", "/export/a:b", "", 1, 2, 3}) + "1234567";
