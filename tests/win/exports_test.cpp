@@ -83,10 +83,11 @@ class ExportsTest : public ConsoleTest {
   const std::string hosts_ = EtcFile("hosts");
 };
 
-TEST_F(ExportsTest, TheEditorOffersDrivesAndHostsAndStoresTheChoicesNormalized) {
+// A blank in a browsed path is stored in the short form.
+TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices) {
   // Without a hosts file the R/W candidates are still the entry's clients.
   DeleteFileA(hosts_.c_str());
-  StartOn("c:\\pub alpha beta;2 alpha\r\n", 0);
+  StartOn("c:\\pub alpha beta;2 alpha\r\nE:\\pub\\;0 \r\n", 1);
   RunEditor(ID_EXPORT_EDIT, false, [](HWND dialog) {
     EXPECT_EQ(Items(dialog, IDC_HOST_LIST), Names{});
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "beta"}));
@@ -127,26 +128,22 @@ TEST_F(ExportsTest, TheEditorOffersDrivesAndHostsAndStoresTheChoicesNormalized) 
     Click(dialog, IDC_RW_LIST_ACCESS);
     Press(dialog, IDOK);
   });
-  EXPECT_EQ(Exports(), "c:\\ alpha beta gamma;2 beta gamma\r\nc:\\pub alpha beta;1 alpha  beta\r\n");
-}
-
-// A blank in a browsed path is stored in the short form.
-TEST_F(ExportsTest, DrivesAndDirectoriesAnUpperCaseDriveKeptUntilADriveIsPicked) {
-  StartOn("E:\\pub\\;0 \r\n", 0);
+  const std::string edited = "c:\\ alpha beta gamma;2 beta gamma\r\nc:\\pub alpha beta;1 alpha  beta\r\n";
+  List().SetCurSel(0);
   RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_EQ(Text(dialog, IDC_DRIVE_LIST), "");
     EXPECT_EQ(Text(dialog, IDC_PATH), "\\pub");
     EXPECT_EQ(Directories(dialog), (Names{"..", "docs"}));
     Press(dialog, IDOK);
   });
-  EXPECT_EQ(Exports(), "E:\\pub;0 \r\n");
+  EXPECT_EQ(Exports(), "E:\\pub;0 \r\n" + edited);
   // Cancel stores nothing, whatever was changed.
   for (int button : {IDCANCEL, IDOK})
     RunEditor(ID_EXPORT_EDIT, button == IDOK, [button](HWND dialog) {
       Choose(dialog, IDC_DRIVE_LIST, "F:", CBN_CLOSEUP);
       Press(dialog, button);
     });
-  EXPECT_EQ(Exports(), "f:\\;0 \r\n");
+  EXPECT_EQ(Exports(), "f:\\;0 \r\n" + edited);  // in the edited entry's place
   RunEditor(ID_EXPORT_NEW, false, [this](HWND dialog) {
     Choose(dialog, IDC_DRIVE_LIST, "E:", CBN_CLOSEUP);
     EXPECT_EQ(Directories(dialog), (Names{".", "My Dir", "gone", "pub"}));
@@ -161,11 +158,11 @@ TEST_F(ExportsTest, DrivesAndDirectoriesAnUpperCaseDriveKeptUntilADriveIsPicked)
     ExpectMessage(kRestartText);
     Press(dialog, IDOK);
   });
-  const std::string stored = List().RecordAt(0)->path;
+  const std::string stored = List().RecordAt(3)->path;
   char longPath[MAX_PATH] = "";
   GetLongPathNameA(("e:" + stored).c_str(), longPath, sizeof longPath);
   EXPECT_EQ(lstrcmpiA(longPath, "e:\\My Dir"), 0) << longPath;
-  EXPECT_EQ(Exports(), "e:" + stored + ";0 \r\nf:\\;0 \r\n");
+  EXPECT_EQ(Exports(), "f:\\;0 \r\n" + edited + "e:" + stored + ";0 \r\n");
   EXPECT_EQ(stored.find(' '), std::string::npos) << stored;
 }
 
@@ -211,31 +208,9 @@ TEST_F(ExportsTest, ValuesTheFileCannotCarryAreRefusedAtOk) {
   EXPECT_EQ(Exports(), "c:\\pub alpha;2 alpha\r\n");
 }
 
-// A write that fails is said, with the file and the system's reason; the old
-// file stays whole and no temporary file is left, while the list keeps the change.
-TEST_F(ExportsTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
-  const std::string exports = InstallPath(kExportsFileName);
-  StartOn(kThreeExports, 0);
-  SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_READONLY);
-  ExpectMessage("Do you want to delete the selected entry?", IDYES);
-  Expect(IDOK, [&](HWND box) {
-    const std::string text = MessageText(box);
-    EXPECT_EQ(text.rfind("Cannot write the file " + exports + ": ", 0), 0u) << text;
-    EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
-  });
-  Command(ID_EXPORT_DELETE);
-  EXPECT_EQ(List().GetCount(), 2);
-  SetFileAttributesA(exports.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(Exports(), kThreeExports);
-  // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
-  WIN32_FIND_DATAA found;
-  EXPECT_EQ(FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found), INVALID_HANDLE_VALUE)
-      << found.cFileName;
-}
-
 // An announced line is added without touching the file and the extent follows
 // the longest row; after a dialog or a box the keys go to the export list again.
-TEST_F(ExportsTest, TheListTakesAnnouncedLinesAndFollowsTheSelectionAndTheFocusComesBack) {
+TEST_F(ExportsTest, TheListTakesAnnouncedLinesFollowsTheSelectionAndKeepsAFailedWritesChange) {
   StartOn(kThreeExports);
   CToolBar& exports = Frame().ExportsToolBar();
   EXPECT_FALSE(exports.IsButtonEnabled(ID_EXPORT_DELETE));
@@ -284,9 +259,24 @@ TEST_F(ExportsTest, TheListTakesAnnouncedLinesAndFollowsTheSelectionAndTheFocusC
   List().SetCurSel(1);
   Delete();
   EXPECT_EQ(Selection(), 0);
-  Delete();
+  // A write that fails is said, with the file and the system's reason; the old
+  // file stays whole and no temporary file is left, while the list keeps the change.
+  const std::string path = InstallPath(kExportsFileName);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  ExpectMessage("Do you want to delete the selected entry?", IDYES);
+  Expect(IDOK, [&](HWND box) {
+    const std::string text = MessageText(box);
+    EXPECT_EQ(text.rfind("Cannot write the file " + path + ": ", 0), 0u) << text;
+    EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
+  });
+  Command(ID_EXPORT_DELETE);
   EXPECT_EQ(Selection(), LB_ERR);
-  EXPECT_EQ(Exports(), "");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Exports(), "c:\\b;0 \r\n");
+  // Ours; Wine's ReplaceFileA may leave an "rf*.tmp" of its own after a failure.
+  WIN32_FIND_DATAA found;
+  EXPECT_EQ(FindFirstFileA(InstallPath("\\nfs*.tmp").c_str(), &found), INVALID_HANDLE_VALUE)
+      << found.cFileName;
 }
 
 // The help viewer as WinHelpA finds it, by its window class; it receives the
