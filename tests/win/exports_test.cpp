@@ -96,9 +96,6 @@ TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices)
   SetUp();
   RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_TRUE(Checked(dialog, IDC_RW_LIST_ACCESS));
-    Click(dialog, IDC_ALL_CLIENTS);
-    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), kAllHosts);
-    Click(dialog, IDC_ALL_CLIENTS);
     DoubleClick(dialog, IDC_RW_CANDIDATES, "beta");
     EXPECT_EQ(Text(dialog, IDC_RW_LIST_TEXT), "alpha, beta");
     // Read/Write disables the R/W list but keeps its text, which is still stored.
@@ -114,7 +111,9 @@ TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices)
       EXPECT_EQ(std::count(drives.begin(), drives.end(), drive), drive[0] >= 'E') << drive;
     EXPECT_TRUE(Checked(dialog, IDC_ALL_CLIENTS) && Checked(dialog, IDC_READ_ONLY));
     EXPECT_FALSE(Enabled(dialog, IDC_CLIENTS_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
+    // Exported to all clients, the R/W candidates are all hosts.
     EXPECT_EQ(Items(dialog, IDC_HOST_LIST), kAllHosts);
+    EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), kAllHosts);
     Click(dialog, IDC_ALL_CLIENTS);
     DoubleClick(dialog, IDC_HOST_LIST, "alpha");
     DoubleClick(dialog, IDC_HOST_LIST, "gamma");
