@@ -17,7 +17,6 @@ struct Script {
   std::deque<std::function<void(HWND)>> steps;
   std::deque<HWND> ready;
   std::set<HWND> seen;
-  std::vector<std::string> unexpected;
 } g_script;
 
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
@@ -30,7 +29,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
   g_script.ready.pop_back();
   if (!IsWindow(window)) return;
   if (g_script.steps.empty()) {
-    g_script.unexpected.push_back(CWnd::GetWindowText(window) + ": " + MessageText(window));
+    ADD_FAILURE() << "unexpected window " << CWnd::GetWindowText(window) << ": " << MessageText(window);
     EndDialog(window, IDCANCEL);
     return;
   }
@@ -69,7 +68,6 @@ void ConsoleTest::TearDown() {
   app_.reset();
   UnhookWindowsHookEx(g_script.hook);
   EXPECT_EQ(g_script.steps.size(), 0u) << "scripted windows that never showed up";
-  for (const std::string& window : g_script.unexpected) ADD_FAILURE() << "unexpected window " << window;
   g_script = {};
 }
 
@@ -104,10 +102,9 @@ void ConsoleTest::Key(HWND target, WPARAM key) {
   Pump();
 }
 
-void ConsoleTest::ExpectMessage(const std::string& text, int button) {
-  Expect(button, [text](HWND box) {
-    EXPECT_EQ(MessageText(box), text);
-    EXPECT_EQ(CWnd::GetWindowText(box), "NFS Server Message");
+void ConsoleTest::ExpectBox(const std::string& caption, const std::string& text, int button) {
+  Expect(button, [=](HWND box) {
+    EXPECT_EQ(CWnd::GetWindowText(box) + ": " + MessageText(box), caption + ": " + text);
   });
 }
 
@@ -149,6 +146,12 @@ void Pick(HWND dialog, int id, const std::string& text) {
   Notify(dialog, id, LBN_SELCHANGE);
 }
 
+void Choose(HWND dialog, int id, const std::string& text, UINT code) {
+  SendDlgItemMessageA(dialog, id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(text.c_str()));
+  Notify(dialog, id, code);
+}
+
 std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
 void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -173,13 +176,10 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
   HKEY created = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr),
-      ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, key, &created), ERROR_SUCCESS);
   UniqueRegKey owned(created);
   const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
-  ASSERT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                           static_cast<DWORD>(data.size())),
+  EXPECT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()), data.size()),
             ERROR_SUCCESS);
 }
 

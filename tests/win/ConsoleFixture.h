@@ -36,10 +36,13 @@ class ConsoleTest : public ::testing::Test {
   // it runs its modal loop, to the next scripted step. A window that finds no
   // step is closed with IDCANCEL and reported, so no test waits on a window.
   // Expect adds a step that runs act on the next window, then presses button in
-  // it (none for 0); ExpectMessage, one that expects the console's message box
-  // with text and answers it with button.
+  // it (none for 0); ExpectBox, one that expects a message box with caption and
+  // text and answers it with button; ExpectMessage, the console's message box.
   void Expect(int button, std::function<void(HWND)> act);
-  void ExpectMessage(const std::string& text, int button = IDOK);
+  void ExpectBox(const std::string& caption, const std::string& text, int button = IDOK);
+  void ExpectMessage(const std::string& text, int button = IDOK) {
+    ExpectBox("NFS Server Message", text, button);
+  }
 
   std::unique_ptr<CNfsAdminApp> app_;
 };
@@ -55,6 +58,8 @@ std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCO
 void Notify(HWND dialog, int id, UINT code);
 // Selects the item with text in a list box (none for an empty text), as a click does.
 void Pick(HWND dialog, int id, const std::string& text);
+// Selects the entry with text in a combo box, which then notifies code as the user's choice does.
+void Choose(HWND dialog, int id, const std::string& text, UINT code = CBN_SELCHANGE);
 std::string Text(HWND dialog, int id);
 void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);

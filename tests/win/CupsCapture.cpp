@@ -34,13 +34,11 @@ std::set<int> CupsCapture::JobIds() const {
 }
 
 std::vector<CapturedJob> CupsCapture::Take(size_t count, DWORD timeoutMs) {
-  std::vector<int> fresh;
-  for (DWORD waited = 0;; waited += 50) {
-    fresh.clear();
-    for (int id : JobIds())
-      if (!seen_.count(id)) fresh.push_back(id);
-    if (fresh.size() >= count || waited >= timeoutMs) break;
-    Sleep(50);
+  std::set<int> fresh;
+  for (DWORD waited = 0; fresh.size() < count && waited <= timeoutMs; waited += 50) {
+    if (waited) Sleep(50);
+    fresh = JobIds();
+    for (int id : seen_) fresh.erase(id);
   }
   std::vector<CapturedJob> jobs;
   for (int id : fresh) {

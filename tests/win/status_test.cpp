@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/Handles.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
 #include "status/SharedWithService.h"
@@ -18,16 +17,13 @@ class StatusTest : public ConsoleTest {
  protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    SetInstallDir(kInstallDir);
+    SetRegistryValue(kInstallDirKey, kInstallDirValue, kInstallDir);
     DeleteRegistryKey(kServiceKey);
     StartConsole();
   }
   void TearDown() override {
     ConsoleTest::TearDown();
     DeleteRegistryKey(kInstallDirKey);
-  }
-  static void SetInstallDir(const std::string& dir) {
-    SetRegistryValue(kInstallDirKey, kInstallDirValue, dir);
   }
   static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
   // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
@@ -41,11 +37,11 @@ class StatusTest : public ConsoleTest {
   }
 };
 
-TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
+TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
   WriteFile(File(kMountListFileName), "pc7 /a\npc8 /b\r\n\0pc9"s);
-  OnPage(0, [&](HWND page) { EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n"); });
   for (int answer : {IDNO, IDYES}) {
     OnPage(0, [&](HWND page) {
+      EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n");
       ExpectMessage(
           "You have to make sure that no client is mounting this server before you go on  with this command "
           ". \nClearing the mount list can not stop the active connection.\n\nAre you sure you want to clear "
@@ -57,9 +53,7 @@ TEST_F(StatusTest, MountedClientsAreShownAndClearedOnlyAfterYes) {
     EXPECT_EQ(ReadFile(File(kMountListFileName)).size(), answer == IDYES ? 0u : 19u);
   }
   EXPECT_TRUE(Exists(File(kMountListFileName)));
-}
-
-TEST_F(StatusTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock) {
+  // Remove appends the unlock record of a line that gives back its lock.
   const std::string locks = EncodeLockRecord({"workstation12", "/export/home/ann", "opaque", 7, 1, 2}) +
                             EncodeLockRecord({"pc7", "/export/notes01", "x", 412, 0, 100}) +
                             EncodeLockRecord({"pc7", "/export/a:b", "", 1, 2, 3}) + "1234567";
@@ -89,13 +83,9 @@ TEST_F(StatusTest, RemoveAppendsTheUnlockRecordOfALineThatGivesBackItsLock) {
 
 // A value as stored: its type and bytes; none when it or its key is missing.
 std::string Stored(const char* name) {
-  HKEY key = nullptr;
   DWORD type = 0, size = 16;
   std::string bytes(size, '\0');
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-    return "none";
-  UniqueRegKey owned(key);
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size))
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, kServiceKey, name, RRF_RT_ANY, &type, bytes.data(), &size))
     return "none";
   return std::to_string(type) + ":" + bytes.substr(0, size);
 }
@@ -111,17 +101,10 @@ TEST_F(StatusTest, ServerOptionsShowWhatIsStoredAndOnlyOkWritesAllFiveBack) {
     std::vector<uint32_t> written;                      // none: nothing written
   } cases[] = {
       {{}, "111 default default", {}},
-      {{{4, Dword(0)}, {4, Dword(0)}, {4, Dword(7)}, {4, Dword(100)}, {4, Dword(8)}},
-       "001 64 8",
-       {0, 0, 1, 64, 8}},
-      // Another type or size counts as missing; a size that no item stands for shows as "default".
-      {{{REG_DWORD_BIG_ENDIAN, Dword(0)},
-        {REG_BINARY, Dword(0)},
-        {REG_QWORD, "\0\0\0\0\0\0\0\0"s},
-        {4, "\x08\0"s},
-        {4, Dword(-5)}},
-       "111 default default",
-       {1, 1, 1, 0, 0}},
+      // Another type or size counts as missing; the sizes as the size table clamps them.
+      {{{4, Dword(0)}, {REG_BINARY, Dword(0)}, {4, Dword(7)}, {4, Dword(100)}, {4, "\x08\0"s}},
+       "011 64 default",
+       {0, 1, 1, 64, 0}},
   };
   for (const auto& c : cases) {
     DeleteRegistryKey(kServiceKey);
@@ -130,7 +113,6 @@ TEST_F(StatusTest, ServerOptionsShowWhatIsStoredAndOnlyOkWritesAllFiveBack) {
     // Cancel never writes, whatever was changed.
     for (int button : {IDCANCEL, IDOK}) {
       Expect(button, [&](HWND dialog) {
-        EXPECT_EQ(GetWindow(dialog, GW_OWNER), Frame().m_hWnd);
         std::string shown;
         for (int id : {IDC_SUPPORT_NFS3, IDC_ENABLE_PCNFSD, IDC_ENABLE_NLM})
           shown += Checked(dialog, id) ? "1" : "0";
