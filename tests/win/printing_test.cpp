@@ -213,6 +213,21 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
     SetDlgItemTextA(edit, IDC_PRINTER_NAME, "follows");
     Press(edit, IDOK);
   });
+  // Without a Windows default printer the entry would lack its device and port,
+  // and printcap could not be read at the next start: refused.
+  char device[256] = "";
+  GetProfileStringA("windows", "device", "", device, sizeof device);
+  WriteProfileStringA("windows", "device", nullptr);
+  EditPrinter(IDC_PRINTER_NEW, -1, [this](HWND edit) {
+    EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "");
+    ExpectBox("NFS Server Error",
+              "No printer is chosen, or its name, driver or port holds a comma, which printcap cannot keep: the "
+              "entry could not be read back. Choose another printer.");
+    SetDlgItemTextA(edit, IDC_PRINTER_NAME, "nowhere");
+    Press(edit, IDOK);
+    Press(edit, IDCANCEL);
+  });
+  WriteProfileStringA("windows", "device", device);
   EXPECT_EQ(
       Printcap(),
       "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\n"
