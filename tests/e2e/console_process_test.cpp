@@ -78,6 +78,8 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   ASSERT_TRUE(editor);
   HWND entries = GetDlgItem(editor, kEntries);
   EXPECT_EQ(SendMessageA(entries, LB_GETCOUNT, 0, 0), 2);
+  // One editor per file: a second start brings the first forward and leaves.
+  EXPECT_EQ(Process(BuildPath("tools\\hostedit\\hostedit.exe")).Wait(), std::optional<DWORD>(0));
   SetDlgItemTextA(editor, kAddress, "10.0.0.300");
   SetDlgItemTextA(editor, kNames, "beta");
   Click(editor, kAdd);
