@@ -88,6 +88,11 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"exports remove D:\\Data --what-if", One("exports", kExports), 0,
        "@@ -1,3 +1,2 @@\n c:\\public;0 \n # lab machines\n-d:\\data alpha beta;1 \n"},
       {"exports add public", One("exports", kExports), 2, "is not <drive>:<path>"},
+      {"exports add C:\\Public\\", One("exports", kExports), 1, "c:\\public is exported already"},
+      {"exports remove e:\\absent", One("exports", kExports), 1, "is not exported"},
+      // After a last line without its line end.
+      {"exports add c:\\pub2 --mode 1", One("exports", "c:\\public;0 "), 0, "", "exports",
+       "c:\\public;0 \r\nc:\\pub2;1 \r\n"},
       {"users add carol 502", passwd, 0, "", kPasswdFile,
        "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"},
       // A save would lose the lines after the empty one that the console stops at.
