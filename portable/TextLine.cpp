@@ -16,8 +16,8 @@ bool LinePieces::Next(size_t maxBytes, std::string_view& piece) {
 
 size_t CountLineFeeds(std::string_view text) {
   size_t count = 0;
-  for (const char* at = text.data(), *end = at + text.size();
-       (at = static_cast<const char*>(std::memchr(at, '\n', end - at))); ++at)
+  for (const char *at = text.data(), *end = at + text.size();
+       at != end && (at = static_cast<const char*>(std::memchr(at, '\n', end - at))); ++at)
     ++count;
   return count;
 }
