@@ -1,8 +1,5 @@
 #include "tests/e2e/ConsoleProcess.h"
 
-#include <fstream>
-#include <iterator>
-
 std::string BuildPath(const std::string& relative) {
   // This program lives in <build>\tests\e2e.
   char self[MAX_PATH];
@@ -61,41 +58,6 @@ NfsctlResult RunNfsctl(const std::vector<std::string>& arguments) {
   for (size_t at = result.output.find("\r\n"); at != std::string::npos; at = result.output.find("\r\n", at))
     result.output.erase(at, 1);
   return result;
-}
-
-std::optional<std::string> ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
-    CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-static void SetHklm(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-  HKEY opened = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr),
-            0);
-  RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(opened);
-}
-
-void SetHklmValue(const char* key, const char* name, const std::string& text) {
-  SetHklm(key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
-
-void SetHklmValue(const char* key, const char* name, DWORD value) {
-  SetHklm(key, name, REG_DWORD, &value, sizeof value);
-}
-
-std::optional<DWORD> HklmDword(const char* key, const char* name) {
-  DWORD value = 0, size = sizeof value;
-  if (RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != 0)
-    return std::nullopt;
-  return value;
 }
 
 // A control's text through WM_GETTEXT: GetWindowText does not ask a control of

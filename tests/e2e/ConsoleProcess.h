@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/RegistryValues.h"
+#include "tests/common/WholeFiles.h"
+
 // How long a window or process may take to show up or go away.
 constexpr DWORD kTimeout = 15000;
 
@@ -48,16 +51,6 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = kTimeout) {
   return true;
 }
 
-// A file's bytes; none when it cannot be read.
-std::optional<std::string> ReadFile(const std::string& path);
-// Writes bytes as the whole file, creating its folders.
-void WriteBytes(const std::string& path, const std::string& bytes);
-
-// A value under HKEY_LOCAL_MACHINE\key, which is created when missing.
-void SetHklmValue(const char* key, const char* name, const std::string& text);
-void SetHklmValue(const char* key, const char* name, DWORD value);
-// A REG_DWORD under HKEY_LOCAL_MACHINE\key; none when missing or of another type.
-std::optional<DWORD> HklmDword(const char* key, const char* name);
 
 // Posts a button click, so that a message box the click opens does not block
 // this process.

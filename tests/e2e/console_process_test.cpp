@@ -25,19 +25,19 @@ LRESULT ListedExports(HWND console) {
 TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHosts) {
   CreateDirectoryA(kInstallDir, nullptr);
   EmptyFolder(kInstallDir);
-  WriteBytes(File("exports"), kInitialExports);
+  WriteFile(File("exports"), kInitialExports);
   WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
-  SetHklmValue(kInstallDirKey, kInstallDirValue, BuildPath("tools\\hostedit"));
-  WriteBytes(File("printcap"),
+  SetRegistryValue(kInstallDirKey, kInstallDirValue, BuildPath("tools\\hostedit"));
+  WriteFile(File("printcap"),
              std::string("lp,wineps.drv,") + kProcessQueue + ",CUPS:" + kProcessQueue + ",\r\n");
   WritePrivateProfileStringA("PCNFSD", "banner", "0", kIniFileName);
-  WriteBytes(File("SPOOL\\PCNFSD\\dfA001"), "data of A001");
-  WriteBytes(File("SPOOL\\PCNFSD\\cfA001.nfs"), "dfA001\nreq\nalice\nlp\nx\n1\n");
+  WriteFile(File("SPOOL\\PCNFSD\\dfA001"), "data of A001");
+  WriteFile(File("SPOOL\\PCNFSD\\cfA001.nfs"), "dfA001\nreq\nalice\nlp\nx\n1\n");
   char system[MAX_PATH];
   GetSystemDirectoryA(system, sizeof system);
   const std::string hosts = std::string(system) + kHostsFileName;
   const std::string initialHosts = "# hosts\r\n127.0.0.1\tlocalhost\r\n\r\n10.0.0.1 alpha # lab\r\n";
-  WriteBytes(hosts, initialHosts);
+  WriteFile(hosts, initialHosts);
   CupsCapture capture(kProcessQueue);
 
   Process process(BuildPath("app\\nfsadmin.exe"));
@@ -48,7 +48,7 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   const std::vector<CapturedJob> printed = capture.Take(2);
   ASSERT_EQ(printed.size(), 2u);
   EXPECT_EQ(printed[1].bytes, "data of A001");
-  EXPECT_TRUE(WaitUntil([&] { return !ReadFile(File("SPOOL\\PCNFSD\\cfA001.nfs")); }));
+  EXPECT_TRUE(WaitUntil([&] { return !Exists(File("SPOOL\\PCNFSD\\cfA001.nfs")); }));
 
   // A second copy restores the first and leaves silently: a message box would keep it running.
   ShowWindow(console, SW_MINIMIZE);
@@ -90,7 +90,7 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   EXPECT_EQ(ReadFile(hosts), initialHosts);
   // A file changed elsewhere since it was loaded is overwritten only after the answer No.
   const std::string elsewhere = initialHosts + "10.0.0.7\tother\r\n";
-  WriteBytes(hosts, elsewhere);
+  WriteFile(hosts, elsewhere);
   Click(editor, kSave);
   EXPECT_NE(AnswerMessage("Hosts Editor", IDCANCEL).find("was changed by another program"),
             std::string::npos);

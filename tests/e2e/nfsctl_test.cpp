@@ -50,7 +50,7 @@ class NfsctlTest : public ::testing::Test {
     for (const char* folder : {"", "\\SPOOL", "\\SPOOL\\PCNFSD", "\\drivers", "\\drivers\\etc"})
       CreateDirectoryA((kRoot + std::string(folder)).c_str(), nullptr);
     WriteProfileStringA("windows", "device", nullptr);  // no default printer
-    for (const char* name : {kMaximumReadValue, kMaximumWriteValue}) SetHklmValue(kServiceKey, name, 8);
+    for (const char* name : {kMaximumReadValue, kMaximumWriteValue}) SetRegistryValue(kServiceKey, name, 8);
   }
   // nfsctl on the test installation; JSON output comes back on one line.
   static NfsctlResult Run(std::vector<std::string> arguments) {
@@ -63,7 +63,7 @@ class NfsctlTest : public ::testing::Test {
   void Check(const Row& row) {
     SCOPED_TRACE(row.command);
     SetUp();
-    for (const auto& [name, bytes] : row.files) WriteBytes(std::string(kRoot) + "\\" + name, bytes);
+    for (const auto& [name, bytes] : row.files) WriteFile(std::string(kRoot) + "\\" + name, bytes);
     std::istringstream words(row.command);
     const NfsctlResult result = Run({std::istream_iterator<std::string>(words), {}});
     EXPECT_EQ(result.exitCode, std::optional<DWORD>(row.exitCode)) << result.output;
@@ -125,8 +125,8 @@ TEST_F(NfsctlTest, CheckReportsEachFindingOnItsLine) {
   for (const auto& [files, finding] : cases) Check({"check --json", files, 1, finding});
 
   // Registry values that the console would show otherwise than stored.
-  SetHklmValue(kServiceKey, kMaximumReadValue, 11);
-  SetHklmValue(kServiceKey, kSupportNlmValue, "1");
+  SetRegistryValue(kServiceKey, kMaximumReadValue, 11);
+  SetRegistryValue(kServiceKey, kSupportNlmValue, "1");
   const NfsctlResult options = Run({"check", "--json"});
   EXPECT_NE(options.output.find(R"("kind":"options.out-of-range")"), std::string::npos) << options.output;
   EXPECT_NE(options.output.find(R"("kind":"options.wrong-type")"), std::string::npos) << options.output;
@@ -138,9 +138,9 @@ TEST(NfsctlDemo, CheckFindsNothingInTheDemoInstallation) {
   const std::string demo = std::string("Z:") + NFS_SOURCE_DIR + "\\demo\\";
   ASSERT_EQ(Process("regedit", {"/s", demo + "registry.reg"}).Wait(), std::optional<DWORD>(0));
   for (const char* name : {"exports", "printcap", "mountd.list", "Lock.NLM"})
-    WriteBytes(std::string("C:\\Norvo\\NFS\\") + name, *ReadFile(demo + name));
+    WriteFile(std::string("C:\\Norvo\\NFS\\") + name, *ReadFile(demo + name));
   for (const char* name : {"cfA017.nfs", "dfA017", "cfA018.nfs", "dfA018"})
-    WriteBytes(std::string("C:\\Norvo\\NFS\\SPOOL\\PCNFSD\\") + name, *ReadFile(demo + "spool\\" + name));
+    WriteFile(std::string("C:\\Norvo\\NFS\\SPOOL\\PCNFSD\\") + name, *ReadFile(demo + "spool\\" + name));
   // The demo's CUPS queue, which Wine makes the default printer.
   WriteProfileStringA("windows", "device", "demo-laser,wineps.drv,CUPS:demo-laser");
   ASSERT_TRUE(CopyFileA((demo + "norvo.ini").c_str(), "C:\\windows\\norvo.ini", FALSE));
@@ -171,10 +171,10 @@ TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
   };
   for (const Row& row : rows) {
     Check(row);
-    EXPECT_EQ(HklmDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(8)) << row.command;
+    EXPECT_EQ(RegistryDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(8)) << row.command;
   }
   EXPECT_EQ(Run({"options", "set", "Maximum Write", "36"}).exitCode, std::optional<DWORD>(0));
-  EXPECT_EQ(HklmDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(36));
+  EXPECT_EQ(RegistryDword(kServiceKey, kMaximumWriteValue), std::optional<DWORD>(36));
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kServiceKey);
   EXPECT_EQ(Run({"options", "set", "read", "8"}).exitCode, std::optional<DWORD>(2));
   EXPECT_NE(Run({"check"}).output.find("options.key-missing"), std::string::npos);

@@ -1,11 +1,8 @@
 #include "tests/win/ConsoleFixture.h"
 
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <set>
 
-#include "framework/Handles.h"
 #include "framework/ModelessDialog.h"
 #include "status/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
@@ -157,30 +154,9 @@ void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 std::string EtcFile(const char* name) {
   char system[MAX_PATH];
   GetSystemDirectoryA(system, sizeof system);
   return std::string(system) + "\\drivers\\etc\\" + name;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type) {
-  HKEY created = nullptr;
-  ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, key, &created), ERROR_SUCCESS);
-  UniqueRegKey owned(created);
-  const std::string data = type == REG_SZ ? bytes + '\0' : bytes;
-  EXPECT_EQ(RegSetValueExA(created, value, 0, type, reinterpret_cast<const BYTE*>(data.data()), data.size()),
-            ERROR_SUCCESS);
-}
-
-void DeleteRegistryKey(const char* key) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key); }

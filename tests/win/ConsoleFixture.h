@@ -12,6 +12,8 @@
 
 #include "app/MainFrame.h"
 #include "app/NfsAdminApp.h"
+#include "tests/common/RegistryValues.h"
+#include "tests/common/WholeFiles.h"
 
 class ConsoleTest : public ::testing::Test {
  protected:
@@ -65,13 +67,5 @@ void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 
-// Whole-file helpers; text is written and compared byte for byte.
-void WriteFile(const std::string& path, const std::string& bytes);
-std::string ReadFile(const std::string& path);
-bool Exists(const std::string& path);
 // A file of the system's "drivers\etc" folder: hosts, passwd, group.
 std::string EtcFile(const char* name);
-// Any type with any bytes, as a hand-edited registry may hold; the key is made
-// when missing.
-void SetRegistryValue(const char* key, const char* value, const std::string& bytes, DWORD type = REG_SZ);
-void DeleteRegistryKey(const char* key);

@@ -57,7 +57,7 @@ class ExportsTest : public ConsoleTest {
       CreateDirectoryA(dir.c_str(), nullptr);
   }
 
-  std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)); }
+  std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)).value_or(""); }
   // Starts the console on exports, with the item selected, if any.
   void StartOn(const std::string& exports, int selected = -1) {
     WriteFile(InstallPath(kExportsFileName), exports);

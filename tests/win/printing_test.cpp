@@ -33,7 +33,7 @@ class PrintingTest : public ConsoleTest {
     WritePrivateProfileStringA(kIniPcnfsdSection, kIniBannerKey, "0", kIniFileName);
   }
   static std::string SpoolFile(const std::string& name) { return std::string(kSpoolDir) + "\\" + name; }
-  std::string Printcap() const { return ReadFile(InstallPath(kPrintcapFileName)); }
+  std::string Printcap() const { return ReadFile(InstallPath(kPrintcapFileName)).value_or(""); }
   // Writes the job's data file, then its control file. The tests' jobs are
   // dropped in name order, which is also the order of their times.
   static void DropJob(const TestJob& job) {

@@ -50,7 +50,7 @@ TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
       Press(page, IDC_CLEAR_ALL);
       EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS).empty(), answer == IDYES);
     });
-    EXPECT_EQ(ReadFile(File(kMountListFileName)).size(), answer == IDYES ? 0u : 19u);
+    EXPECT_EQ(ReadFile(File(kMountListFileName))->size(), answer == IDYES ? 0u : 19u);
   }
   EXPECT_TRUE(Exists(File(kMountListFileName)));
   // Remove appends the unlock record of a line that gives back its lock.
@@ -73,7 +73,7 @@ TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
     remove("pc7:/export/notes01:412:0:100");
     remove("workstation12:/export/home/ann:7:1:2");
     // 4+3, 4+15, 4+20 bytes (the line's first 20 with its two colons zeroed), 4, 8, 8; then the next.
-    EXPECT_EQ(ReadFile(File(kUnlockFileName)).substr(0, 87),
+    EXPECT_EQ(ReadFile(File(kUnlockFileName)).value_or("").substr(0, 87),
               "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
               "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0\x0d\0\0\0workstation12"s);
     EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
