@@ -62,19 +62,15 @@ int List(const Settings& settings) {
   return kExitOk;
 }
 
-bool HasSeparatorOrControl(const std::string& text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
-}
-
 std::optional<std::string> Problem(const Arguments& arguments, const WindowsPrinter& printer) {
   if (arguments.name.empty() || arguments.name.size() > kMaxExportName || arguments.name.find('.') != std::string::npos)
     return "an export name has 1 to 19 characters and no '.'";
-  if (HasSeparatorOrControl(arguments.name)) return "the export name holds a ',' or a control character";
+  if (!IsPrintcapField(arguments.name)) return "the export name holds a ',' or a control character";
   if (arguments.useDefault && printer.driver.empty())
     return "no default printer is set: the next start of the console could not read the entry";
   // printcap splits its first four fields at runs of commas: an empty one is lost.
   for (const std::string* field : {&printer.driver, &printer.device, &printer.port})
-    if (field->empty() || HasSeparatorOrControl(*field))
+    if (!IsPrintcapField(*field))
       return "driver, device and port must each be given, without ',' or control characters";
   return std::nullopt;
 }
