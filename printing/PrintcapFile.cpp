@@ -1,19 +1,26 @@
 #include "printing/PrintcapFile.h"
 
+#include <vector>
+
 #include "portable/TextLine.h"
 #include "printing/PrintingErrors.h"
 
 int ReadPrintcapEntries(std::string_view text, const DefaultPrinterSource& defaultPrinter,
                         PrinterExportTable& table) {
-  table.Clear();
-  table.Reserve(CountLineFeeds(text) + 1);
+  // Each entry is read in its place: the file may hold thousands of lines.
+  std::vector<PrinterExport> entries;
+  entries.reserve(CountLineFeeds(text) + 1);
+  int result = 0;
   LinePieces lines(text);
   for (std::string_view line; lines.Next(kMaxPrintcapLine, line);) {
-    auto entry = ParsePrintcapLine(WithoutLineEnd(line), defaultPrinter);
-    if (!entry) return kErrorPrintcapLine;
-    table.Append(std::move(*entry));
+    if (!ParsePrintcapLine(WithoutLineEnd(line), defaultPrinter, entries.emplace_back())) {
+      entries.pop_back();
+      result = kErrorPrintcapLine;
+      break;
+    }
   }
-  return 0;
+  table.Assign(std::move(entries));
+  return result;
 }
 
 std::string FormatPrintcap(const PrinterExportTable& table) {

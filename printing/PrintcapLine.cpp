@@ -1,25 +1,31 @@
 #include "printing/PrintcapLine.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 // Splits off fields the way the service's reader does: leading commas are
-// skipped, so a run of commas is one separator and a field is never empty.
+// skipped, so a run of commas is one separator and a field is never empty. The
+// text ends at its first NUL; one pass over the bytes finds both.
 class FieldSplitter {
  public:
   explicit FieldSplitter(std::string_view line) : line_(line) {}
 
   std::optional<std::string_view> Next() {
-    pos_ = std::min(line_.find_first_not_of(',', pos_), line_.size());
-    if (pos_ == line_.size()) return std::nullopt;
-    const size_t end = std::min(line_.find(',', pos_), line_.size());
+    while (pos_ < line_.size() && line_[pos_] == ',') ++pos_;
+    if (pos_ == line_.size() || line_[pos_] == '\0') return std::nullopt;
+    size_t end = pos_ + 1;
+    while (end < line_.size() && line_[end] != ',' && line_[end] != '\0') ++end;
     const std::string_view field = line_.substr(pos_, end - pos_);
-    pos_ = end == line_.size() ? end : end + 1;
+    pos_ = end < line_.size() && line_[end] == ',' ? end + 1 : end;
     return field;
   }
 
-  std::string_view Rest() const { return line_.substr(pos_); }
+  std::string_view Rest() const {
+    const std::string_view rest = line_.substr(pos_);
+    return rest.substr(0, rest.find('\0'));
+  }
 
  private:
   std::string_view line_;
@@ -28,23 +34,29 @@ class FieldSplitter {
 
 }  // namespace
 
-std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
-                                               const DefaultPrinterSource& defaultPrinter) {
-  FieldSplitter fields(line.substr(0, line.find('\0')));
-  auto name = fields.Next();
-  auto driver = fields.Next();
-  auto device = fields.Next();
-  auto port = fields.Next();
-  if (!port) return std::nullopt;
+bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaultPrinter, PrinterExport& entry) {
+  FieldSplitter fields(line);
+  const auto name = fields.Next();
+  const auto driver = fields.Next();
+  const auto device = fields.Next();
+  const auto port = fields.Next();
+  if (!port) return false;
 
-  // Built in place from the fields: the file may hold thousands of lines.
-  if (*driver == kDefaultDriverField) {
+  entry.name = *name;
+  entry.status = kPrinterReady;
+  entry.useDefault = *driver == kDefaultDriverField;
+  if (entry.useDefault) {
     WindowsPrinter printer = defaultPrinter();
-    return PrinterExport{std::string(*name), kPrinterReady, 1, std::move(printer.driver), std::move(printer.device),
-                         std::move(printer.port), std::string(fields.Rest())};
+    entry.driver = std::move(printer.driver);
+    entry.device = std::move(printer.device);
+    entry.port = std::move(printer.port);
+  } else {
+    entry.driver = *driver;
+    entry.device = *device;
+    entry.port = *port;
   }
-  return PrinterExport{std::string(*name), kPrinterReady, 0, std::string(*driver), std::string(*device),
-                       std::string(*port), std::string(fields.Rest())};
+  entry.extra = fields.Rest();
+  return true;
 }
 
 bool IsPrintcapField(std::string_view text) {

@@ -1,7 +1,6 @@
 #pragma once
 // The grammar of one printcap line: name,driver,device,port,extra.
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,13 +12,12 @@ inline constexpr char kDefaultDriverField[] = "default";
 // Asked for the Windows default printer when a line follows it.
 using DefaultPrinterSource = std::function<WindowsPrinter()>;
 
-// The entry of line (without its line end; the text ends at its first NUL), or
-// none when one of the first four fields is missing. Those fields are split at
+// Fills entry from line (without its line end; the text ends at its first NUL):
+// false, and entry not to be used, when one of the first four fields is missing. Those fields are split at
 // runs of commas; extra is the rest after the comma that ends the port, verbatim.
 // A "default" line takes what defaultPrinter gives in place of its driver, device
 // and port; other lines do not ask.
-std::optional<PrinterExport> ParsePrintcapLine(std::string_view line,
-                                               const DefaultPrinterSource& defaultPrinter);
+bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaultPrinter, PrinterExport& entry);
 
 // True when text can stand as one of the first four fields and read back: not
 // empty (runs of commas are one separator), no comma, no control character.

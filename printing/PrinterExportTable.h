@@ -13,8 +13,7 @@ class PrinterExportTable {
  public:
   const std::vector<PrinterExport>& Entries() const { return entries_; }
   void Clear() { entries_.clear(); }
-  void Reserve(size_t entries) { entries_.reserve(entries); }
-  void Append(PrinterExport&& entry) { entries_.push_back(std::move(entry)); }
+  void Assign(std::vector<PrinterExport>&& entries) { entries_ = std::move(entries); }
 
   // oldName empty: appends a new entry; otherwise replaces the first entry of that
   // name in its place. The entry takes newName and the selection's printer, with

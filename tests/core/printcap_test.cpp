@@ -30,15 +30,16 @@ TEST(PrintcapLine, FieldsAndTheLineWrittenBack) {
       {"Default,DEFAULT,d,p,", "Default|Ready|0|DEFAULT|d|p|", "Default,DEFAULT,d,p,\r\n"},
   };
   for (const auto& c : cases) {
-    const auto e = ParsePrintcapLine(c.line, kDefault);
-    ASSERT_TRUE(e) << c.line;
-    EXPECT_EQ(e->name + "|" + e->status + "|" + std::to_string(e->useDefault) + "|" + e->driver + "|" + e->device +
-                  "|" + e->port + "|" + e->extra,
+    PrinterExport e;
+    ASSERT_TRUE(ParsePrintcapLine(c.line, kDefault, e)) << c.line;
+    EXPECT_EQ(e.name + "|" + e.status + "|" + std::to_string(e.useDefault) + "|" + e.driver + "|" + e.device + "|" +
+                  e.port + "|" + e.extra,
               c.read);
-    EXPECT_EQ(FormatPrintcapLine(*e), c.written);
+    EXPECT_EQ(FormatPrintcapLine(e), c.written);
   }
+  PrinterExport unread;
   for (const char* incomplete : {"", ",,,,", "lp,drv,dev", "lp,,,drv,,dev,", "lp,default,x"})
-    EXPECT_FALSE(ParsePrintcapLine(incomplete, kDefault)) << incomplete;
+    EXPECT_FALSE(ParsePrintcapLine(incomplete, kDefault, unread)) << incomplete;
   // What the printer dialog lets into a field: nothing a line would split at.
   for (const char* field : {"", "a,b", "a\tb", "a\r\n"}) EXPECT_FALSE(IsPrintcapField(field)) << field;
   EXPECT_TRUE(IsPrintcapField("\\\\server\\HP LaserJet 4"));
@@ -68,7 +69,7 @@ TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLineAndSplitsLongOnes) {
     SCOPED_TRACE(c.text.substr(0, 60));
     int asked = 0;
     PrinterExportTable table;
-    table.Append({});  // reading replaces what was there
+    table.Assign({PrinterExport{}});  // reading replaces what was there
     EXPECT_EQ(ReadPrintcapEntries(c.text, [&asked] {
       return WindowsPrinter{"drv", "dev" + std::to_string(++asked), "port"};
     }, table), c.result);

@@ -18,11 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   for (const PrinterExport& entry : table.Entries()) {
     const std::string line = FormatPrintcapLine(entry);
-    const auto again =
-        ParsePrintcapLine(std::string_view(line).substr(0, line.size() - 2), defaultPrinter);
-    if (!again || again->name != entry.name || again->useDefault != entry.useDefault ||
-        again->driver != entry.driver || again->device != entry.device ||
-        again->port != entry.port || again->extra != entry.extra)
+    PrinterExport again;
+    if (!ParsePrintcapLine(std::string_view(line).substr(0, line.size() - 2), defaultPrinter, again) ||
+        again.name != entry.name || again.useDefault != entry.useDefault || again.driver != entry.driver ||
+        again.device != entry.device || again.port != entry.port || again.extra != entry.extra)
       std::abort();
   }
   return 0;

@@ -21,21 +21,21 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
       report(Finding::kError, "printcap.line-split", piece.line,
              "longer than 509 characters: the console reads the rest as another line");
     const std::string_view line = WithoutLineEnd(piece.text);
-    const auto entry = ParsePrintcapLine(line, [&] { return defaultPrinter; });
-    if (!entry) {
+    PrinterExport entry;
+    if (!ParsePrintcapLine(line, [&] { return defaultPrinter; }, entry)) {
       const size_t after = pieces.size() - 1 - i;
       report(Finding::kError, "printcap.unreadable", piece.line,
              "lacks one of name, driver, device and port: the console stops with internal error 1005, "
              "the " + std::to_string(after) + " line(s) after it are not read and its next save drops them");
       break;
     }
-    if (entry->useDefault && defaultPrinter.driver.empty())
+    if (entry.useDefault && defaultPrinter.driver.empty())
       report(Finding::kError, "printcap.default-without-printer", piece.line,
-             entry->name + " follows the default printer, but none is set: once the console saves printcap "
+             entry.name + " follows the default printer, but none is set: once the console saves printcap "
              "its next start cannot read this entry");
-    if (!names.insert(entry->name).second)
+    if (!names.insert(entry.name).second)
       report(Finding::kWarning, "printcap.duplicate-name", piece.line,
-             entry->name + " is exported already: jobs for it go to the first entry of that name");
+             entry.name + " is exported already: jobs for it go to the first entry of that name");
   }
   return findings;
 }
