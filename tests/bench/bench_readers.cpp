@@ -1,14 +1,11 @@
-// Each reader of a shared file against a plain fgets loop over the same file,
-// run in turn (reader, plain, reader, ...) so that both see the same machine;
-// prints the medians and the median of the pairwise ratios. Asserts nothing.
-#include <algorithm>
+// Each reader of a shared file against a plain fgets loop over the same file.
+// Asserts nothing.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include <unistd.h>
 
@@ -20,6 +17,7 @@
 #include "printing/PrintcapFile.h"
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
+#include "tests/bench/PairedRuns.h"
 
 namespace {
 
@@ -40,30 +38,18 @@ size_t PlainRead(const fs::path& path) {
   return bytes;
 }
 
-double Ms(const std::function<size_t()>& work, size_t& sink) {
+// Milliseconds for times runs of read.
+double Ms(int times, const std::function<size_t()>& read) {
+  static size_t sink = 0;  // keeps the reads from being optimised away
   const auto start = std::chrono::steady_clock::now();
-  sink += work();
+  for (int i = 0; i < times; ++i) sink += read();
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 // times: how often each side reads its file in one run (small files are read many times).
 void Compare(const char* what, const fs::path& path, int times, const std::function<size_t()>& read) {
-  std::vector<double> reader, plain, ratio;
-  size_t sink = 0;
-  for (int pair = 0; pair < kPairs; ++pair) {
-    const double a = Ms([&] { size_t n = 0; for (int i = 0; i < times; ++i) n += read(); return n; }, sink);
-    const double b = Ms([&] { size_t n = 0; for (int i = 0; i < times; ++i) n += PlainRead(path); return n; }, sink);
-    reader.push_back(a);
-    plain.push_back(b);
-    ratio.push_back(a / b);
-  }
-  std::printf("%-34s reader %8.2f ms  fgets %8.2f ms  ratio %5.2f  (medians of %d pairs; %zu)\n", what,
-              Median(reader), Median(plain), Median(ratio), kPairs, sink % 10);
+  ComparePairs(what, kPairs, [&] { return Ms(times, read); },
+               [&] { return Ms(times, [&] { return PlainRead(path); }); });
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
@@ -80,14 +66,14 @@ int main() {
              std::to_string(i % 97) + " host" + std::to_string(i % 89) + ";" + std::to_string(i % 3) + " host" +
              std::to_string(i % 97) + "\r\n";
   WriteFile(dir / "exports", bytes);
-  Compare("exports, 10,000 (10 times) lines", dir / "exports", 10,
+  Compare("exports / fgets, 10,000 lines, 10 reads", dir / "exports", 10,
           [&] { return ReadExportEntries(Whole(dir / "exports")).size(); });
 
   bytes.clear();
   for (int i = 0; i < 10000; ++i)
     bytes += "user" + std::to_string(i) + "::" + std::to_string(1000 + i) + ":::: \r\n";
   WriteFile(dir / "passwd", bytes);
-  Compare("passwd, 10,000 (10 times) lines", dir / "passwd", 10,
+  Compare("passwd / fgets, 10,000 lines, 10 reads", dir / "passwd", 10,
           [&] { return ReadMappingFile((dir / "passwd").string()).size(); });
 
   bytes.clear();
@@ -95,14 +81,14 @@ int main() {
     bytes += "printer" + std::to_string(i) + ",HP LaserJet 4,HP LaserJet on Ne" + std::to_string(i) +
              ",\\\\server\\queue" + std::to_string(i) + ",\r\n";
   WriteFile(dir / "printcap", bytes);
-  Compare("printcap, 10,000 (10 times) lines", dir / "printcap", 10, [&] {
+  Compare("printcap / fgets, 10,000 lines, 10 reads", dir / "printcap", 10, [&] {
     PrinterExportTable table;
     ReadPrintcapEntries(Whole(dir / "printcap"), [] { return WindowsPrinter{"drv", "dev", "port"}; }, table);
     return table.Entries().size();
   });
 
   WriteFile(dir / "cfA001.nfs", "dfA001\r\nreq-17\r\nalice\r\nlaser\r\n1\r\n42\r\n");
-  Compare("control file (2,000 times)", dir / "cfA001.nfs", 2000,
+  Compare("control file / fgets, 2,000 reads", dir / "cfA001.nfs", 2000,
           [&] { return ReadControlFile(Whole(dir / "cfA001.nfs"), "cfA001.nfs").userName.size(); });
 
   bytes.clear();
@@ -114,7 +100,7 @@ int main() {
     bytes += EncodeLockRecord({host, file, opaque, i, int64_t{i} * 4096, 4096});
   }
   WriteFile(dir / "Lock.NLM", bytes);
-  Compare("Lock.NLM, 10,000 (10 times) records", dir / "Lock.NLM", 10, [&] {
+  Compare("Lock.NLM / fgets, 10,000 records, 10 reads", dir / "Lock.NLM", 10, [&] {
     size_t shown = 0;
     const std::string lockFile = Whole(dir / "Lock.NLM");
     for (const LockRecord& r : ParseLockRecords(lockFile))

@@ -1,8 +1,6 @@
 // The console's start-up, from process creation to its shown main window, with
 // 10,000 and 50,000 exports against an empty exports file, and with the empty
-// file against a bare window program started the same way. The two programs of a
-// pair start in turn, so both see the same machine; prints the medians and the
-// median of the pairwise ratios. Asserts nothing.
+// file against a bare window program started the same way. Asserts nothing.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,11 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "status/SharedWithService.h"
+#include "tests/bench/PairedRuns.h"
 
 namespace {
 
@@ -61,23 +58,6 @@ double StartUpMs(const std::string& program, const char* windowClass) {
   return elapsed;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-void Compare(const char* what, int rounds, const std::function<double()>& a, const std::function<double()>& b) {
-  std::vector<double> as, bs, ratios;
-  for (int round = 0; round < rounds; ++round) {
-    as.push_back(a());
-    bs.push_back(b());
-    ratios.push_back(as.back() / bs.back());
-  }
-  std::printf("%-40s %8.1f ms against %8.1f ms  ratio %5.2f  (medians of %d pairs)\n", what, Median(as),
-              Median(bs), Median(ratios), rounds);
-  std::fflush(stdout);
-}
-
 }  // namespace
 
 // Optional argument: the number of pairs (default 7).
@@ -98,9 +78,9 @@ int main(int argc, char** argv) {
   start(empty)();
   StartUpMs(bare, "BareBenchWindow");
 
-  Compare("start-up, 10,000 exports / empty file", rounds, start(lines10k), start(empty));
-  Compare("start-up, 50,000 exports / empty file", rounds, start(lines50k), start(empty));
-  Compare("start-up, empty file / bare window", rounds, start(empty),
+  ComparePairs("start-up, 10,000 exports / empty file", rounds, start(lines10k), start(empty));
+  ComparePairs("start-up, 50,000 exports / empty file", rounds, start(lines50k), start(empty));
+  ComparePairs("start-up, empty file / bare window", rounds, start(empty),
           [&] { return StartUpMs(bare, "BareBenchWindow"); });
   return 0;
 }
