@@ -25,10 +25,10 @@ std::optional<size_t> FirstMappingNamed(const std::vector<CUserInfo>& mappings, 
 std::string MappingFileBytes(const std::vector<CUserInfo>& mappings) {
   std::string bytes;
   for (const CUserInfo& record : mappings) {
-    std::string line = FormatMappingLine(record);
+    const std::string line = FormatMappingLine(record);
     if (line.empty()) continue;
-    line.insert(line.size() - 1, "\r");
-    bytes += line;
+    // The console writes CR LF where the line's own form ends in LF.
+    bytes.append(line, 0, line.size() - 1) += "\r\n";
   }
   return bytes;
 }

@@ -106,7 +106,8 @@ TEST(BannerPage, WidthDecidesLineLengthAndLettersPerRow) {
 }
 
 TEST(BannerPage, DateText) {
-  const std::tm t{.tm_sec = 7, .tm_min = 3, .tm_hour = 9, .tm_mday = 5, .tm_mon = 11, .tm_year = 126, .tm_wday = 6};
+  std::tm t{};
+  t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 5, t.tm_wday = 6, t.tm_hour = 9, t.tm_min = 3, t.tm_sec = 7;
   EXPECT_EQ(FormatBannerDate(t), "Sat Dec 05 09:03:07 2026 ");
 }
 

@@ -51,7 +51,9 @@ TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
     const ExportProblem problem = ExportEntryProblem(c.entry);
     EXPECT_EQ(problem.stringId, c.stringId);
     EXPECT_EQ(problem.subject, c.subject);
-    if (problem) EXPECT_EQ(problem.field, c.field);
+    if (problem) {
+      EXPECT_EQ(problem.field, c.field);
+    }
   }
   // Clients that the file does not write are not looked at.
   ExportEntry toAll = Entry("\\pub", "", 0, "");

@@ -49,7 +49,9 @@ TEST(ExportLine, FieldsReadAndTheLineWrittenBack) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(Read(c.line), c.read);
     ExportEntry e;
-    if (c.written) EXPECT_EQ(FormatExportLine((ParseExportLine(c.line, kStartupScanLimit, e), e)), c.written);
+    if (c.written) {
+      EXPECT_EQ(FormatExportLine((ParseExportLine(c.line, kStartupScanLimit, e), e)), c.written);
+    }
   }
   // Past the scan limit nothing is read: the clients never arrive.
   const std::string far = "c:\\pub" + std::string(600, ' ') + "far;0\n";
