@@ -7,7 +7,7 @@
 
 std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
   std::vector<ExportEntry> entries;
-  entries.reserve(CountLineFeeds(text) + 1);
+  entries.reserve(RecordsToReserve(text));
   LinePieces lines(text);
   for (std::string_view line; lines.Next(kStartupScanLimit - 1, line);) {
     // Read in place; a line that is not accepted gives its place back.

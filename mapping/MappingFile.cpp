@@ -29,20 +29,9 @@ std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
   if (!file) return records;
   const std::optional<std::string> text = ReadWholeFile(file.get());
   if (!text) return records;
-  records.reserve(CountLineFeeds(*text) + 1);
+  records.reserve(RecordsToReserve(*text));
   LinePieces lines(*text);
   CUserInfo record;
   while (record.ReadLine(lines)) records.push_back(std::move(record));
   return records;
-}
-
-std::string MappingFileText(const std::vector<CUserInfo>& records) {
-  std::string text;
-  for (const CUserInfo& record : records) {
-    const std::string line = FormatMappingLine(record);
-    if (line.empty()) continue;
-    text.append(line, 0, line.size() - 1);
-    text += "\r\n";
-  }
-  return text;
 }

@@ -14,12 +14,14 @@ bool LinePieces::Next(size_t maxBytes, std::string_view& piece) {
   return true;
 }
 
-size_t CountLineFeeds(std::string_view text) {
-  size_t count = 0;
+size_t RecordsToReserve(std::string_view text) {
+  constexpr size_t kMostReserved = 65536;
+  size_t lines = 1;
   for (const char *at = text.data(), *end = at + text.size();
-       at != end && (at = static_cast<const char*>(std::memchr(at, '\n', end - at))); ++at)
-    ++count;
-  return count;
+       lines < kMostReserved && at != end && (at = static_cast<const char*>(std::memchr(at, '\n', end - at)));
+       ++at)
+    ++lines;
+  return lines;
 }
 
 bool EndsLine(std::string_view piece) {

@@ -22,8 +22,9 @@ class LinePieces {
   std::string_view rest_;
 };
 
-// The line feeds in text: what a reader reserves room for, one record per line.
-size_t CountLineFeeds(std::string_view text);
+// The records a reader of text reserves room for, one a line: at most 65,536, so
+// that a file of empty lines does not ask for gigabytes before a line is read.
+size_t RecordsToReserve(std::string_view text);
 
 // True when piece ends in a line end.
 bool EndsLine(std::string_view piece);

@@ -9,7 +9,7 @@ int ReadPrintcapEntries(std::string_view text, const DefaultPrinterSource& defau
                         PrinterExportTable& table) {
   // Each entry is read in its place: the file may hold thousands of lines.
   std::vector<PrinterExport> entries;
-  entries.reserve(CountLineFeeds(text) + 1);
+  entries.reserve(RecordsToReserve(text));
   int result = 0;
   LinePieces lines(text);
   for (std::string_view line; lines.Next(kMaxPrintcapLine, line);) {

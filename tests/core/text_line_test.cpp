@@ -50,7 +50,8 @@ TEST(TextLine, LineEnds) {
     EXPECT_EQ(EndsLine(piece), line != nullptr) << piece;
     EXPECT_EQ(WithoutLineEnd(piece), line ? line : piece);
   }
-  EXPECT_EQ(CountLineFeeds("a\nb\r\n\n"), 3u);
+  EXPECT_EQ(RecordsToReserve("a\nb\r\n\n"), 4u);
+  EXPECT_EQ(RecordsToReserve(std::string(100000, '\n')), 65536u);
 }
 
 }  // namespace
