@@ -22,7 +22,3 @@ std::optional<std::string> MappingFilePath(std::string_view systemDirectory, Map
 // A file that cannot be opened gives no records.
 std::vector<CUserInfo> ReadMappingFile(const std::string& path);
 
-// The whole new content of a file holding the records, in order: each named
-// record's line with the CR LF line end that the file has on Windows. The caller
-// writes it in one safe step, so a failed write leaves the old file whole.
-std::string MappingFileText(const std::vector<CUserInfo>& records);

@@ -22,5 +22,6 @@ MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std:
 std::optional<size_t> FirstMappingNamed(const std::vector<CUserInfo>& mappings, std::string_view name);
 
 // The whole file as the console writes it in text mode on Windows: one mapping
-// line per record ending in CR LF; records without a name leave no line.
+// line per record ending in CR LF; records without a name leave no line. The
+// caller writes it in one safe step, so a failed write leaves the old file whole.
 std::string MappingFileBytes(const std::vector<CUserInfo>& mappings);

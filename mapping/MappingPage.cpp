@@ -1,19 +1,17 @@
 #include "mapping/MappingPage.h"
 
-#include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
-#include "portable/MbcsText.h"
+#include "mapping/MappingList.h"
 #include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
 
 namespace {
 constexpr int kSpinLowest = -32767;
 constexpr int kSpinHighest = 32767;
-
-bool SameText(const std::string& a, const std::string& b) { return CompareMbcs(a, b) == 0; }
 }  // namespace
 
 CMappingPage::CMappingPage(const MappingPageKind& kind) : CPropertyPage(kind.templateId), kind_(kind) {}
@@ -91,15 +89,9 @@ void CMappingPage::OnAdd() {
   }
   CUserInfo record;
   record.m_strName = accounts_.GetText(selected);
-  record.m_strId = std::to_string(m_nId);
-  // The ID is tested before the name; both against every record, read or added.
-  const bool exists = std::any_of(m_mappings.begin(), m_mappings.end(), [&](const CUserInfo& mapped) {
-                        return SameText(mapped.m_strId, record.m_strId);
-                      }) ||
-                      std::any_of(m_mappings.begin(), m_mappings.end(), [&](const CUserInfo& mapped) {
-                        return SameText(mapped.m_strName, record.m_strName);
-                      });
-  if (exists) {
+  record.m_strId = MappingIdText(m_nId);
+  // Against every record, read or added.
+  if (FindMappingConflict(m_mappings, record.m_strName, record.m_strId) != MappingConflict::kNone) {
     AfxMessageBox(IDS_MAPPING_EXISTS);
     return;
   }
@@ -119,16 +111,15 @@ void CMappingPage::OnRemove() {
   const std::string line = mappingList_.GetText(selected);
   const std::string name = line.substr(0, line.find(':'));
   mappingList_.DeleteString(selected);
-  const auto found = std::find_if(m_mappings.begin(), m_mappings.end(),
-                                  [&](const CUserInfo& record) { return SameText(record.m_strName, name); });
-  if (found != m_mappings.end()) m_mappings.erase(found);
+  if (const std::optional<size_t> first = FirstMappingNamed(m_mappings, name))
+    m_mappings.erase(m_mappings.begin() + static_cast<std::ptrdiff_t>(*first));
 }
 
 // The records are gone from the page afterwards, written or not.
 void CMappingPage::SaveMappings() {
   const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
   const std::optional<std::string> path = FilePath();
-  if (!path || !SaveWholeFile(*path, MappingFileText(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+  if (!path || !SaveWholeFile(*path, MappingFileBytes(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
 }
 
 void CMappingPage::DiscardMappings() { m_mappings.clear(); }

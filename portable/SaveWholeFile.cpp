@@ -33,6 +33,23 @@ std::string SystemText(DWORD error) {
     result.pop_back();
   return result.empty() ? "error " + std::to_string(error) : result;
 }
+
+// Rewrites path in place with bytes, for a file that another program holds open
+// and so cannot be replaced. 0 when written; the system's error otherwise, with
+// touched telling whether the old content may have been changed.
+DWORD RewriteInPlace(const std::string& path, std::string_view bytes, bool& touched) {
+  touched = false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  touched = true;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size() && SetEndOfFile(file) && FlushFileBuffers(file);
+  const DWORD error = ok ? 0 : GetLastError();
+  CloseHandle(file);
+  return error;
+}
 #endif
 }  // namespace
 
@@ -53,13 +70,25 @@ std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
     DeleteFileA(temporary);
     return error;
   }
-  if (!ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
-      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD error = GetLastError();
-    DeleteFileA(temporary);
-    return SystemText(error);
+  if (ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return {};
+  const DWORD error = GetLastError();
+  // Another program (the NFS service among them) may hold the file open while
+  // letting others write, as the C library opens files: then it is rewritten in
+  // place, the whole new content being safe beside it should that fail.
+  bool touched = false;
+  if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    const DWORD inPlace = RewriteInPlace(path, bytes, touched);
+    if (inPlace == 0) {
+      DeleteFileA(temporary);
+      return {};
+    }
+    if (touched)
+      return SystemText(inPlace) + "; the file may be cut short, its new content is kept in " + temporary;
   }
-  return {};
+  DeleteFileA(temporary);
+  return SystemText(error);
 }
 #else
 std::string SaveWholeFile(const std::string& path, std::string_view bytes) {

@@ -1,12 +1,15 @@
 #pragma once
 // Replacing a file whole, so that a failed save (a full disk, a read-only file)
 // leaves the old file intact instead of a truncated one. Every file the console
-// and its companions rewrite whole goes through here: exports and hosts now,
-// passwd, group and printcap when their windows write them.
+// and its companions rewrite whole goes through here: exports, hosts, passwd,
+// group and printcap.
 #include <string>
 #include <string_view>
 
 // Writes bytes to a temporary file beside path and then puts it in path's place.
 // Returns an empty text on success, otherwise what went wrong; path is then
-// untouched and no temporary file is left.
+// untouched and no temporary file is left. On Windows a file that another
+// program holds open, letting others write, cannot be replaced and is rewritten
+// in place instead; should that fail midway, the text says so and names the
+// temporary file, which is kept with the new content.
 std::string SaveWholeFile(const std::string& path, std::string_view bytes);

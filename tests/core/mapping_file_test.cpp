@@ -11,6 +11,7 @@
 
 #include "mapping/MappingFile.h"
 #include "mapping/MappingLine.h"
+#include "mapping/MappingList.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST_F(MappingFileTest, ReadingStopsAtAnEmptyLineAndLongLinesAreReadInPiecesOf25
   }
   // The rewrite keeps only named records and their IDs.
   Write("root:x:0500:0:root:/root:/bin/sh\n:x:7\nstaff::20:a,b\n");
-  EXPECT_EQ(MappingFileText(ReadMappingFile(path_.string())), "root::0500:::: \r\nstaff::20:::: \r\n");
+  EXPECT_EQ(MappingFileBytes(ReadMappingFile(path_.string())), "root::0500:::: \r\nstaff::20:::: \r\n");
 }
 
 TEST(MappingFilePath, BuiltFromTheSystemDirectoryAndNeverCut) {

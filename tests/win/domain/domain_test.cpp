@@ -140,6 +140,10 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
   const std::string written = "root::0:::: \r\nalice::500:::: \r\nJ\xfcrgen::1:::: \r\n";
   EXPECT_EQ(ReadFile(passwd_), written);
   EXPECT_EQ(ReadFile(group_), unixGroup);
+  // A reader that lets others write, as the C library opens files, does not
+  // stop the save: the file is rewritten in place.
+  HANDLE reader = CreateFileA(group_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
   RunSheet({}, [](HWND sheet) {
     ChoosePage(sheet, 1);
     AddMapping(CurrentPage(sheet), "Administrators", "0");
@@ -147,6 +151,7 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
               (Names{"Administrators::0:", "staff::20:", "wheel::10:"}));
     Press(sheet, IDOK);
   });
+  CloseHandle(reader);
   EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nwheel::10:::: \r\nAdministrators::0:::: \r\n");
   // Another program reads the file and lets nobody replace it meanwhile.
   HANDLE held =
