@@ -66,7 +66,7 @@ DirectoryMove MoveForDoubleClick(std::string_view directory, std::string_view na
     return {DirectoryMove::kEnter, ParentDirectory(directory)};
   }
   std::string entered = std::string(directory) + std::string(name) + '\\';
-  if (name.size() + 1 > kMaxDirectoryName || entered.size() > kMaxCurrentDirectory)
+  if (name.size() > kMaxDirectoryName || entered.size() > kMaxCurrentDirectory)
     return {DirectoryMove::kRefuse, {}};
   return {DirectoryMove::kEnter, std::move(entered)};
 }

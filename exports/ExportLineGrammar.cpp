@@ -107,6 +107,20 @@ class LineParser {
   RwState rw_ = RwState::kBeforeMode;
 };
 
+// The mode as the reader takes it back: the one character after ';'. A mode the
+// editor stores is a digit; any other came from the file as its character and
+// goes back as that character, so that a rewrite never changes what the service
+// reads (17 written as "17" would read back as 1, Read/Write, with an R/W list
+// "7"). A mode that was a line end goes back as the ';' ending its line.
+void AppendModeAndRwList(const ExportEntry& entry, std::string& line) {
+  line += ';';
+  const int code = '0' + entry.mode;
+  if (code == '\n' || code == '\r') return;
+  line += static_cast<char>(code);
+  line += ' ';
+  std::replace_copy(entry.rwList.begin(), entry.rwList.end(), std::back_inserter(line), ',', ' ');
+}
+
 }  // namespace
 
 int ParseExportLine(std::string_view line, size_t scanLimit, ExportEntry& entry) {
@@ -117,9 +131,6 @@ int ParseExportLine(std::string_view line, size_t scanLimit, ExportEntry& entry)
 }
 
 std::string FormatExportLine(const ExportEntry& entry) {
-  std::string rwList = entry.rwList;
-  std::replace(rwList.begin(), rwList.end(), ',', ' ');
-
   std::string line;
   line += static_cast<char>(entry.drive);
   line += ':';
@@ -128,10 +139,7 @@ std::string FormatExportLine(const ExportEntry& entry) {
     line += ' ';
     std::remove_copy(entry.clients.begin(), entry.clients.end(), std::back_inserter(line), ',');
   }
-  line += ';';
-  line += std::to_string(entry.mode);
-  line += ' ';
-  line += rwList;
+  AppendModeAndRwList(entry, line);
   line += '\n';
   return line;
 }

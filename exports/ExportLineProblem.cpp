@@ -12,11 +12,10 @@ namespace {
 
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 32; }
 
-// What ends a path token, apart from the blank a short form does away with.
-bool IsPathBreaker(char c) { return IsControl(c) || c == '#' || c == ';'; }
-
-// A host name also must not hold the drive's colon: it would make the line malformed.
-bool IsHostBreaker(char c) { return IsPathBreaker(c) || c == ':'; }
+// What a path or host name token cannot hold, apart from the blank a short form
+// does away with: what ends it, and a colon other than the drive's, which makes
+// the line malformed.
+bool IsTokenBreaker(char c) { return IsControl(c) || c == '#' || c == ';' || c == ':'; }
 
 // The names of a clients or R/W list text, as the file's reader will see them:
 // separated by commas and blanks.
@@ -37,7 +36,7 @@ ExportProblem Problem(unsigned stringId, ExportProblem::Field field, std::string
 
 ExportProblem ListProblem(const std::string& text, unsigned tooLongId, ExportProblem::Field field) {
   for (const std::string& name : ListNames(text))
-    if (std::any_of(name.begin(), name.end(), IsHostBreaker))
+    if (std::any_of(name.begin(), name.end(), IsTokenBreaker))
       return Problem(IDS_EXPORT_HOST_CHARACTER, field, name);
   if (text.size() > kMaxClientListText) return Problem(tooLongId, field);
   return {};
@@ -78,13 +77,15 @@ std::optional<std::string> OverlongToken(std::string_view line) {
 ExportProblem ExportEntryProblem(const ExportEntry& entry) {
   const std::string path = std::string{static_cast<char>(entry.drive), ':'} + entry.path;
   if (entry.path.empty()) return Problem(IDS_EXPORT_PATH_EMPTY, ExportProblem::kPath);
-  if (std::any_of(entry.path.begin(), entry.path.end(), IsPathBreaker))
+  if (std::any_of(entry.path.begin(), entry.path.end(), IsTokenBreaker))
     return Problem(IDS_EXPORT_PATH_CHARACTER, ExportProblem::kPath, path);
   if (entry.path.find(' ') != std::string::npos)
     return Problem(IDS_NO_SHORT_PATH, ExportProblem::kPath, path);
   if (entry.path.size() > kMaxExportToken)
     return Problem(IDS_EXPORT_PATH_TOO_LONG, ExportProblem::kPath, path);
   if (!entry.IsExportedToAll()) {
+    // Without a name the line would read back as exported to every client.
+    if (ListNames(entry.clients).empty()) return Problem(IDS_EXPORT_NO_CLIENTS, ExportProblem::kClients);
     if (ExportProblem problem = ListProblem(entry.clients, IDS_EXPORT_CLIENTS_TOO_LONG, ExportProblem::kClients))
       return problem;
   }

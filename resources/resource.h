@@ -76,8 +76,10 @@
 #define IDS_EXPORT_TOKEN_TOO_LONG 3023
 #define IDS_EXPORT_LINE_SEMICOLONS 3024
 #define IDS_EXPORT_LINE_READ_BACK 3025
+#define IDS_EXPORT_NO_CLIENTS 3026
 /* Export a Printer without a printer that printcap can keep. */
 #define IDS_PRINTER_NOT_STORABLE 3200
+#define IDS_PRINTING_OFF 3201
 /* A failed whole-file write: the file, then the system's error text. */
 #define IDS_WRITE_FAILED 3030
 /* The directory browser: a path past the browser's length limits. */

@@ -74,8 +74,8 @@ TEST(DirectoryPath, DoubleClickMoves) {
       {"c:\\a\\", "..", DirectoryMove::kEnter, "c:\\"},
       {"c:\\", "..", DirectoryMove::kStay, ""},
       {"c:\\users\\", "pub", DirectoryMove::kEnter, "c:\\users\\pub\\"},
-      {"c:\\", std::string(61, 'n'), DirectoryMove::kEnter, nullptr},
-      {"c:\\", std::string(62, 'n'), DirectoryMove::kRefuse, ""},
+      {"c:\\", std::string(62, 'n'), DirectoryMove::kEnter, nullptr},
+      {"c:\\", std::string(63, 'n'), DirectoryMove::kRefuse, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.directory) + " " + c.name);

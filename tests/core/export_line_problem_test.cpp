@@ -33,6 +33,7 @@ TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
       {Entry("", "", 0, ""), IDS_EXPORT_PATH_EMPTY, "", ExportProblem::kPath},
       {Entry("\\proj#1", "", 0, ""), IDS_EXPORT_PATH_CHARACTER, "c:\\proj#1", ExportProblem::kPath},
       {Entry("\\a\nb", "", 0, ""), IDS_EXPORT_PATH_CHARACTER, "c:\\a\nb", ExportProblem::kPath},
+      {Entry("\\d:\\x", "", 0, ""), IDS_EXPORT_PATH_CHARACTER, "c:\\d:\\x", ExportProblem::kPath},
       {Entry("\\My Dir", "", 0, ""), IDS_NO_SHORT_PATH, "c:\\My Dir", ExportProblem::kPath},
       {Entry(path127, "", 0, ""), 0, "", ExportProblem::kLine},
       {Entry(path127 + "p", "", 0, ""), IDS_EXPORT_PATH_TOO_LONG, "c:" + path127 + "p", ExportProblem::kPath},
@@ -55,6 +56,10 @@ TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
       EXPECT_EQ(problem.field, c.field);
     }
   }
+  // Not to all clients, yet no client named: the line would read back as to all.
+  ExportEntry nobody = Entry("\\pub", "x", 0, "");
+  nobody.clients = " , ";
+  EXPECT_EQ(ExportEntryProblem(nobody).stringId, IDS_EXPORT_NO_CLIENTS);
   // Clients that the file does not write are not looked at.
   ExportEntry toAll = Entry("\\pub", "", 0, "");
   toAll.clients = "x#y";

@@ -29,9 +29,11 @@ TEST(ExportLine, FieldsReadAndTheLineWrittenBack) {
       {"  \tE :\\pub alpha # beta\n", "3|0|E|\\pub|alpha|0|", "E:\\pub alpha;0 \n"},
       // A second ';' starts the R/W list anew and its digit replaces the mode.
       {"c:\\pub a;2 x y;1 z\n", "3|0|c|\\pub|a|1|z", "c:\\pub a;1 z\n"},
-      // The character after ';' is the mode, whatever it is, and is consumed.
-      {"c:\\pub;\n", "2|1|c|\\pub||-38|", "c:\\pub;-38 \n"},
-      {"c:\\pub;x1 h\n", "2|1|c|\\pub||72|1,h", "c:\\pub;72 1 h\n"},
+      // The character after ';' is the mode, whatever it is, and is consumed; it
+      // is written back as it came, so that the line means the same.
+      {"c:\\pub;\n", "2|1|c|\\pub||-38|", "c:\\pub;\n"},
+      {"c:\\pub;x1 h\n", "2|1|c|\\pub||72|1,h", "c:\\pub;x 1 h\n"},
+      {"c:\\pub;A\n", "2|1|c|\\pub||17|", "c:\\pub;A \n"},
       {"c:\\pub;", "2|1|c|\\pub||0|", "c:\\pub;0 \n"},  // no mode digit: read only
       // Bytes of 128 and above are token characters, a drive byte too.
       {"\xc4:\\caf\xe9 h\xf4te;0\n", "3|0|\xc4|\\caf\xe9|h\xf4te|0|", "\xc4:\\caf\xe9 h\xf4te;0 \n"},
@@ -51,6 +53,7 @@ TEST(ExportLine, FieldsReadAndTheLineWrittenBack) {
     ExportEntry e;
     if (c.written) {
       EXPECT_EQ(FormatExportLine((ParseExportLine(c.line, kStartupScanLimit, e), e)), c.written);
+      EXPECT_EQ(Read(c.written), c.read);  // and means the same when read again
     }
   }
   // Past the scan limit nothing is read: the clients never arrive.
