@@ -15,6 +15,9 @@ constexpr size_t kTextLine = 61;
 constexpr size_t kShortLine = 11;
 constexpr size_t kNumberLine = 77;
 
+// Each of the six lines takes at most its longest value and a CR LF.
+constexpr size_t kMostBytesRead = kDataFileLine + 3 * kTextLine + kShortLine + kNumberLine + 6 * 2;
+
 std::string ReadControlLine(LinePieces& lines, size_t longest) {
   std::string_view piece;
   if (!lines.Next(longest + 1, piece)) return {};
@@ -59,4 +62,9 @@ SpoolJob ReadControlFile(std::string_view text, std::string_view controlFileName
   job.shortValue = ReadControlLine(lines, kShortLine);
   job.number = DecimalValue(ReadControlLine(lines, kNumberLine));
   return job;
+}
+
+std::string ReadControlFileBytes(std::FILE* file) {
+  char bytes[kMostBytesRead];
+  return std::string(bytes, std::fread(bytes, 1, sizeof bytes, file));
 }

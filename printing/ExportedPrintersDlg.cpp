@@ -3,11 +3,19 @@
 #include "printing/ExportPrinterDlg.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrinterRow.h"
+#include "printing/PrintingPaths.h"
+#include "printing/StartPrinting.h"
 #include "resources/resource.h"
 
 CExportedPrintersDlg::CExportedPrintersDlg(CWnd* owner) : CDialog(IDD_EXPORTED_PRINTERS, owner) {}
 
-void ShowExportedPrinters(CWnd* owner) { CExportedPrintersDlg(owner).DoModal(); }
+void ShowExportedPrinters(CWnd* owner) {
+  if (!HavePrintingPaths()) {
+    SayPrintingIsOff();
+    return;
+  }
+  CExportedPrintersDlg(owner).DoModal();
+}
 
 BOOL CExportedPrintersDlg::OnInitDialog() {
   list_.SubclassDlgItem(IDC_PRINTER_LIST, this);

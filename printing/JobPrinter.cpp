@@ -118,10 +118,14 @@ void PrintSpoolJob(const SpoolJob& job, bool paused) {
     ShowJobBox(Format("Abort %s!", job.controlFileName));
     return;
   }
-  // A job whose data file the console must not touch is dropped unprinted.
-  if (!IsUsableDataFile(job.dataFileName)) return;
   WindowsPrinter printer;
   if (FindPrinterExport(job.printerName, printer) != 0) return;
   if (!PrintBannerDocument(job, printer)) return;
+  // A data file the console must not touch (a path, a device) is never opened:
+  // it fails as a data file that cannot be opened does.
+  if (!IsUsableDataFile(job.dataFileName)) {
+    ShowJobBox(Format("Can not open the file %s for printing", SpoolPath(job.dataFileName)));
+    return;
+  }
   SendRawDocument(printer.device, SpoolPath(job.dataFileName));
 }

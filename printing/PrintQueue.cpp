@@ -7,7 +7,6 @@
 
 #include "framework/MessageLoop.h"
 #include "portable/UniqueFile.h"
-#include "portable/WholeFile.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
 #include "printing/JobPrinter.h"
@@ -29,7 +28,8 @@ void ForEachControlFile(const std::function<bool(const WIN32_FIND_DATAA&)>& visi
   HANDLE find = FindFirstFileA(SpoolPath(kControlFilePattern).c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) return;
   do {
-    if (IsHandledControlFileName(found.cFileName) && !visit(found)) break;
+    const bool isFile = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (isFile && IsHandledControlFileName(found.cFileName) && !visit(found)) break;
   } while (FindNextFileA(find, &found));
   FindClose(find);
 }
@@ -56,7 +56,7 @@ void NotifyQueueChanged() {
 void SetQueueChangedHandler(std::function<void()> handler) { g_queueChanged = std::move(handler); }
 
 int ProcessPrintQueue() {
-  if (g_running) return 0;
+  if (g_running || !HavePrintingPaths()) return 0;
   g_running = true;
   SetCurrentDirectoryA(CurrentPrintingPaths().spoolDirectory.c_str());
   NotifyQueueChanged();
@@ -84,9 +84,9 @@ int LoadSpoolJob(const std::string& controlFileName) {
     MessageBoxA(nullptr, text, text, MB_OK);
     return -1;
   }
-  const std::optional<std::string> text = ReadWholeFile(file.get());
+  const std::string text = ReadControlFileBytes(file.get());
   file.reset();
-  g_job = ReadControlFile(text.value_or(""), controlFileName);
+  g_job = ReadControlFile(text, controlFileName);
   // The one moment of a run at which the administrator's input gets through.
   if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
   PrintSpoolJob(g_job, g_paused);

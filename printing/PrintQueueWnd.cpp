@@ -7,6 +7,7 @@
 #include "printing/ExportedPrintersDlg.h"
 #include "printing/PrintQueue.h"
 #include "printing/PrintingPaths.h"
+#include "printing/StartPrinting.h"
 #include "resources/resource.h"
 
 namespace {
@@ -21,6 +22,10 @@ std::unique_ptr<CPrintQueueWnd> g_queueWindow;
 }  // namespace
 
 void OpenPrintQueue() {
+  if (!HavePrintingPaths()) {
+    SayPrintingIsOff();
+    return;
+  }
   if (!g_queueWindow) {
     g_queueWindow = std::make_unique<CPrintQueueWnd>();
     // While the window is open it shows each change of the queue.

@@ -17,6 +17,8 @@ class CPrintQueueWnd : public CModelessDialog {
 
  protected:
   BOOL OnInitDialog() override;
+  // Enter closes nothing: only Close and Escape do.
+  void OnOK() override {}
   bool OnCommand(UINT id, UINT code, HWND control) override;
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -1,33 +1,34 @@
 #include "printing/PrintingPaths.h"
 
+#include <optional>
+
 #include "app/InstallDirs.h"
-#include "app/InstallPath.h"
 #include "printing/SpoolFiles.h"
 #include "status/SharedWithService.h"
 
 namespace {
-// The buffers the paths are built in, terminators included.
-constexpr size_t kPrintcapPathSize = 70;
-constexpr size_t kSpoolPathSize = 80;
+// The printcap path has room for 69 characters of the install directory (the
+// spool path for 79); a longer directory is refused rather than cut to another one.
+constexpr size_t kInstallDirRoom = 69;
 
-PrintingPaths g_paths;
+std::optional<PrintingPaths> g_paths;
 }  // namespace
 
 bool BuildPrintingPaths() {
   const std::string dir = IniInstallDir();
-  const auto printcap = JoinIniPath(dir, kPrintcapFileName, kPrintcapPathSize);
-  const auto parent = JoinIniPath(dir, kSpoolDirName, kSpoolPathSize);
-  const auto spool = JoinIniPath(dir, std::string(kSpoolDirName) + kPcnfsdSpoolDirName, kSpoolPathSize);
-  if (!printcap || !parent || !spool) {
-    g_paths = {};
+  if (dir.size() > kInstallDirRoom) {
+    g_paths.reset();
     return false;
   }
-  g_paths = {*printcap, *parent, *spool};
+  const std::string spoolParent = dir + kSpoolDirName;
+  g_paths = PrintingPaths{dir + kPrintcapFileName, spoolParent, spoolParent + kPcnfsdSpoolDirName};
   return true;
 }
 
-const PrintingPaths& CurrentPrintingPaths() { return g_paths; }
+bool HavePrintingPaths() { return g_paths.has_value(); }
+
+const PrintingPaths& CurrentPrintingPaths() { return *g_paths; }
 
 std::string SpoolPath(std::string_view fileName) {
-  return MakeSpoolPath(g_paths.spoolDirectory, fileName);
+  return MakeSpoolPath(g_paths->spoolDirectory, fileName);
 }

@@ -10,9 +10,12 @@ struct PrintingPaths {
   std::string spoolDirectory;  // <installdir>\SPOOL\PCNFSD
 };
 
-// Builds the paths from "norvo.ini"; false, and every path empty, when the
-// install directory is too long for them.
+// Builds the paths from "norvo.ini"; false, and printing off, when the install
+// directory is longer than the printcap path has room for.
 bool BuildPrintingPaths();
+// Whether the paths were built. Without them nothing of printing may run: an
+// empty spool directory would stand for the root of the drive.
+bool HavePrintingPaths();
 const PrintingPaths& CurrentPrintingPaths();
 
 // The spool directory, "\", the file name.

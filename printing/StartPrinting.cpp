@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "framework/Messages.h"
 #include "printing/PrintQueue.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrintingPaths.h"
+#include "resources/resource.h"
 
 namespace {
 bool EnsureDirectory(const std::string& path) {
@@ -16,8 +18,13 @@ bool EnsureDirectory(const std::string& path) {
 }
 }  // namespace
 
+void SayPrintingIsOff() { AfxMessageBox(IDS_PRINTING_OFF, MB_OK | MB_ICONEXCLAMATION); }
+
 void StartPrinting() {
-  if (!BuildPrintingPaths()) return;
+  if (!BuildPrintingPaths()) {
+    SayPrintingIsOff();
+    return;
+  }
   const PrintingPaths& paths = CurrentPrintingPaths();
   if (!EnsureDirectory(paths.spoolParent) || !EnsureDirectory(paths.spoolDirectory)) return;
   ReadPrintcap();

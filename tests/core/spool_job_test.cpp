@@ -48,6 +48,10 @@ TEST(ControlFile, SixLinesCutAtTheirLongestValue) {
     EXPECT_EQ(job.controlFileName, "cfA001.nfs");
     EXPECT_EQ(job.documentName, "cfA001.nfs");
   }
+  // Read from a file, no byte past what six lines at their longest take.
+  std::string longest;
+  for (const size_t length : {11, 61, 61, 61, 11, 77}) longest += std::string(length, '7') + "\r\n";
+  EXPECT_EQ(ReadControlFileBytes(FileWith(longest + std::string(100000, 'x')).get()), longest);
 }
 
 TEST(QueueRow, WordsOfTheControlFileAndTheNameBack) {

@@ -7,6 +7,7 @@
 
 #include "printing/PrintQueue.h"
 #include "printing/PrinterExports.h"
+#include "printing/PrintingPaths.h"
 #include "resources/resource.h"
 #include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
@@ -102,15 +103,23 @@ TEST_F(PrintingTest, ABrokenPrintcapAJobForNoExportedPrinterAndAMissingDataFile)
   StartConsole();
   EXPECT_EQ(PrinterExports().Entries().size(), 1u);
   CupsCapture capture(kTestQueue);
-  // A job for a printer that is not exported goes without a message; the run goes on.
+  // A job for a printer that is not exported goes without a message, one whose
+  // data file lies outside the spool directory prints its banner and is refused,
+  // and a directory named like a job is passed over: the run goes on.
   DropJob({"cfA001.nfs", "dfA001", "nowhere", "bob", "nosuch"});
+  DropJob({"cfA002.nfs", "..\\outside", "not to be printed"});
+  CreateDirectoryA(SpoolFile("cfA000.nfs").c_str(), nullptr);
   DropJob({"cfZ999.nfs", "dfZ999", "the job after it"});
+  const std::string refused = "Can not open the file " + SpoolFile("..\\outside") + " for printing";
+  ExpectBox(refused, refused);
   ProcessPrintQueue();
-  const std::vector<CapturedJob> printed = capture.Take(2);
-  ASSERT_EQ(printed.size(), 2u);
-  EXPECT_EQ(printed[1].bytes, "the job after it");
-  EXPECT_FALSE(Exists(SpoolFile("cfA001.nfs")) || Exists(SpoolFile("cfZ999.nfs")) ||
-               Exists(SpoolFile("dfZ999")));
+  const std::vector<CapturedJob> printed = capture.Take(3);
+  ASSERT_EQ(printed.size(), 3u);
+  EXPECT_EQ(printed[2].bytes, "the job after it");
+  EXPECT_FALSE(Exists(SpoolFile("cfA001.nfs")) || Exists(SpoolFile("cfA002.nfs")) ||
+               Exists(SpoolFile("cfZ999.nfs")) || Exists(SpoolFile("dfZ999")));
+  EXPECT_TRUE(Exists(SpoolFile("..\\outside")));
+  RemoveDirectoryA(SpoolFile("cfA000.nfs").c_str());
   // A missing data file: the raw document is aborted and the run stops at the job's removal.
   DropJob({"cfA001.nfs", "dfgone", ""});
   DeleteFileA(SpoolFile("dfgone").c_str());
@@ -121,6 +130,28 @@ TEST_F(PrintingTest, ABrokenPrintcapAJobForNoExportedPrinterAndAMissingDataFile)
   for (const CapturedJob& job : capture.Take(2, 1000)) EXPECT_TRUE(job.IsPostScript()) << job.bytes;
   EXPECT_FALSE(Exists(SpoolFile("cfA001.nfs")));
   EXPECT_TRUE(Exists(SpoolFile("cfZ999.nfs")));
+}
+
+// A directory the printcap path has no room for is refused, not cut: nothing of
+// printing runs, and each way into it says why.
+TEST_F(PrintingTest, AnInstallDirectoryTooLongForPrintcapTurnsPrintingOff) {
+  const auto useDir = [](size_t length) {
+    const std::string dir = "C:\\" + std::string(length - 3, 'd');
+    WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, dir.c_str(), kIniFileName);
+  };
+  useDir(70);
+  const char off[] =
+      "Printing is off: the install directory in norvo.ini is longer than the 69 characters that the path of "
+      "printcap has room for. Move the installation to a shorter directory.";
+  ExpectMessage(off);
+  StartConsole();
+  for (const UINT command : {ID_PRINT_QUEUE, ID_EXPORTED_PRINTERS}) {
+    ExpectMessage(off);
+    Command(command);
+  }
+  EXPECT_FALSE(FindWindowA("#32770", kTitle));
+  useDir(69);
+  EXPECT_TRUE(BuildPrintingPaths());
 }
 
 TEST_F(PrintingTest, QueueWindowRowsDeleteKeysAndASecondCommandRefillsIt) {
@@ -140,8 +171,11 @@ TEST_F(PrintingTest, QueueWindowRowsDeleteKeysAndASecondCommandRefillsIt) {
   EXPECT_FALSE(Exists(SpoolFile("cfB001.nfs")) || Exists(SpoolFile("dfB001")));
   EXPECT_EQ(Items(queue, IDC_JOB_LIST).size(), 2u);
   // The modeless window keeps its keys: Tab stays inside it, and the main window's
-  // Down accelerator stays out of its way. Escape closes it; the loop goes on.
+  // Down accelerator stays out of its way. Enter leaves it open, Escape closes it;
+  // the loop goes on.
   SetFocus(GetDlgItem(queue, IDC_JOB_LIST));
+  Key(GetFocus(), VK_RETURN);
+  EXPECT_TRUE(IsWindow(queue));
   Key(GetFocus(), VK_TAB);
   EXPECT_TRUE(IsChild(queue, GetFocus()));
   Key(GetFocus(), VK_DOWN);

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "portable/UniqueFile.h"
-#include "portable/WholeFile.h"
 #include "printing/ControlFile.h"
 #include "printing/SpoolFiles.h"
 #include "status/SharedWithService.h"
@@ -74,8 +73,7 @@ class Checker {
     for (const std::string& name : names) {
       if (!IsHandledControlFileName(name)) continue;
       UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "r"));
-      const std::optional<std::string> text = file ? ReadWholeFile(file.get()) : std::nullopt;
-      if (text) dataFileOf[name] = ReadControlFile(*text, name).dataFileName;
+      if (file) dataFileOf[name] = ReadControlFile(ReadControlFileBytes(file.get()), name).dataFileName;
     }
     for (Finding& finding : CheckSpoolFiles(*spool.path, names, dataFileOf)) findings_.push_back(std::move(finding));
   }
