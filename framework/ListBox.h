@@ -19,6 +19,12 @@ class CListBox : public CWnd {
   void* GetItemDataPtr(int index) const {
     return reinterpret_cast<void*>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
   }
+  DWORD_PTR GetItemData(int index) const {
+    return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+  }
+  int SetItemData(int index, DWORD_PTR data) {
+    return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
+  }
   std::string GetText(int index) const;
   void SetHorizontalExtent(int pixels) { SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels)); }
 

@@ -16,7 +16,7 @@ std::optional<int32_t> Decimal(std::string_view text) {
 
 }  // namespace
 
-std::string FormatLockLine(const LockRecord& record) {
+std::string FormatLockLine(const LockRecord& record, bool* cut) {
   const std::string_view second = record.secondText.substr(0, kMaxLockSecondText);
   std::string line;
   line.reserve(record.firstText.size() + second.size() + 3 * 12 + 4);
@@ -26,13 +26,13 @@ std::string FormatLockLine(const LockRecord& record) {
     char digits[12];
     line.append(1, ':').append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
   }
+  if (cut) *cut = second.size() < record.secondText.size() || line.size() > kMaxLockLine;
   if (line.size() > kMaxLockLine) line.resize(kMaxLockLine);
   return line;
 }
 
 std::optional<std::string> UnlockRequestFor(std::string_view line) {
-  // A line or second text at its limit may have been cut from a longer one.
-  if (line.size() >= kMaxLockLine) return std::nullopt;
+  if (line.size() > kMaxLockLine) return std::nullopt;
   std::array<std::string_view, kLineFields> fields;
   std::string_view rest = line;
   for (size_t i = 0; i + 1 < kLineFields; ++i) {
@@ -42,7 +42,7 @@ std::optional<std::string> UnlockRequestFor(std::string_view line) {
     rest.remove_prefix(colon + 1);
   }
   fields[kLineFields - 1] = rest;
-  if (fields[1].size() >= kMaxLockSecondText) return std::nullopt;
+  if (fields[1].size() > kMaxLockSecondText) return std::nullopt;
 
   const auto number = Decimal(fields[2]);
   const auto firstLong = Decimal(fields[3]);

@@ -16,7 +16,11 @@ BOOL CShowLocks::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
   locks_.SubclassDlgItem(IDC_LOCK_LIST, this);
   if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName, "rbc"))
-    for (const LockRecord& record : ParseLockRecords(*bytes)) locks_.AddString(FormatLockLine(record).c_str());
+    for (const LockRecord& record : ParseLockRecords(*bytes)) {
+      bool cut = false;
+      const std::string line = FormatLockLine(record, &cut);
+      locks_.SetItemData(locks_.AddString(line.c_str()), cut);
+    }
   return result;
 }
 
@@ -37,7 +41,8 @@ void CShowLocks::OnRemove() {
     AfxMessageBox(IDS_NO_LOCK_SELECTED, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  const std::optional<std::string> request = UnlockRequestFor(locks_.GetText(index));
+  const bool cut = locks_.GetItemData(index) != 0;
+  const std::optional<std::string> request = cut ? std::nullopt : UnlockRequestFor(locks_.GetText(index));
   if (!request) {
     AfxMessageBox(IDS_LOCK_NOT_REMOVABLE, MB_OK | MB_ICONEXCLAMATION);
     return;

@@ -77,14 +77,27 @@ TEST(LockRecord, UnlockRequestFromAShownLine) {
   EXPECT_EQ(FormatLockLine(back[0]), "a:b:-1:2:-3");
 
   // Lines that would not split back into the lock they show.
-  const std::string longest = std::string(2039, 'f') + ":s:1:2:3";
-  ASSERT_EQ(longest.size(), kMaxLockLine);
-  for (const std::string& line :
-       {"pc7:/a:b:1:2:3"s, "c:\\x:/a:1:2:3"s, "a:b:1:2"s, "a:b:1:2:x"s, "a:b:+1:2:3"s,
-        "a:b:1:2:2147483648"s, "a:b:1::3"s, longest, "h:" + std::string(258, 's') + ":1:2:3"})
+  for (const std::string& line : {"pc7:/a:b:1:2:3"s, "c:\\x:/a:1:2:3"s, "a:b:1:2"s, "a:b:1:2:x"s, "a:b:+1:2:3"s,
+                                  "a:b:1:2:2147483648"s, "a:b:1::3"s})
     EXPECT_FALSE(UnlockRequestFor(line)) << line;
-  EXPECT_TRUE(UnlockRequestFor("h:" + std::string(257, 's') + ":1:2:3"));
   EXPECT_TRUE(UnlockRequestFor("::0:0:0"));
+
+  // A line and a second text at their limits are whole and name their lock; one
+  // more character, and the line shown is cut.
+  const struct {
+    std::string first, second;
+    bool cut;
+  } limits[] = {{std::string(2039, 'f'), "s", false}, {std::string(2040, 'f'), "s", true},
+                {"h", std::string(258, 's'), false}, {"h", std::string(259, 's'), true}};
+  for (const auto& c : limits) {
+    const std::string bytes = Lock(c.first, c.second, 1, 2, 3);
+    bool cut = !c.cut;
+    const std::string line = FormatLockLine(ParseLockRecords(bytes)[0], &cut);
+    EXPECT_EQ(cut, c.cut) << line.size();
+    if (!cut) {
+      EXPECT_TRUE(UnlockRequestFor(line)) << line.size();
+    }
+  }
 }
 
 }  // namespace

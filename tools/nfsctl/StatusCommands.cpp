@@ -70,12 +70,16 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
   const auto locks = Load(settings, kLockFileName, failure);
   if (!locks) return failure;
   const std::vector<LockRecord> held = ParseLockRecords(locks->bytes);
-  if (std::none_of(held.begin(), held.end(), [&](const LockRecord& lock) { return FormatLockLine(lock) == line; }))
+  const auto lock =
+      std::find_if(held.begin(), held.end(), [&](const LockRecord& held) { return FormatLockLine(held) == line; });
+  if (lock == held.end())
     return Fail(kExitRefused, "no lock \"" + line + "\" in " + locks->path + " (see locks list)");
-  const std::optional<std::string> request = UnlockRequestFor(line);
+  bool cut = false;
+  FormatLockLine(*lock, &cut);
+  const std::optional<std::string> request = cut ? std::nullopt : UnlockRequestFor(line);
   if (!request)
     return Fail(kExitRefused, "refused: \"" + line + "\" does not split back into the lock it shows (a text with "
-                              "a ':', or a line at its length limit); nothing was written");
+                              "a ':', or a line cut to its length limit); nothing was written");
   const Located unlock = settings.Where().RegistryFilePath(kUnlockFileName);
   if (!unlock.path) return Fail(kExitFailed, unlock.problem);
   if (whatIf) {
