@@ -65,6 +65,13 @@ bool IsPrintcapField(std::string_view text) {
 }
 
 std::string FormatPrintcapLine(const PrinterExport& entry) {
-  const std::string& driver = entry.useDefault ? std::string(kDefaultDriverField) : entry.driver;
-  return entry.name + ',' + driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + "\r\n";
+  if (!entry.useDefault)
+    return entry.name + ',' + entry.driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + "\r\n";
+  // Fields 3 and 4 of a "default" line carry the default printer's device and
+  // port. With no default printer set they would be empty and the line would stop
+  // the next reading of printcap; they then say "default", which reading replaces
+  // all the same.
+  const auto orDefault = [](const std::string& field) { return field.empty() ? kDefaultDriverField : field; };
+  return entry.name + ',' + kDefaultDriverField + ',' + orDefault(entry.device) + ',' + orDefault(entry.port) +
+         ',' + entry.extra + "\r\n";
 }

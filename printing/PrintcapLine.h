@@ -23,5 +23,7 @@ bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaul
 // empty (runs of commas are one separator), no comma, no control character.
 bool IsPrintcapField(std::string_view text);
 
-// The written form of entry with the target's text line end, CR LF.
+// The written form of entry with the target's text line end, CR LF. A "default"
+// entry's empty device or port (no default printer set) is written "default", so
+// that the line reads back.
 std::string FormatPrintcapLine(const PrinterExport& entry);

@@ -76,11 +76,12 @@ TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLineAndSplitsLongOnes) {
     EXPECT_EQ(FormatPrintcap(table), c.written);
     EXPECT_EQ(asked, c.asked);
   }
-  // Without a default printer a "default" entry is written so that it does not read back.
+  // Without a default printer a "default" entry still reads back, and the entries after it.
   PrinterExportTable table;
   ASSERT_EQ(ReadPrintcapEntries("lp,default,x,y\nnext,d,v,p\n", kNoDefault, table), 0);
-  EXPECT_EQ(FormatPrintcap(table), "lp,default,,,\r\nnext,d,v,p,\r\n");
-  EXPECT_EQ(ReadPrintcapEntries(FormatPrintcap(table), kDefault, table), kErrorPrintcapLine);
+  EXPECT_EQ(FormatPrintcap(table), "lp,default,default,default,\r\nnext,d,v,p,\r\n");
+  EXPECT_EQ(ReadPrintcapEntries(FormatPrintcap(table), kDefault, table), 0);
+  EXPECT_EQ(table.Entries().size(), 2u);
 }
 
 TEST(PrinterExportTable, StoreRemoveSelectAndFind) {

@@ -30,9 +30,8 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
       break;
     }
     if (entry.useDefault && defaultPrinter.driver.empty())
-      report(Finding::kError, "printcap.default-without-printer", piece.line,
-             entry.name + " follows the default printer, but none is set: once the console saves printcap "
-             "its next start cannot read this entry");
+      report(Finding::kWarning, "printcap.default-without-printer", piece.line,
+             entry.name + " follows the default printer, but none is set: its jobs cannot be printed");
     if (!names.insert(entry.name).second)
       report(Finding::kWarning, "printcap.duplicate-name", piece.line,
              entry.name + " is exported already: jobs for it go to the first entry of that name");

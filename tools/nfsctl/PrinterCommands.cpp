@@ -36,8 +36,7 @@ std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
   return state;
 }
 
-// A save writes only the entries the console read, and a "default" entry without
-// a default printer in a form the next start cannot read: refuse either.
+// A save writes only the entries the console read: refused when that would lose data.
 int Save(const Settings& settings, const PrintcapState& state, const PrinterExportTable& table, bool whatIf) {
   for (const Finding& finding : CheckPrintcapFile(state.path, state.bytes, Installation::DefaultPrinter()))
     if (finding.severity == Finding::kError)
