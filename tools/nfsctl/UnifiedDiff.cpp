@@ -39,9 +39,10 @@ std::string UnifiedDiff(std::string_view path, std::string_view oldText, std::st
   const size_t oldEnd = before.size() - tail + contextAfter, newEnd = after.size() - tail + contextAfter;
   std::string diff = "--- " + std::string(path) + "\n+++ " + std::string(path) + "\n";
   diff += "@@ -" + Range(from, oldEnd - from) + " +" + Range(from, newEnd - from) + " @@\n";
-  for (size_t i = from; i < head; ++i) diff += " " + std::string(before[i]) + "\n";
-  for (size_t i = head; i < before.size() - tail; ++i) diff += "-" + std::string(before[i]) + "\n";
-  for (size_t i = head; i < after.size() - tail; ++i) diff += "+" + std::string(after[i]) + "\n";
-  for (size_t i = before.size() - tail; i < oldEnd; ++i) diff += " " + std::string(before[i]) + "\n";
+  const auto line = [&diff](char mark, std::string_view text) { diff.append(1, mark).append(text).append(1, '\n'); };
+  for (size_t i = from; i < head; ++i) line(' ', before[i]);
+  for (size_t i = head; i < before.size() - tail; ++i) line('-', before[i]);
+  for (size_t i = head; i < after.size() - tail; ++i) line('+', after[i]);
+  for (size_t i = before.size() - tail; i < oldEnd; ++i) line(' ', before[i]);
   return diff;
 }
