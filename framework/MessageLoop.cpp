@@ -22,8 +22,10 @@ bool CMessageLoop::PreTranslateMessage(MSG& msg) {
 }
 
 void CMessageLoop::OnIdle() {
+  // Likewise a handler may remove another.
   const std::vector<CIdleHandler*> handlers = idleHandlers_;
-  for (CIdleHandler* handler : handlers) handler->OnIdle();
+  for (CIdleHandler* handler : handlers)
+    if (std::find(idleHandlers_.begin(), idleHandlers_.end(), handler) != idleHandlers_.end()) handler->OnIdle();
 }
 
 void CMessageLoop::Dispatch(MSG& msg) {

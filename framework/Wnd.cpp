@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 // A bound window's object is in its GWLP_USERDATA, which the framework reserves
 // for itself on every window it creates or subclasses: reading it takes no trip
 // to the window manager, and list boxes ask for it on every comparison.
@@ -11,8 +13,10 @@ thread_local CWnd* t_creating = nullptr;
 }  // namespace
 
 std::string CWnd::RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
-  char name[64];
-  wsprintfA(name, "NfsConsole:%x:%p:%p:%p", style, cursor, background, icon);
+  // Room for the style and three 64-bit handles in hexadecimal; bounded all the same.
+  char name[96];
+  std::snprintf(name, sizeof name, "NfsConsole:%x:%p:%p:%p", style, static_cast<void*>(cursor),
+                static_cast<void*>(background), static_cast<void*>(icon));
   WNDCLASSA existing{};
   if (GetClassInfoA(GetModuleHandleA(nullptr), name, &existing)) return name;
   WNDCLASSA windowClass{};
