@@ -22,8 +22,9 @@ struct ExportProblem {
   explicit operator bool() const { return stringId != 0; }
 };
 
-// The longest line the console reads back when another program announces it.
-constexpr size_t kMaxAnnouncedExportLine = 509;
+// The longest line the console reads back when another program announces it: its
+// reader takes 509 characters at a time, the line end among them.
+constexpr size_t kMaxAnnouncedExportLine = 508;
 
 // For an entry about to be stored and written whole.
 ExportProblem ExportEntryProblem(const ExportEntry& entry);

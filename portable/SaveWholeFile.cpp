@@ -18,6 +18,8 @@ bool WriteAll(const char* path, std::string_view bytes) {
   return (std::fclose(file) == 0) && written;
 }
 
+std::string Unchanged(const std::string& error) { return error + "; the file on disk is unchanged"; }
+
 std::string Folder(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -61,14 +63,14 @@ std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
   // Windows refuses to replace a read-only file; Wine would rename over it.
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    return SystemText(ERROR_ACCESS_DENIED);
+    return Unchanged(SystemText(ERROR_ACCESS_DENIED));
   char temporary[MAX_PATH];
   if (GetTempFileNameA(Folder(path).c_str(), "nfs", 0, temporary) == 0)
-    return SystemText(GetLastError());
+    return Unchanged(SystemText(GetLastError()));
   if (!WriteAll(temporary, bytes)) {
     const std::string error = std::strerror(errno);
     DeleteFileA(temporary);
-    return error;
+    return Unchanged(error);
   }
   if (ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
       MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -85,21 +87,21 @@ std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
       return {};
     }
     if (touched)
-      return SystemText(inPlace) + "; the file may be cut short, its new content is kept in " + temporary;
+      return SystemText(inPlace) + "; the file on disk may be cut short, its new content is kept in " + temporary;
   }
   DeleteFileA(temporary);
-  return SystemText(error);
+  return Unchanged(SystemText(error));
 }
 #else
 std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
   std::string temporary = Folder(path) + "/.nfsXXXXXX";
   const int fd = mkstemp(temporary.data());
-  if (fd < 0) return std::strerror(errno);
+  if (fd < 0) return Unchanged(std::strerror(errno));
   close(fd);
   if (!WriteAll(temporary.c_str(), bytes) || std::rename(temporary.c_str(), path.c_str()) != 0) {
     const std::string error = std::strerror(errno);
     std::remove(temporary.c_str());
-    return error;
+    return Unchanged(error);
   }
   return {};
 }

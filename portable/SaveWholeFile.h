@@ -7,9 +7,9 @@
 #include <string_view>
 
 // Writes bytes to a temporary file beside path and then puts it in path's place.
-// Returns an empty text on success, otherwise what went wrong; path is then
-// untouched and no temporary file is left. On Windows a file that another
+// Returns an empty text on success, otherwise what went wrong and what became of
+// the file: untouched, no temporary file left. On Windows a file that another
 // program holds open, letting others write, cannot be replaced and is rewritten
-// in place instead; should that fail midway, the text says so and names the
-// temporary file, which is kept with the new content.
+// in place instead; should that fail midway, the text says the file may be cut
+// short and names the temporary file, which is kept with the new content.
 std::string SaveWholeFile(const std::string& path, std::string_view bytes);

@@ -85,6 +85,8 @@ TEST(ExportLineProblem, AcceptsOnlyLinesThatReadBackAsTyped) {
       {"c:\\pub alpha\r\nc:\\evil", IDS_EXPORT_LINE_CONTROL},
       {std::string("c:\\pub\0x", 8), IDS_EXPORT_LINE_CONTROL},
       {"c:\\" + std::string(2000, 'p'), IDS_EXPORT_LINE_TOO_LONG},
+      {"c:\\pub" + std::string(502, ' '), 0},  // 508 characters: read back whole
+      {"c:\\pub" + std::string(503, ' '), IDS_EXPORT_LINE_TOO_LONG},
       {"c:\\pub;1 alpha;2 beta", IDS_EXPORT_LINE_SEMICOLONS},
       {"c:\\pub host:z", IDS_EXPORT_LINE_COLON},
       {"cd:\\pub", IDS_EXPORT_LINE_COLON},

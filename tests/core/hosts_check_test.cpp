@@ -53,6 +53,16 @@ TEST(HostsCheck, NamesOfATextAreCheckedOneByOne) {
   EXPECT_NE(CheckHostNames("alpha -beta", names).find("\"-beta\""), std::string::npos);
   EXPECT_EQ(names, std::vector<std::string>{"kept"});
   EXPECT_EQ(CheckHostNames("   ", names), "Type at least one host name.");
+
+  // What the console's export editor lists for the entry, asked about when not its name.
+  EXPECT_EQ(CheckListedName("10.0.0.5", {"alpha", "a2"}), "");
+  const struct {
+    std::string address, name, listed;
+  } misread[] = {{"fe80::1", "alpha", "fe80"}, {"10.0.0.5", "build-01", "build"}, {"10.0.0.6", "2fast", "fast"},
+                 {"10.0.0.7", std::string(65, 'h'), std::string(64, 'h')}};
+  for (const auto& c : misread)
+    EXPECT_NE(CheckListedName(c.address, {c.name}).find("list this entry as \"" + c.listed + "\""), std::string::npos)
+        << c.name;
 }
 
 }  // namespace

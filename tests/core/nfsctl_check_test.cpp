@@ -37,6 +37,7 @@ TEST(NfsctlCheck, EachKindOfFindingOnItsLine) {
       {exports, "c:\\" + std::string(200, 'x') + ";0 \r\nc:\\a;0 \r\nC:\\A\\ h;1 \r\nc:\\a" + hosts + ";0\r\n",
        "exports.token-cut@1 exports.duplicate@3 exports.line-split@4 exports.duplicate@4 exports.skipped@4"},
       {exports, "c:\\a;0 \r\nd:\\b alpha beta;2 alpha\r\n", ""},
+      {exports, "c:\\a;0 \r\n\x1a\r\nc:\\b;0 \r\n", "exports.end-mark@2"},
       {passwd, "a::1\r\nb::1\r\na::2\r\nroot:x:0:0::/:/bin/sh\r\n:x:6\r\n\r\nb::2:::: \r\n",
        "passwd.duplicate-id@2 passwd.duplicate-name@3 passwd.id-zero@4 passwd.no-name@5 passwd.empty-line@6"},
       {passwd, "g::5\r\nh::6:" + std::string(300, 'm') + "\r\n", "passwd.line-split@2"},

@@ -60,6 +60,7 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   // What the file cannot carry reaches neither the file nor the console.
   ASSERT_EQ(ListedExports(console), 2);
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"c:\\a:b;0"}).Wait(), std::optional<DWORD>(2));
+  EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"C:\\Public alpha;1"}).Wait(), std::optional<DWORD>(2));
   EXPECT_EQ(RunNfsctl({"exports", "add", "e:\\bad#name"}).exitCode, std::optional<DWORD>(1));
   EXPECT_EQ(ReadFile(File("exports")), kInitialExports);
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"e:\\new gamma;1"}).Wait(), std::optional<DWORD>(0));

@@ -90,6 +90,10 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"exports add public", One("exports", kExports), 2, "is not <drive>:<path>"},
       {"exports add C:\\Public\\", One("exports", kExports), 1, "c:\\public is exported already"},
       {"exports remove e:\\absent", One("exports", kExports), 1, "is not exported"},
+      // An empty client list never means every client.
+      {"exports add c:\\pub2 --clients ,", One("exports", kExports), 2, "without a host name"},
+      // After an end-of-file mark the console would read nothing.
+      {"exports add c:\\pub2", One("exports", kExports + "\x1a"), 1, "end-of-file mark"},
       // After a last line without its line end.
       {"exports add c:\\pub2 --mode 1", One("exports", "c:\\public;0 "), 0, "", "exports",
        "c:\\public;0 \r\nc:\\pub2;1 \r\n"},

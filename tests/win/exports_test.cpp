@@ -266,7 +266,7 @@ TEST_F(ExportsTest, TheListTakesAnnouncedLinesFollowsTheSelectionAndKeepsAFailed
   Expect(IDOK, [&](HWND box) {
     const std::string text = MessageText(box);
     EXPECT_EQ(text.rfind("Cannot write the file " + path + ": ", 0), 0u) << text;
-    EXPECT_NE(text.find(". The file on disk is unchanged."), std::string::npos) << text;
+    EXPECT_NE(text.find("; the file on disk is unchanged."), std::string::npos) << text;
   });
   Command(ID_EXPORT_DELETE);
   EXPECT_EQ(Selection(), LB_ERR);

@@ -4,18 +4,23 @@
 //   addexport "c:\\public alpha beta;1"
 //
 // The line is taken only when the console reads it back to an export that writes
-// back as the same line; a refused line leaves the file exactly as it was.
+// back as the same line, of a directory not exported yet; a refused line leaves
+// the file exactly as it was.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/InstallDirs.h"
+#include "app/InstallPath.h"
 #include "exports/AnnounceAppendedExport.h"
+#include "exports/ExportEntryStream.h"
+#include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
 #include "exports/ResMessage.h"
-#include "framework/Handles.h"
+#include "exports/SameDirectory.h"
 #include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
 #include "status/SharedWithService.h"
 
 namespace {
@@ -25,16 +30,14 @@ enum ExitCode { kAdded = 0, kUsage = 1, kRefusedLine = 2, kFileError = 3 };
 // The line is named in a refusal only up to this length: a long one is cut.
 constexpr size_t kQuotedLine = 60;
 
-int Refuse(const ExportProblem& problem, const std::string& line) {
-  const std::string quoted = line.size() > kQuotedLine ? line.substr(0, kQuotedLine) + "..." : line;
-  std::fprintf(stderr, "addexport: refused \"%s\": %s\nNothing was written.\n", quoted.c_str(),
-               ResMessage(problem.stringId, {problem.subject}).c_str());
-  return kRefusedLine;
+int Fail(ExitCode code, const std::string& text) {
+  std::fprintf(stderr, "addexport: %s\nNothing was written.\n", text.c_str());
+  return code;
 }
 
-bool EndsWithLineBreak(std::FILE* file) {
-  if (std::fseek(file, -1, SEEK_END) != 0) return true;  // empty file
-  return std::fgetc(file) == '\n';
+int Refuse(const std::string& line, const std::string& why) {
+  const std::string quoted = line.size() > kQuotedLine ? line.substr(0, kQuotedLine) + "..." : line;
+  return Fail(kRefusedLine, "refused \"" + quoted + "\": " + why);
 }
 
 }  // namespace
@@ -45,25 +48,34 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   const std::string line = argv[1];
-  if (const ExportProblem problem = ExportLineProblem(line)) return Refuse(problem, line);
+  if (const ExportProblem problem = ExportLineProblem(line))
+    return Refuse(line, ResMessage(problem.stringId, {problem.subject}));
 
-  const std::optional<std::string> path = IniInstallPath(kExportsFileName, kExportsPathSize);
-  if (!path) {
-    std::fprintf(stderr, "addexport: the install directory in %s is too long\n", kIniFileName);
-    return kFileError;
-  }
+  // Without an install directory the console works in the root of its own
+  // current drive, which need not be this program's.
+  const std::string dir = IniInstallDir();
+  if (dir.empty()) return Fail(kFileError, std::string(kIniFileName) + " names no install directory");
+  const std::optional<std::string> path = JoinIniPath(dir, kExportsFileName, kExportsPathSize);
+  if (!path) return Fail(kFileError, std::string("the install directory in ") + kIniFileName + " is too long");
   UniqueFile file(std::fopen(path->c_str(), "a+b"));
-  if (!file) {
-    std::fprintf(stderr, "addexport: cannot open %s for appending\n", path->c_str());
-    return kFileError;
-  }
+  if (!file) return Fail(kFileError, "cannot open " + *path + " for appending");
+  std::rewind(file.get());
+  const std::optional<std::string> bytes = ReadWholeFile(file.get());
+  if (!bytes) return Fail(kFileError, "cannot read " + *path);
+  // The console reads the file in text mode, which ends at a Ctrl+Z.
+  if (bytes->find('\x1a') != std::string::npos)
+    return Fail(kFileError, *path + " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
+  ExportEntry added;
+  ParseExportLine(line, kAppendScanLimit, added);
+  for (const ExportEntry& existing : ReadExportEntries(*bytes))
+    if (SameDirectory(existing, added))
+      return Refuse(line, "the directory is exported already");
   // A last line without its line end would otherwise run into the new one.
-  const std::string text = (EndsWithLineBreak(file.get()) ? "" : "\r\n") + line + "\r\n";
+  const bool endsLine = bytes->empty() || bytes->back() == '\n';
+  const std::string text = (endsLine ? "" : "\r\n") + line + "\r\n";
   std::fseek(file.get(), 0, SEEK_END);
-  if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0) {
-    std::fprintf(stderr, "addexport: writing %s failed\n", path->c_str());
-    return kFileError;
-  }
+  if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
+    return Fail(kFileError, "writing " + *path + " failed");
   AnnounceAppendedExport();
   std::printf("added to %s\n", path->c_str());
   return kAdded;

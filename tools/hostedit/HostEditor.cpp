@@ -195,8 +195,7 @@ bool HostEditor::Save() {
   const std::string text = file_.Format();
   const std::string error = SaveWholeFile(path_, text);
   if (!error.empty()) {
-    Say("The hosts file " + path_ + " could not be saved (" + error +
-        "). The file on disk is unchanged.");
+    Say("The hosts file " + path_ + " could not be saved: " + error + ".");
     return false;
   }
   loaded_ = text;
@@ -226,6 +225,9 @@ bool HostEditor::ReadTypedEntry(HostsEntry& entry) {
     SetFocus(GetDlgItem(dialog_, field));
     return false;
   }
+  const std::string listed = CheckListedName(address, entry.names);
+  if (!listed.empty() && MessageBoxA(dialog_, listed.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return false;
   entry.address = address;
   return true;
 }

@@ -1,6 +1,9 @@
 #include "tools/hostedit/HostsCheck.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "exports/HostNames.h"
 
 namespace {
 
@@ -101,4 +104,12 @@ std::string CheckHostNames(std::string_view text, std::vector<std::string>& name
   if (found.empty()) return "Type at least one host name.";
   names = std::move(found);
   return {};
+}
+
+std::string CheckListedName(std::string_view address, const std::vector<std::string>& names) {
+  const std::optional<std::string> listed = HostNameOfLine(std::string(address) + '\t' + names.front() + '\n');
+  if (listed == names.front()) return {};
+  return "The console's export editor will list this entry as " + Quoted(listed.value_or("")) + ", not " +
+         Quoted(names.front()) + ": it takes the first word of a line that starts with a letter. "
+         "Take the entry all the same?";
 }

@@ -17,3 +17,9 @@ std::string CheckHostName(std::string_view name);
 // The names of a blank-separated text, each checked; at least one is needed.
 // On success names holds them in order.
 std::string CheckHostNames(std::string_view text, std::vector<std::string>& names);
+
+// Whether the console's export editor lists the entry of address and names under
+// its first name: it takes the first word of a line that starts with a letter or
+// '_' (the "fe80" of an IPv6 address, the "build" of build-01). Empty when it
+// does; otherwise the question to ask before the entry is taken.
+std::string CheckListedName(std::string_view address, const std::vector<std::string>& names);

@@ -61,6 +61,12 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
   };
   std::vector<Seen> seen;
   for (const TextPiece& piece : NumberedPieces(rawBytes, kExportsPiece)) {
+    // The console reads the file in text mode, which ends at a Ctrl+Z.
+    if (piece.text.find('\x1a') != std::string_view::npos) {
+      report(Finding::kError, "exports.end-mark", piece.line,
+             "an end-of-file mark (Ctrl+Z): the console reads nothing after it and its next save drops the rest");
+      break;
+    }
     if (!piece.EndsLine() && piece.text.size() == kExportsPiece)
       report(Finding::kError, "exports.line-split", piece.line,
              "longer than 1023 characters: the console reads the rest as another line");

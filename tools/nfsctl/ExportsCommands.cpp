@@ -74,6 +74,10 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   if (!ParseDirectory(arguments.directory, entry))
     return Fail(kExitFailed, "\"" + arguments.directory + "\" is not <drive>:<path>, as c:\\public");
   const std::vector<std::string> clients = Names(arguments.clients), rwList = Names(arguments.rwList);
+  // An empty list given (an empty script variable, say) must not widen the export
+  // to every client, nor drop its R/W list unseen.
+  if ((!arguments.clients.empty() && clients.empty()) || (!arguments.rwList.empty() && rwList.empty()))
+    return Fail(kExitFailed, "--clients or --rw was given without a host name; nothing was written");
   if (clients.empty()) entry.flags = ExportEntry::kAllClients;
   entry.clients = Joined(clients, ", ");
   entry.rwList = Joined(rwList, ",");
@@ -95,6 +99,9 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
   const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
   if (!bytes || !entries) return Fail(kExitFailed, problem);
+  if (bytes->find('\x1a') != std::string::npos)
+    return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
+                              "console reads nothing; nothing was written");
   for (const ExportEntry& existing : *entries)
     if (SameDirectory(existing, entry))
       return Fail(kExitRefused, "refused: " + DirectoryText(existing) + " is exported already; nothing was written");

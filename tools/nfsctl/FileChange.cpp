@@ -48,7 +48,7 @@ int ApplyChange(const std::string& path, const std::string& oldBytes, const std:
     return kExitOk;
   }
   const std::string error = SaveWholeFile(path, newBytes);
-  if (!error.empty()) return Fail(kExitFailed, "cannot write " + path + ": " + error + "; it is unchanged");
+  if (!error.empty()) return Fail(kExitFailed, "cannot write " + path + ": " + error);
   if (json)
     PrintJson({{"file", path}, {"written", true}});
   else

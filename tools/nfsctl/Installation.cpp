@@ -7,30 +7,38 @@
 #include "app/InstallDirs.h"
 #include "app/InstallPath.h"
 #include "printing/PrinterExports.h"
+#include "printing/PrintingPaths.h"
 #include "status/SharedWithService.h"
 
-namespace {
-// The console builds these paths in buffers of 70 and 80 bytes.
-constexpr size_t kPrintcapPathSize = 70;
-constexpr size_t kSpoolPathSize = 80;
-}  // namespace
-
-Located Installation::IniPath(const char* name, size_t bufferSize) const {
-  auto path = installDir_.empty() ? IniInstallPath(name, bufferSize) : JoinIniPath(installDir_, name, bufferSize);
-  if (path) return {path, {}};
-  return {std::nullopt, std::string("the install directory is too long for ") + (name + 1) + " (at most " +
-                            std::to_string(bufferSize - 1 - std::strlen(name)) + " characters)"};
+Located Installation::IniDir() const {
+  if (!installDir_.empty()) return {installDir_, {}};
+  std::string dir = IniInstallDir();
+  // Without one the console works in the root of its own current drive, which
+  // this tool cannot know.
+  if (dir.empty())
+    return {std::nullopt, std::string(kIniFileName) + " names no install directory: give --install-dir"};
+  return {std::move(dir), {}};
 }
 
-Located Installation::ExportsPath() const { return IniPath(kExportsFileName, kExportsPathSize); }
-
-Located Installation::PrintcapPath() const { return IniPath(kPrintcapFileName, kPrintcapPathSize); }
-
-Located Installation::SpoolDirectory() const {
-  Located spool = IniPath(kSpoolDirName, kSpoolPathSize);
-  if (spool.path) *spool.path += kPcnfsdSpoolDirName;
-  return spool;
+Located Installation::ExportsPath() const {
+  const Located dir = IniDir();
+  if (!dir.path) return dir;
+  if (auto path = JoinIniPath(*dir.path, kExportsFileName, kExportsPathSize)) return {path, {}};
+  return {std::nullopt, "the install directory is too long for exports (at most " +
+                            std::to_string(kExportsPathSize - 1 - std::strlen(kExportsFileName)) + " characters)"};
 }
+
+Located Installation::PrintingPath(std::string PrintingPaths::*which) const {
+  const Located dir = IniDir();
+  if (!dir.path) return dir;
+  if (const std::optional<PrintingPaths> paths = PrintingPathsIn(*dir.path)) return {(*paths).*which, {}};
+  return {std::nullopt, "the install directory is longer than the 69 characters printing has room for: the "
+                        "console's printing is off"};
+}
+
+Located Installation::PrintcapPath() const { return PrintingPath(&PrintingPaths::printcap); }
+
+Located Installation::SpoolDirectory() const { return PrintingPath(&PrintingPaths::spoolDirectory); }
 
 Located Installation::RegistryFilePath(const char* name) const {
   if (!installDir_.empty()) {

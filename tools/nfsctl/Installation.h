@@ -7,6 +7,7 @@
 
 #include "mapping/MappingFile.h"
 #include "printing/PrinterExport.h"
+#include "printing/PrintingPaths.h"
 
 // A path, or why there is none.
 struct Located {
@@ -31,7 +32,9 @@ class Installation {
   static WindowsPrinter DefaultPrinter();
 
  private:
-  Located IniPath(const char* name, size_t bufferSize) const;
+  // The INI install directory: the one given, or the one norvo.ini names.
+  Located IniDir() const;
+  Located PrintingPath(std::string PrintingPaths::*which) const;
 
   std::string installDir_;
   std::string systemDir_;
