@@ -40,3 +40,10 @@ std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {
   }
   return text;
 }
+
+bool HoldsEndOfFileMark(std::string_view text) { return text.find('\x1a') != std::string_view::npos; }
+
+std::string AppendedExportBytes(std::string_view text, std::string_view line) {
+  const bool endsLine = text.empty() || text.back() == '\n';
+  return (endsLine ? "" : "\r\n") + std::string(line) + "\r\n";
+}

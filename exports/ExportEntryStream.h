@@ -20,3 +20,11 @@ std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file);
 
 // The whole file: one line per entry, each ending in CR LF.
 std::string FormatExportFile(const std::vector<const ExportEntry*>& entries);
+
+// Whether text holds a Ctrl+Z. The console reads the file in text mode, which
+// ends there: nothing after one is read, a line appended after it neither.
+bool HoldsEndOfFileMark(std::string_view text);
+
+// The bytes another program appends to a file holding text for one more line
+// (without its line end): a CR LF first when the last line lacks its own.
+std::string AppendedExportBytes(std::string_view text, std::string_view line);

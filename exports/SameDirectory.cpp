@@ -33,3 +33,9 @@ bool SameDirectory(const ExportEntry& a, const ExportEntry& b) {
   return Lower(static_cast<char>(a.drive)) == Lower(static_cast<char>(b.drive)) &&
          EqualIgnoringCase(WithoutTrailingBackslash(a.path), WithoutTrailingBackslash(b.path));
 }
+
+const ExportEntry* FindSameDirectory(const std::vector<ExportEntry>& entries, const ExportEntry& entry) {
+  for (const ExportEntry& existing : entries)
+    if (SameDirectory(existing, entry)) return &existing;
+  return nullptr;
+}

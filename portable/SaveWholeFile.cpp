@@ -36,15 +36,8 @@ std::string SystemText(DWORD error) {
   return result.empty() ? "error " + std::to_string(error) : result;
 }
 
-// Rewrites path in place with bytes, for a file that another program holds open
-// and so cannot be replaced. 0 when written; the system's error otherwise, with
-// touched telling whether the old content may have been changed.
-DWORD RewriteInPlace(const std::string& path, std::string_view bytes, bool& touched) {
-  touched = false;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
-  touched = true;
+// Writes bytes over the open file's content and closes it: 0, or the system's error.
+DWORD WriteOver(HANDLE file, std::string_view bytes) {
   DWORD written = 0;
   const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                   written == bytes.size() && SetEndOfFile(file) && FlushFileBuffers(file);
@@ -79,18 +72,16 @@ std::string SaveWholeFile(const std::string& path, std::string_view bytes) {
   // Another program (the NFS service among them) may hold the file open while
   // letting others write, as the C library opens files: then it is rewritten in
   // place, the whole new content being safe beside it should that fail.
-  bool touched = false;
-  if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    const DWORD inPlace = RewriteInPlace(path, bytes, touched);
-    if (inPlace == 0) {
-      DeleteFileA(temporary);
-      return {};
-    }
-    if (touched)
-      return SystemText(inPlace) + "; the file on disk may be cut short, its new content is kept in " + temporary;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DeleteFileA(temporary);
+    return Unchanged(SystemText(error));
   }
+  if (const DWORD inPlace = WriteOver(file, bytes))
+    return SystemText(inPlace) + "; the file on disk may be cut short, its new content is kept in " + temporary;
   DeleteFileA(temporary);
-  return Unchanged(SystemText(error));
+  return {};
 }
 #else
 std::string SaveWholeFile(const std::string& path, std::string_view bytes) {

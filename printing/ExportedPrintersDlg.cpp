@@ -3,17 +3,13 @@
 #include "printing/ExportPrinterDlg.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrinterRow.h"
-#include "printing/PrintingPaths.h"
 #include "printing/StartPrinting.h"
 #include "resources/resource.h"
 
 CExportedPrintersDlg::CExportedPrintersDlg(CWnd* owner) : CDialog(IDD_EXPORTED_PRINTERS, owner) {}
 
 void ShowExportedPrinters(CWnd* owner) {
-  if (!HavePrintingPaths()) {
-    SayPrintingIsOff();
-    return;
-  }
+  if (!PrintingIsOn()) return;
   CExportedPrintersDlg(owner).DoModal();
 }
 

@@ -22,10 +22,7 @@ std::unique_ptr<CPrintQueueWnd> g_queueWindow;
 }  // namespace
 
 void OpenPrintQueue() {
-  if (!HavePrintingPaths()) {
-    SayPrintingIsOff();
-    return;
-  }
+  if (!PrintingIsOn()) return;
   if (!g_queueWindow) {
     g_queueWindow = std::make_unique<CPrintQueueWnd>();
     // While the window is open it shows each change of the queue.

@@ -13,8 +13,9 @@ inline constexpr char kDefaultDriverField[] = "default";
 using DefaultPrinterSource = std::function<WindowsPrinter()>;
 
 // Fills entry from line (without its line end; the text ends at its first NUL):
-// false, and entry not to be used, when one of the first four fields is missing. Those fields are split at
-// runs of commas; extra is the rest after the comma that ends the port, verbatim.
+// false, and entry not to be used, when one of the first four fields is missing.
+// Those fields are split at runs of commas; extra is the rest after the comma
+// that ends the port, verbatim.
 // A "default" line takes what defaultPrinter gives in place of its driver, device
 // and port; other lines do not ask.
 bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaultPrinter, PrinterExport& entry);

@@ -18,13 +18,15 @@ bool EnsureDirectory(const std::string& path) {
 }
 }  // namespace
 
-void SayPrintingIsOff() { AfxMessageBox(IDS_PRINTING_OFF, MB_OK | MB_ICONEXCLAMATION); }
+bool PrintingIsOn() {
+  if (HavePrintingPaths()) return true;
+  AfxMessageBox(IDS_PRINTING_OFF, MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
 
 void StartPrinting() {
-  if (!BuildPrintingPaths()) {
-    SayPrintingIsOff();
-    return;
-  }
+  BuildPrintingPaths();
+  if (!PrintingIsOn()) return;
   const PrintingPaths& paths = CurrentPrintingPaths();
   if (!EnsureDirectory(paths.spoolParent) || !EnsureDirectory(paths.spoolDirectory)) return;
   ReadPrintcap();

@@ -6,5 +6,6 @@
 // is said; other failures are silent: printing just does not start.
 void StartPrinting();
 
-// Tells that printing is off, its paths not built; the printing commands say it too.
-void SayPrintingIsOff();
+// Whether printing runs, its paths built; when not, says that printing is off.
+// Start-up and every printing command ask.
+bool PrintingIsOn();

@@ -62,17 +62,12 @@ int main(int argc, char** argv) {
   std::rewind(file.get());
   const std::optional<std::string> bytes = ReadWholeFile(file.get());
   if (!bytes) return Fail(kFileError, "cannot read " + *path);
-  // The console reads the file in text mode, which ends at a Ctrl+Z.
-  if (bytes->find('\x1a') != std::string::npos)
+  if (HoldsEndOfFileMark(*bytes))
     return Fail(kFileError, *path + " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
   ExportEntry added;
   ParseExportLine(line, kAppendScanLimit, added);
-  for (const ExportEntry& existing : ReadExportEntries(*bytes))
-    if (SameDirectory(existing, added))
-      return Refuse(line, "the directory is exported already");
-  // A last line without its line end would otherwise run into the new one.
-  const bool endsLine = bytes->empty() || bytes->back() == '\n';
-  const std::string text = (endsLine ? "" : "\r\n") + line + "\r\n";
+  if (FindSameDirectory(ReadExportEntries(*bytes), added)) return Refuse(line, "the directory is exported already");
+  const std::string text = AppendedExportBytes(*bytes, line);
   std::fseek(file.get(), 0, SEEK_END);
   if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
     return Fail(kFileError, "writing " + *path + " failed");

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
 #include "portable/TextLine.h"
@@ -61,8 +62,7 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
   };
   std::vector<Seen> seen;
   for (const TextPiece& piece : NumberedPieces(rawBytes, kExportsPiece)) {
-    // The console reads the file in text mode, which ends at a Ctrl+Z.
-    if (piece.text.find('\x1a') != std::string_view::npos) {
+    if (HoldsEndOfFileMark(piece.text)) {
       report(Finding::kError, "exports.end-mark", piece.line,
              "an end-of-file mark (Ctrl+Z): the console reads nothing after it and its next save drops the rest");
       break;

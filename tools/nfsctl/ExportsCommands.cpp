@@ -99,17 +99,15 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
   const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
   if (!bytes || !entries) return Fail(kExitFailed, problem);
-  if (bytes->find('\x1a') != std::string::npos)
+  if (HoldsEndOfFileMark(*bytes))
     return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
                               "console reads nothing; nothing was written");
-  for (const ExportEntry& existing : *entries)
-    if (SameDirectory(existing, entry))
-      return Fail(kExitRefused, "refused: " + DirectoryText(existing) + " is exported already; nothing was written");
+  if (const ExportEntry* existing = FindSameDirectory(*entries, entry))
+    return Fail(kExitRefused, "refused: " + DirectoryText(*existing) + " is exported already; nothing was written");
 
   // Appended as the last line: that is the line a running console reads when told.
-  line.insert(line.size() - 1, "\r");
-  const bool endsLine = bytes->empty() || bytes->back() == '\n';
-  const int result = ApplyChange(*exports.path, *bytes, *bytes + (endsLine ? "" : "\r\n") + line, arguments.whatIf,
+  line.pop_back();
+  const int result = ApplyChange(*exports.path, *bytes, *bytes + AppendedExportBytes(*bytes, line), arguments.whatIf,
                                  settings.json);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
