@@ -68,10 +68,12 @@ std::string FormatPrintcapLine(const PrinterExport& entry) {
   if (!entry.useDefault)
     return entry.name + ',' + entry.driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + "\r\n";
   // Fields 3 and 4 of a "default" line carry the default printer's device and
-  // port. With no default printer set they would be empty and the line would stop
-  // the next reading of printcap; they then say "default", which reading replaces
-  // all the same.
-  const auto orDefault = [](const std::string& field) { return field.empty() ? kDefaultDriverField : field; };
+  // port. Where one could not stand as a field (empty, with no default printer
+  // set; holding a comma) the line would read back otherwise, so it says
+  // "default", which reading replaces all the same.
+  const auto orDefault = [](const std::string& field) {
+    return IsPrintcapField(field) ? field : kDefaultDriverField;
+  };
   return entry.name + ',' + kDefaultDriverField + ',' + orDefault(entry.device) + ',' + orDefault(entry.port) +
          ',' + entry.extra + "\r\n";
 }

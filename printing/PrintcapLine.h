@@ -25,6 +25,6 @@ bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaul
 bool IsPrintcapField(std::string_view text);
 
 // The written form of entry with the target's text line end, CR LF. A "default"
-// entry's empty device or port (no default printer set) is written "default", so
-// that the line reads back.
+// entry's device or port that cannot stand as a field (empty when no default
+// printer is set) is written "default", so that the line reads back.
 std::string FormatPrintcapLine(const PrinterExport& entry);

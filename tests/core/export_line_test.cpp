@@ -34,6 +34,7 @@ TEST(ExportLine, FieldsReadAndTheLineWrittenBack) {
       {"c:\\pub;\n", "2|1|c|\\pub||-38|", "c:\\pub;\n"},
       {"c:\\pub;x1 h\n", "2|1|c|\\pub||72|1,h", "c:\\pub;x 1 h\n"},
       {"c:\\pub;A\n", "2|1|c|\\pub||17|", "c:\\pub;A \n"},
+      {"c:\\pub;\xe9\n", "2|1|c|\\pub||-71|", "c:\\pub;\xe9 \n"},
       {"c:\\pub;", "2|1|c|\\pub||0|", "c:\\pub;0 \n"},  // no mode digit: read only
       // Bytes of 128 and above are token characters, a drive byte too.
       {"\xc4:\\caf\xe9 h\xf4te;0\n", "3|0|\xc4|\\caf\xe9|h\xf4te|0|", "\xc4:\\caf\xe9 h\xf4te;0 \n"},

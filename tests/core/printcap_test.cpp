@@ -82,6 +82,9 @@ TEST(PrintcapFile, ReadingStopsAtTheFirstIncompleteLineAndSplitsLongOnes) {
   EXPECT_EQ(FormatPrintcap(table), "lp,default,default,default,\r\nnext,d,v,p,\r\n");
   EXPECT_EQ(ReadPrintcapEntries(FormatPrintcap(table), kDefault, table), 0);
   EXPECT_EQ(table.Entries().size(), 2u);
+  // Nor does a default printer whose device holds a comma shift the extra field.
+  ASSERT_EQ(ReadPrintcapEntries("lp,default,x,y,e\n", [] { return WindowsPrinter{"d", "a,b", "p"}; }, table), 0);
+  EXPECT_EQ(FormatPrintcap(table), "lp,default,default,p,e\r\n");
 }
 
 TEST(PrinterExportTable, StoreRemoveSelectAndFind) {
