@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include "exports/ExportEntryStream.h"
+#include "exports/ExportLineGrammar.h"
+#include "exports/SameDirectory.h"
+#include "portable/SaveWholeFile.h"
+#include "portable/WholeFile.h"
 #include "tests/core/CoreTestSupport.h"
 
 namespace {
@@ -32,6 +39,32 @@ TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
   last = ReadLastExportEntry(FileWith("c:\\a;0 \nd:\\x;1").get());
   ASSERT_TRUE(last);
   EXPECT_EQ(last->mode, 1);
+}
+
+// What another program appending a line must know of the file, and how the
+// file is replaced whole.
+TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
+  EXPECT_EQ(AppendedExportBytes("", "c:\\a;0"), "c:\\a;0\r\n");
+  EXPECT_EQ(AppendedExportBytes("c:\\x;0 ", "c:\\a;0"), "\r\nc:\\a;0\r\n");
+  EXPECT_FALSE(HoldsEndOfFileMark("c:\\x;0 \r\n"));
+  EXPECT_TRUE(HoldsEndOfFileMark("c:\\x;0 \r\n\x1a"));
+  const auto entries = ReadExportEntries("c:\\Public;0 \r\nd:\\x;0 \r\n");
+  ExportEntry added;
+  ParseExportLine("C:\\public\\ alpha;1", kAppendScanLimit, added);
+  EXPECT_EQ(FindSameDirectory(entries, added), &entries[0]);
+  added.drive = 'e';
+  EXPECT_EQ(FindSameDirectory(entries, added), nullptr);
+
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("nfs_save_" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "exports").string();
+  ASSERT_EQ(SaveWholeFile(path, "old"), "");
+  ASSERT_EQ(SaveWholeFile(path, "new"), "");
+  const UniqueFile saved(std::fopen(path.c_str(), "rb"));
+  EXPECT_EQ(ReadWholeFile(saved.get()), std::optional<std::string>("new"));
+  EXPECT_NE(SaveWholeFile((dir / "missing" / "exports").string(), "x").find("; the file on disk is unchanged"),
+            std::string::npos);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
