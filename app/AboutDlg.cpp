@@ -1,8 +1,8 @@
 #include "app/AboutDlg.h"
 
 #include "framework/RegKey.h"
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
-#include "status/SharedWithService.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}
 

@@ -1,17 +1,17 @@
 #include "app/MainFrame.h"
 
-#include "app/InstallDirs.h"
 #include "exports/ExportCommands.h"
 #include "exports/ExportListStore.h"
+#include "framework/InstallDirs.h"
 #include "framework/Messages.h"
 #include "framework/WinApp.h"
 #include "mapping/MappingSheet.h"
+#include "portable/SharedWithService.h"
 #include "printing/ExportedPrintersDlg.h"
 #include "printing/PrintQueueWnd.h"
 #include "resources/resource.h"
 #include "status/ClientSheet.h"
 #include "status/ServerOptionsDlg.h"
-#include "status/SharedWithService.h"
 
 namespace {
 constexpr UINT kExportsButtons[] = {

@@ -1,15 +1,15 @@
 #include "app/NfsAdminApp.h"
 
 #include "app/AboutDlg.h"
-#include "app/AnsiLeadBytes.h"
-#include "app/InstallDirs.h"
 #include "app/MainFrame.h"
 #include "exports/ExportListStore.h"
+#include "framework/AnsiLeadBytes.h"
+#include "framework/InstallDirs.h"
 #include "framework/MainWindow.h"
 #include "framework/Messages.h"
+#include "portable/SharedWithService.h"
 #include "printing/StartPrinting.h"
 #include "resources/resource.h"
-#include "status/SharedWithService.h"
 
 namespace {
 // The title is read into a buffer of this size.

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 
 bool AnnounceAppendedExport() {
   HWND console = FindWindowA(kMainWindowClass, nullptr);

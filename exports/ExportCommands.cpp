@@ -4,8 +4,8 @@
 
 #include "exports/ExportDlg.h"
 #include "exports/ExportListStore.h"
-#include "exports/ResMessage.h"
 #include "framework/Messages.h"
+#include "framework/ResMessage.h"
 #include "resources/resource.h"
 
 namespace {

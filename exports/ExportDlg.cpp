@@ -6,8 +6,8 @@
 #include "exports/DirectoryPath.h"
 #include "exports/ExportLineProblem.h"
 #include "exports/PickerSources.h"
-#include "exports/ResMessage.h"
 #include "framework/Messages.h"
+#include "framework/ResMessage.h"
 #include "resources/resource.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "exports/DirectoryPath.h"
 #include "exports/HostNames.h"
 #include "framework/Handles.h"
+#include "framework/SystemDirectory.h"
 #include "portable/UniqueFile.h"
 
 namespace {
@@ -41,10 +42,9 @@ std::optional<std::string> DriveCurrentDirectory(DriveByte letter) {
 }
 
 std::vector<std::string> ReadHostNames() {
-  char system[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(system, sizeof system);
-  if (length == 0 || length >= sizeof system) return {};
-  const UniqueFile file(std::fopen((std::string(system, length) + kHostsFileName).c_str(), "r"));
+  const std::optional<std::string> system = SystemDirectory();
+  if (!system) return {};
+  const UniqueFile file(std::fopen((*system + kHostsFileName).c_str(), "r"));
   return file ? ReadHostNamesFrom(file.get()) : std::vector<std::string>{};
 }
 

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "portable/AsciiCase.h"
 #include "portable/MbcsText.h"
 
 namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // ASCII letters compared without case; the trail byte of a double-byte character
 // is compared as it is, since it may fall in the letter range.
@@ -15,7 +15,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (LeadBytes()[static_cast<unsigned char>(a[i])]) {
       if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
       ++i;
-    } else if (Lower(a[i]) != Lower(b[i])) {
+    } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
       return false;
     }
   }
@@ -30,7 +30,7 @@ std::string_view WithoutTrailingBackslash(std::string_view path) {
 }  // namespace
 
 bool SameDirectory(const ExportEntry& a, const ExportEntry& b) {
-  return Lower(static_cast<char>(a.drive)) == Lower(static_cast<char>(b.drive)) &&
+  return AsciiLower(static_cast<char>(a.drive)) == AsciiLower(static_cast<char>(b.drive)) &&
          EqualIgnoringCase(WithoutTrailingBackslash(a.path), WithoutTrailingBackslash(b.path));
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
+#include "framework/SystemDirectory.h"
 #include "mapping/MappingList.h"
 #include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
@@ -48,9 +49,8 @@ std::string CMappingPage::DisplayLine(const CUserInfo& record) const {
 }
 
 std::optional<std::string> CMappingPage::FilePath() const {
-  char system[kMaxMappingPath] = "";
-  GetSystemDirectoryA(system, sizeof system);
-  return MappingFilePath(system, kind_.file);
+  const std::optional<std::string> system = SystemDirectory();
+  return system ? MappingFilePath(*system, kind_.file) : std::nullopt;
 }
 
 // The edit already shows m_nId (the base's first exchange).

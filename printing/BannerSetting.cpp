@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 
 int BannerSetting() {
   return static_cast<int>(GetPrivateProfileIntA(kIniPcnfsdSection, kIniBannerKey, 1, kIniFileName));

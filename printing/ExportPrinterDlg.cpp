@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "app/ErrorBoxes.h"
+#include "printing/ErrorBoxes.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExports.h"
 #include "resources/resource.h"

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "framework/FindFiles.h"
 #include "framework/MessageLoop.h"
+#include "portable/SharedWithService.h"
 #include "portable/UniqueFile.h"
 #include "printing/ControlFile.h"
 #include "printing/JobOrder.h"
@@ -13,7 +15,6 @@
 #include "printing/PrintingPaths.h"
 #include "printing/QueueRow.h"
 #include "printing/SpoolFiles.h"
-#include "status/SharedWithService.h"
 
 namespace {
 
@@ -24,14 +25,9 @@ bool g_running = false;
 // Calls visit with each handled control file of the spool directory, in
 // enumeration order, until it returns false.
 void ForEachControlFile(const std::function<bool(const WIN32_FIND_DATAA&)>& visit) {
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA(SpoolPath(kControlFilePattern).c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const bool isFile = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    if (isFile && IsHandledControlFileName(found.cFileName) && !visit(found)) break;
-  } while (FindNextFileA(find, &found));
-  FindClose(find);
+  ForEachFile(SpoolPath(kControlFilePattern), [&visit](const WIN32_FIND_DATAA& found) {
+    return !IsHandledControlFileName(found.cFileName) || visit(found);
+  });
 }
 
 const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files) {

@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "app/ErrorBoxes.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
+#include "printing/DefaultPrinter.h"
+#include "printing/ErrorBoxes.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintingErrors.h"
 #include "printing/PrintingPaths.h"
-#include "printing/ProfileDevice.h"
 
 namespace {
 PrinterExportTable g_table;
@@ -19,11 +19,7 @@ PrinterSelection g_selection;
 const PrinterExportTable& PrinterExports() { return g_table; }
 PrinterSelection& CurrentPrinterSelection() { return g_selection; }
 
-void LoadDefaultPrinter() {
-  char value[kMaxProfileDevice + 1] = "";
-  const DWORD length = GetProfileStringA("windows", "device", ",,,", value, sizeof value);
-  g_selection.printer = ParseProfileDevice(std::string_view(value, length));
-}
+void LoadDefaultPrinter() { g_selection.printer = ReadDefaultPrinter(); }
 
 int ReadPrintcap() {
   g_table.Clear();

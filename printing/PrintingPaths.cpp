@@ -1,8 +1,8 @@
 #include "printing/PrintingPaths.h"
 
-#include "app/InstallDirs.h"
+#include "framework/InstallDirs.h"
+#include "portable/SharedWithService.h"
 #include "printing/SpoolFiles.h"
-#include "status/SharedWithService.h"
 
 namespace {
 constexpr size_t kInstallDirRoom = 69;

@@ -2,16 +2,10 @@
 
 #include <algorithm>
 
+#include "portable/AsciiCase.h"
 #include "portable/MbcsText.h"
 
 namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 // Opening one of these in any directory reaches a device, not a file, also with
 // an extension or trailing blanks, which Windows drops.
@@ -19,9 +13,9 @@ bool IsDeviceName(std::string_view name) {
   std::string_view stem = name.substr(0, name.find('.'));
   stem = stem.substr(0, stem.find_last_not_of(' ') + 1);
   for (std::string_view device : {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"})
-    if (EqualNoCase(stem, device)) return true;
+    if (EqualsIgnoringAsciiCase(stem, device)) return true;
   if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9')
-    return EqualNoCase(stem.substr(0, 3), "com") || EqualNoCase(stem.substr(0, 3), "lpt");
+    return EqualsIgnoringAsciiCase(stem.substr(0, 3), "com") || EqualsIgnoringAsciiCase(stem.substr(0, 3), "lpt");
   return false;
 }
 
@@ -29,7 +23,7 @@ bool IsDeviceName(std::string_view name) {
 
 bool IsHandledControlFileName(std::string_view name) {
   return name.size() <= kMaxControlFileName && name.size() >= 6 &&
-         EqualNoCase(name.substr(0, 2), "cf") && EqualNoCase(name.substr(name.size() - 4), ".nfs");
+         EqualsIgnoringAsciiCase(name.substr(0, 2), "cf") && EqualsIgnoringAsciiCase(name.substr(name.size() - 4), ".nfs");
 }
 
 bool IsSafeDataFileName(std::string_view name) {

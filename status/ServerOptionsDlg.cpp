@@ -1,9 +1,9 @@
 #include "status/ServerOptionsDlg.h"
 
 #include "framework/RegKey.h"
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
 #include "status/ServerOptionSizes.h"
-#include "status/SharedWithService.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "status/ServiceFile.h"
 
-#include "app/InstallDirs.h"
+#include "framework/InstallDirs.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 

@@ -1,11 +1,11 @@
 #include "status/ShowClients.h"
 
-#include "app/InstallDirs.h"
+#include "framework/InstallDirs.h"
 #include "framework/Messages.h"
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
 #include "status/MountList.h"
 #include "status/ServiceFile.h"
-#include "status/SharedWithService.h"
 
 CShowClients::CShowClients() : CPropertyPage(IDD_SHOW_CLIENTS) {}
 

@@ -1,11 +1,11 @@
 #include "status/ShowLocks.h"
 
-#include "app/InstallDirs.h"
+#include "framework/InstallDirs.h"
 #include "framework/Messages.h"
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
 #include "status/LockLine.h"
 #include "status/ServiceFile.h"
-#include "status/SharedWithService.h"
 #include "status/UnlockFile.h"
 
 CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}

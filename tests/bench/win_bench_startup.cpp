@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 #include "tests/bench/PairedRuns.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/InstallPath.h"
 #include "portable/FrameLayout.h"
+#include "portable/InstallPath.h"
 #include "tests/core/CoreTestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The real console started as a user would, on an installation of its own, with
 // its companion programs beside it and watched from this process.
 #include "exports/HostNames.h"
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
 #include "tests/win/CupsCapture.h"

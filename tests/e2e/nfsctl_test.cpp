@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
 

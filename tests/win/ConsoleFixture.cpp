@@ -4,7 +4,7 @@
 #include <set>
 
 #include "framework/ModelessDialog.h"
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 
 namespace {

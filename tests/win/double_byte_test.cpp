@@ -1,8 +1,8 @@
 // Under a double-byte ANSI code page (932, from this program's locale): names
 // whose second byte is 0x5C, the backslash, stay whole characters when the list
 // sorts them, when the editor shows and stores them, and in the rewritten file.
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
-#include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
 
 namespace {

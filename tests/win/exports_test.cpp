@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/FrameworkIds.h"
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
-#include "status/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/win/ConsoleFixture.h"
 

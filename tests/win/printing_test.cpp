@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "portable/SharedWithService.h"
 #include "printing/PrintQueue.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrintingPaths.h"
 #include "resources/resource.h"
-#include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
 #include "tests/win/CupsCapture.h"
 

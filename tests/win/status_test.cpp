@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "portable/SharedWithService.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
-#include "status/SharedWithService.h"
 #include "tests/win/ConsoleFixture.h"
 
 namespace {

@@ -11,17 +11,18 @@
 #include <cstdio>
 #include <string>
 
-#include "app/InstallDirs.h"
-#include "app/InstallPath.h"
 #include "exports/AnnounceAppendedExport.h"
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
-#include "exports/ResMessage.h"
 #include "exports/SameDirectory.h"
+#include "framework/AnsiLeadBytes.h"
+#include "framework/InstallDirs.h"
+#include "framework/ResMessage.h"
+#include "portable/InstallPath.h"
+#include "portable/SharedWithService.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
-#include "status/SharedWithService.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int Refuse(const std::string& line, const std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseAnsiLeadBytes();
   if (argc != 2) {
     std::fprintf(stderr, "usage: addexport \"<drive>:<path> [client ...][;<mode> [rw-client ...]]\"\n");
     return kUsage;

@@ -5,13 +5,15 @@
 #include <string>
 
 #include "exports/HostNames.h"
+#include "framework/AnsiLeadBytes.h"
+#include "framework/SystemDirectory.h"
 #include "tools/hostedit/HostEditor.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  char system[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(system, sizeof system);
-  if (length == 0 || length >= sizeof system) return 1;
-  const std::string path = std::string(system, length) + kHostsFileName;
+  UseAnsiLeadBytes();
+  const std::optional<std::string> system = SystemDirectory();
+  if (!system) return 1;
+  const std::string path = *system + kHostsFileName;
   // One editor per file: a second start brings the first forward.
   if (HWND running = FindWindowA("#32770", HostEditor::Caption(path).c_str())) {
     if (IsIconic(running)) ShowWindow(running, SW_RESTORE);

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <map>
 
+#include "portable/SharedWithService.h"
 #include "portable/UniqueFile.h"
 #include "printing/ControlFile.h"
 #include "printing/SpoolFiles.h"
-#include "status/SharedWithService.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/ExportsCheck.h"
 #include "tools/nfsctl/FileChange.h"

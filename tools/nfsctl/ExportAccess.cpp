@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include "exports/ClientList.h"
+#include "portable/AsciiCase.h"
 
 namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool Names(std::string_view list, std::string_view host) {
   for (const std::string& name : SplitClientList(list))
-    if (std::equal(name.begin(), name.end(), host.begin(), host.end(),
-                   [](char a, char b) { return Lower(a) == Lower(b); }))
-      return true;
+    if (EqualsIgnoringAsciiCase(name, host)) return true;
   return false;
 }
 }  // namespace

@@ -7,10 +7,11 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
-#include "exports/ResMessage.h"
 #include "exports/SameDirectory.h"
+#include "framework/ResMessage.h"
+#include "portable/AsciiCase.h"
+#include "portable/SharedWithService.h"
 #include "portable/UniqueFile.h"
-#include "status/SharedWithService.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/ExportsFile.h"
 #include "tools/nfsctl/FileChange.h"
@@ -83,7 +84,7 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   entry.rwList = Joined(rwList, ",");
   entry.mode = arguments.mode >= 0 ? arguments.mode : rwList.empty() ? ExportEntry::kReadOnly : ExportEntry::kReadWriteList;
   // Stored in lower case, as the export editor stores a picked drive.
-  if (entry.drive >= 'A' && entry.drive <= 'Z') entry.drive += 'a' - 'A';
+  entry.drive = static_cast<unsigned char>(AsciiLower(static_cast<char>(entry.drive)));
   const char drive = static_cast<char>(entry.drive);
   if (!(drive >= 'a' && drive <= 'z'))
     return Fail(kExitRefused, std::string("refused: the drive ") + drive + " is not a letter; nothing was written");

@@ -4,11 +4,12 @@
 
 #include <cstring>
 
-#include "app/InstallDirs.h"
-#include "app/InstallPath.h"
-#include "printing/PrinterExports.h"
+#include "framework/InstallDirs.h"
+#include "framework/SystemDirectory.h"
+#include "portable/InstallPath.h"
+#include "portable/SharedWithService.h"
+#include "printing/DefaultPrinter.h"
 #include "printing/PrintingPaths.h"
-#include "status/SharedWithService.h"
 
 Located Installation::IniDir() const {
   if (!installDir_.empty()) return {installDir_, {}};
@@ -54,14 +55,10 @@ Located Installation::RegistryFilePath(const char* name) const {
 }
 
 Located Installation::MappingPath(MappingFileKind kind) const {
-  std::string system = systemDir_;
-  if (system.empty()) {
-    char buffer[MAX_PATH] = "";
-    const UINT length = GetSystemDirectoryA(buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) return {std::nullopt, "the system directory cannot be found"};
-    system.assign(buffer, length);
-  }
-  if (auto path = MappingFilePath(system, kind)) return {path, {}};
+  std::optional<std::string> system = systemDir_;
+  if (system->empty()) system = SystemDirectory();
+  if (!system) return {std::nullopt, "the system directory cannot be found"};
+  if (auto path = MappingFilePath(*system, kind)) return {path, {}};
   return {std::nullopt, "the system directory is too long"};
 }
 
@@ -70,7 +67,5 @@ WindowsPrinter Installation::DefaultPrinter() {
   // up to date with its print system only once a process loads it.
   static const HMODULE spooler = LoadLibraryA("winspool.drv");
   (void)spooler;
-  // The console's own look-up, which leaves the printer in its selection.
-  LoadDefaultPrinter();
-  return CurrentPrinterSelection().printer;
+  return ReadDefaultPrinter();
 }

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "tools/nfsctl/StoredOptions.h"
+#include "portable/AsciiCase.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/OptionRules.h"
 #include "tools/nfsctl/OptionsCheck.h"
 #include "tools/nfsctl/Report.h"
+#include "tools/nfsctl/StoredOptions.h"
 
 namespace {
 
@@ -15,11 +16,7 @@ namespace {
 constexpr const char* kShortNames[] = {"nfs3", "pcnfsd", "nlm", "read", "write"};
 
 std::optional<size_t> OptionIndex(const std::string& name) {
-  auto same = [&](const char* candidate) {
-    const std::string_view other(candidate);
-    return std::equal(name.begin(), name.end(), other.begin(), other.end(),
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-  };
+  auto same = [&](const char* candidate) { return EqualsIgnoringAsciiCase(name, candidate); };
   for (size_t i = 0; i < kServerOptionNames.size(); ++i)
     if (same(kServerOptionNames[i]) || same(kShortNames[i])) return i;
   return std::nullopt;

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "portable/SharedWithService.h"
 #include "portable/UniqueFile.h"
 #include "printing/QueueRow.h"
 #include "printing/SpoolFiles.h"
-#include "status/SharedWithService.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Report.h"
 #include "tools/nfsctl/SpoolDirectory.h"

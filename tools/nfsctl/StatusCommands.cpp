@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "portable/SharedWithService.h"
 #include "status/LockLine.h"
 #include "status/LockRecord.h"
 #include "status/MountList.h"
-#include "status/SharedWithService.h"
 #include "status/UnlockFile.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"

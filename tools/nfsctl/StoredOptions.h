@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "status/SharedWithService.h"
+#include "portable/SharedWithService.h"
 
 // The values in the order of the dialog: three switches, then the two sizes.
 inline constexpr std::array<const char*, 5> kServerOptionNames = {

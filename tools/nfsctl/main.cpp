@@ -4,10 +4,13 @@
 // lose or misread, and `access` what the files grant one client.
 #include <cstdio>
 
+#include "framework/AnsiLeadBytes.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Report.h"
 
 int main(int argc, char** argv) {
+  // Double-byte names compare and split as the console does.
+  UseAnsiLeadBytes();
   CLI::App app{"nfsctl: the NFS server's shared files from the command line", "nfsctl"};
   app.require_subcommand(1);
   // Options of the whole program may follow the verb.

@@ -1,4 +1,4 @@
-#include "app/InstallPath.h"
+#include "portable/InstallPath.h"
 
 #include "portable/MbcsText.h"
 

@@ -1,4 +1,4 @@
-#include "exports/ResMessage.h"
+#include "framework/ResMessage.h"
 
 #include "framework/Messages.h"
 

@@ -1,4 +1,4 @@
-#include "app/AnsiLeadBytes.h"
+#include "framework/AnsiLeadBytes.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "app/ErrorBoxes.h"
+#include "printing/ErrorBoxes.h"
 
 #include <cstdio>
 
-#include "framework/Messages.h"
 #include "framework/MainWindow.h"
+#include "framework/Messages.h"
 
 UINT ShowServerError(HWND owner, UINT id) {
   if (!owner) owner = AfxGetMainWnd();

@@ -1,8 +1,8 @@
-#include "app/InstallDirs.h"
+#include "framework/InstallDirs.h"
 
-#include "app/InstallPath.h"
 #include "framework/RegKey.h"
-#include "status/SharedWithService.h"
+#include "portable/InstallPath.h"
+#include "portable/SharedWithService.h"
 
 std::string IniInstallDir() {
   // Longer than any usable directory, so that a too-long one is seen whole and refused.
