@@ -13,6 +13,9 @@ struct Settings {
   std::string installDir;
   std::string systemDir;
   bool json = false;
+  // Write although the file changed since it was read, or a running console
+  // holds it in memory: the refusals that keep another program's change.
+  bool force = false;
 
   Installation Where() const { return Installation(installDir, systemDir); }
 };

@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
                  "Install directory, in place of norvo.ini's and the registry's");
   app.add_option("--system-dir", settings.systemDir, "System directory that holds drivers\\etc\\passwd and group");
   app.add_flag("--json", settings.json, "JSON output");
+  app.add_flag("--force", settings.force,
+               "Write although another program changed the file since it was read, or a running console holds it");
 
   int exitCode = kExitOk;
   AddExportsCommands(app, settings, exitCode);
