@@ -1,0 +1,284 @@
+// The console's windows on a big server: the client sheet with 10,000 and
+// 100,000 mounted clients and as many locks, the mapping sheet with 10,000
+// passwd lines, the exported printers dialog with 1,000 printers and the queue
+// window with 5,000 jobs. Each is timed from its opening to the moment its
+// thread is idle (created, filled and painted), against its floor: a bare
+// dialog holding a control of the same class, style and size, filled with the
+// same lines in one go. Asserts nothing.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/NfsAdminApp.h"
+#include "framework/InstallDirs.h"
+#include "framework/SystemDirectory.h"
+#include "mapping/MappingSheet.h"
+#include "portable/SharedWithService.h"
+#include "printing/ExportedPrintersDlg.h"
+#include "printing/PrintQueueWnd.h"
+#include "printing/PrinterExports.h"
+#include "printing/PrintingPaths.h"
+#include "resources/resource.h"
+#include "status/ClientSheet.h"
+#include "status/LockRecord.h"
+#include "tests/bench/PairedRuns.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr char kInstallDir[] = "C:\\bench-windows";
+
+// What the timer saw of the window's control when the thread first went idle.
+struct Shown {
+  std::string className;
+  DWORD style = 0;
+  RECT rect{};  // in dialog units of the floor's template
+  std::vector<std::string> lines;
+  bool isEdit = false;
+};
+
+Clock::time_point g_start;
+double g_elapsedMs = 0;
+bool g_idle = false;
+int g_controlId = 0;
+std::function<void()> g_close;
+Shown g_shown;
+
+std::string ClassOf(HWND control) {
+  char name[64] = "";
+  GetClassNameA(control, name, sizeof name);
+  return name;
+}
+
+void Capture(HWND control) {
+  g_shown = {};
+  g_shown.className = ClassOf(control);
+  g_shown.style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  // Back to the dialog units of the parent, whose font the floor uses too.
+  RECT unit{0, 0, 4, 8};
+  MapDialogRect(GetParent(control), &unit);
+  g_shown.rect = {rect.left * 4 / unit.right, rect.top * 8 / unit.bottom, (rect.right - rect.left) * 4 / unit.right,
+                  (rect.bottom - rect.top) * 8 / unit.bottom};
+  g_shown.isEdit = _stricmp(g_shown.className.c_str(), "Edit") == 0;
+  if (g_shown.isEdit) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    g_shown.lines = {std::move(text)};
+    return;
+  }
+  const int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::string item(static_cast<size_t>(SendMessageA(control, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+    item.resize(static_cast<size_t>(SendMessageA(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+    g_shown.lines.push_back(std::move(item));
+  }
+}
+
+// WM_TIMER comes only when no other message waits, painting included.
+void CALLBACK OnIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  g_elapsedMs = std::chrono::duration<double, std::milli>(Clock::now() - g_start).count();
+  if (g_controlId != 0) {
+    // The control of the window in front: the active dialog, or a page of it.
+    const HWND active = GetActiveWindow();
+    HWND control = GetDlgItem(active, g_controlId);
+    if (!control)
+      if (HWND page = reinterpret_cast<HWND>(SendMessageA(active, PSM_GETCURRENTPAGEHWND, 0, 0)))
+        control = GetDlgItem(page, g_controlId);
+    if (control) Capture(control);
+  }
+  g_idle = true;
+  g_close();
+}
+
+// Milliseconds from open() to the first idle moment of the thread; close()
+// then ends the window. A modeless window's messages are pumped here.
+double TimeUntilIdle(const std::function<void()>& open, std::function<void()> close, int controlId = 0) {
+  g_idle = false;
+  g_controlId = controlId;
+  g_close = std::move(close);
+  g_start = Clock::now();
+  SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &OnIdle);
+  open();
+  MSG msg;
+  while (!g_idle && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return g_elapsedMs;
+}
+
+void CancelActive() { PostMessageA(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0); }
+
+// A dialog template in memory: one control of the captured kind.
+std::vector<WORD> FloorTemplate(const Shown& shown) {
+  std::vector<WORD> words;
+  auto dword = [&words](DWORD value) {
+    words.push_back(LOWORD(value));
+    words.push_back(HIWORD(value));
+  };
+  auto text = [&words](const std::string& value) {
+    for (char c : value) words.push_back(static_cast<unsigned char>(c));
+    words.push_back(0);
+  };
+  dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_VISIBLE);
+  dword(0);
+  words.push_back(1);  // one item
+  for (int i = 0; i < 2; ++i) words.push_back(0);
+  words.push_back(static_cast<WORD>(shown.rect.right + 20));
+  words.push_back(static_cast<WORD>(shown.rect.bottom + 20));
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the dialog class
+  text("Floor");
+  words.push_back(8);
+  text("MS Sans Serif");
+  if (words.size() % 2) words.push_back(0);  // items start on a DWORD
+  dword((shown.style | WS_VISIBLE) & ~WS_DISABLED);
+  dword(0);
+  words.push_back(10);
+  words.push_back(10);
+  words.push_back(static_cast<WORD>(shown.rect.right));
+  words.push_back(static_cast<WORD>(shown.rect.bottom));
+  words.push_back(100);  // control id
+  text(shown.className);
+  words.push_back(0);  // no title
+  words.push_back(0);  // no creation data
+  return words;
+}
+
+INT_PTR CALLBACK FloorProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    const HWND control = GetDlgItem(dialog, 100);
+    if (g_shown.isEdit) {
+      SetWindowTextA(control, g_shown.lines.empty() ? "" : g_shown.lines[0].c_str());
+    } else {
+      SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+      SendMessageA(control, LB_INITSTORAGE, g_shown.lines.size(), 64 * g_shown.lines.size());
+      for (const std::string& line : g_shown.lines)
+        SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+      SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+    }
+    return TRUE;
+  }
+  if (msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) EndDialog(dialog, IDCANCEL);
+  return FALSE;
+}
+
+double FloorMs(const Shown& shown) {
+  const std::vector<WORD> words = FloorTemplate(shown);
+  return TimeUntilIdle(
+      [&words] {
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
+                                nullptr, &FloorProc, 0);
+      },
+      &CancelActive);
+}
+
+// The window against its floor, in pairs; the floor's lines are the ones the
+// window showed the first time.
+void Compare(const char* what, int pairs, const std::function<void()>& open, const std::function<void()>& close,
+             int controlId) {
+  TimeUntilIdle(open, close, controlId);  // a first opening, not counted; it captures the control
+  const Shown shown = g_shown;
+  ComparePairs(what, pairs, [&] { return TimeUntilIdle(open, close); }, [&] { return FloorMs(shown); });
+}
+
+void WriteLines(const std::string& path, int count, const std::function<std::string(int)>& line) {
+  std::ofstream file(path, std::ios::binary);
+  for (int i = 0; i < count; ++i) file << line(i) << "\r\n";
+}
+
+void WriteMountList(int lines) {
+  WriteLines(std::string(kInstallDir) + "\\" + kMountListFileName, lines, [](int i) {
+    return "client" + std::to_string(i) + ".lab.example  C:\\export\\dir" + std::to_string(i % 500);
+  });
+}
+
+void WriteLocks(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i) {
+    const std::string host = "pc" + std::to_string(i), path = "/export/file" + std::to_string(i);
+    LockRecord record;
+    record.firstText = host;
+    record.secondText = path;
+    record.opaque = "owner-of-the-lock-20";
+    record.number = i;
+    record.firstLong = i * 100;
+    record.secondLong = 100;
+    bytes += EncodeLockRecord(record);
+  }
+  std::ofstream(std::string(kInstallDir) + "\\" + kLockFileName, std::ios::binary) << bytes;
+}
+
+void ClientSheet(int pairs, int records) {
+  WriteMountList(records);
+  WriteLocks(records);
+  const std::string count = std::to_string(records);
+  Compare(("client sheet, " + count + " mounted clients").c_str(), pairs,
+          [] { CClientSheet("Clients Information", nullptr, 0).DoModal(); }, &CancelActive, IDC_MOUNTED_CLIENTS);
+  Compare(("current locks page, " + count + " locks").c_str(), pairs,
+          [] { CClientSheet("Clients Information", nullptr, 1).DoModal(); }, &CancelActive, IDC_LOCK_LIST);
+}
+
+void MappingSheet(int pairs) {
+  const int lines = 10000;
+  WriteLines(*SystemDirectory() + kPasswdFileName, lines,
+             [](int i) { return "user" + std::to_string(i) + "::" + std::to_string(1000 + i) + ":::: "; });
+  Compare("mapping sheet, 10,000 passwd lines", pairs,
+          [] { CMappingSheet("Uid&GID Mapping", nullptr, 0).DoModal(); }, &CancelActive, IDC_MAPPING_LIST);
+}
+
+void Printing(int pairs) {
+  const std::string spool = std::string(kInstallDir) + kSpoolDirName;
+  CreateDirectoryA(spool.c_str(), nullptr);
+  CreateDirectoryA((spool + kPcnfsdSpoolDirName).c_str(), nullptr);
+  WriteLines(std::string(kInstallDir) + kPrintcapFileName, 1000, [](int i) {
+    return "printer" + std::to_string(i) + ",wineps.drv,queue" + std::to_string(i) + ",CUPS:queue" +
+           std::to_string(i) + ",";
+  });
+  for (int i = 0; i < 5000; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "cfA%05d.nfs", i);
+    WriteLines(spool + kPcnfsdSpoolDirName + "\\" + name, 1, [i](int) {
+      return "dfA" + std::to_string(i) + "\nreq" + std::to_string(i) + "\nuser" + std::to_string(i % 50) +
+             "\nprinter" + std::to_string(i % 1000) + "\nx\n1";
+    });
+  }
+  BuildPrintingPaths();
+  ReadPrintcap();
+  Compare("exported printers dialog, 1,000 printers", pairs, [] { ShowExportedPrinters(nullptr); }, &CancelActive,
+          IDC_PRINTER_LIST);
+  // Modeless: Close ends it.
+  Compare("queue window, 5,000 jobs", pairs, [] { OpenPrintQueue(); },
+          [] { PostMessageA(GetActiveWindow(), WM_COMMAND, IDC_QUEUE_CLOSE, 0); }, IDC_JOB_LIST);
+}
+
+}  // namespace
+
+// Optional argument: the number of pairs (default 7).
+int main(int argc, char** argv) {
+  const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+  CNfsAdminApp app;
+  CreateDirectoryA(kInstallDir, nullptr);
+  WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kInstallDir, kIniFileName);
+  HKEY key = nullptr;
+  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kInstallDirKey, &key) == ERROR_SUCCESS) {
+    RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(kInstallDir),
+                   sizeof kInstallDir);
+    RegCloseKey(key);
+  }
+  ClientSheet(pairs, 10000);
+  ClientSheet(std::max(1, pairs / 3), 100000);
+  MappingSheet(pairs);
+  Printing(pairs);
+  return 0;
+}
