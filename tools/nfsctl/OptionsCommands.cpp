@@ -4,11 +4,10 @@
 #include <memory>
 
 #include "portable/AsciiCase.h"
+#include "status/ServerOptionsStore.h"
 #include "tools/nfsctl/Commands.h"
-#include "tools/nfsctl/OptionRules.h"
 #include "tools/nfsctl/OptionsCheck.h"
 #include "tools/nfsctl/Report.h"
-#include "tools/nfsctl/StoredOptions.h"
 
 namespace {
 
@@ -28,11 +27,11 @@ int Get(const Settings& settings) {
   std::vector<Record> records;
   for (size_t i = 0; i < stored->size(); ++i) {
     const StoredOption& option = (*stored)[i];
-    const int32_t value = option.state == StoredOption::kDword ? option.value : DefaultOptionValue(i);
+
     Record record{{"name", kServerOptionNames[i]}, {"short_name", kShortNames[i]}};
     record["stored"] = option.state == StoredOption::kDword ? Record(option.value) : Record();
     record["state"] = option.state == StoredOption::kDword ? "dword" : option.state == StoredOption::kMissing ? "missing" : "other-type";
-    record["console_shows"] = i < kFirstSizeOption ? value : ShownBufferSize(value);
+    record["console_shows"] = OptionValuesShown(stored)[i];
     records.push_back(std::move(record));
   }
   PrintRecords(records, settings.json);
