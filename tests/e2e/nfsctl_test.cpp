@@ -115,6 +115,9 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {unlock, locks, 0, "", "Unlock.NLM", kUnlockRequest},
       {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
       {"locks unlock pc8:/big:1:5:-1", One("Lock.NLM", kWideLockRecord), 1, "beyond 32 bits", "Unlock.NLM"},
+      // A directory in the place of the file written: the failure is reported.
+      {unlock, {{"Lock.NLM", kLockRecord}, {"Unlock.NLM\\kept", "x"}}, 2, "cannot append"},
+      {"mounts clear", One("mountd.list\\kept", "x"), 2, "mountd.list"},
   };
   for (const Row& row : rows) Check(row);
 }
