@@ -8,8 +8,6 @@
 #include "status/ServiceFile.h"
 #include "status/UnlockFile.h"
 
-CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
-
 namespace {
 
 // Why Remove must refuse the lock of a record, as the message to show; 0 when the
@@ -20,6 +18,8 @@ UINT RefusalOf(const LockRecord& record, bool cut) {
 }
 
 }  // namespace
+
+CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
 
 // Filled once per run of the sheet; without the install directory or the file
 // the list stays empty, and a record cut short at the end is not shown. Each

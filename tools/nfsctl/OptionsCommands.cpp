@@ -24,14 +24,14 @@ std::optional<size_t> OptionIndex(const std::string& name) {
 int Get(const Settings& settings) {
   const auto stored = ReadServerOptions();
   if (!stored) return Fail(kExitFailed, std::string("the options key HKEY_LOCAL_MACHINE\\") + kServiceKey + " is missing");
+  const auto shown = OptionValuesShown(stored);
   std::vector<Record> records;
   for (size_t i = 0; i < stored->size(); ++i) {
     const StoredOption& option = (*stored)[i];
-
     Record record{{"name", kServerOptionNames[i]}, {"short_name", kShortNames[i]}};
     record["stored"] = option.state == StoredOption::kDword ? Record(option.value) : Record();
     record["state"] = option.state == StoredOption::kDword ? "dword" : option.state == StoredOption::kMissing ? "missing" : "other-type";
-    record["console_shows"] = OptionValuesShown(stored)[i];
+    record["console_shows"] = shown[i];
     records.push_back(std::move(record));
   }
   PrintRecords(records, settings.json);
