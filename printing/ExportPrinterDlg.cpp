@@ -7,11 +7,6 @@
 #include "printing/PrinterExports.h"
 #include "resources/resource.h"
 
-namespace {
-// The name is read with room for this much, its terminator included.
-constexpr int kNameBufferSize = 20;
-}  // namespace
-
 CExportPrinterDlg::CExportPrinterDlg(CWnd* owner) : CDialog(IDD_EXPORT_PRINTER, owner) {}
 
 void EditPrinterExport(CWnd* owner) { CExportPrinterDlg(owner).DoModal(); }
@@ -79,10 +74,10 @@ void CExportPrinterDlg::OnPrinterSetup() {
 }
 
 void CExportPrinterDlg::OnOK() {
-  char name[kNameBufferSize] = "";
+  char name[kMaxExportName + 1] = "";
   ::GetDlgItemTextA(m_hWnd, IDC_PRINTER_NAME, name, sizeof name);
   const std::string newName = name;
-  if (!IsPrintcapField(newName) || newName.find('.') != std::string::npos) {
+  if (!IsValidExportName(newName)) {
     ShowServerError(m_hWnd, IDS_INVALID_EXPORT_NAME);
     return;
   }

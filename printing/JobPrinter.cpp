@@ -7,6 +7,7 @@
 #include "portable/UniqueFile.h"
 #include "printing/BannerPage.h"
 #include "printing/BannerSetting.h"
+#include "printing/PrintcapOnDisk.h"
 #include "printing/PrinterExports.h"
 #include "printing/PrintingHandles.h"
 #include "printing/PrintingPaths.h"
@@ -113,19 +114,21 @@ bool IsUsableDataFile(std::string_view dataFileName) {
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void PrintSpoolJob(const SpoolJob& job, bool paused) {
+JobOutcome PrintSpoolJob(const SpoolJob& job, bool paused) {
   if (paused) {
     ShowJobBox(Format("Abort %s!", job.controlFileName));
-    return;
+    return JobOutcome::kAttempted;
   }
   WindowsPrinter printer;
-  if (FindPrinterExport(job.printerName, printer) != 0) return;
-  if (!PrintBannerDocument(job, printer)) return;
+  if (FindPrinterExport(job.printerName, printer) != 0)
+    return PrintcapOnDiskExports(job.printerName) ? JobOutcome::kKept : JobOutcome::kAttempted;
+  if (!PrintBannerDocument(job, printer)) return JobOutcome::kAttempted;
   // A data file the console must not touch (a path, a device) is never opened:
   // it fails as a data file that cannot be opened does.
   if (!IsUsableDataFile(job.dataFileName)) {
     ShowJobBox(Format("Can not open the file %s for printing", SpoolPath(job.dataFileName)));
-    return;
+    return JobOutcome::kAttempted;
   }
   SendRawDocument(printer.device, SpoolPath(job.dataFileName));
+  return JobOutcome::kAttempted;
 }

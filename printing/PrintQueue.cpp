@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <set>
 
 #include "framework/FindFiles.h"
 #include "framework/MessageLoop.h"
@@ -30,9 +31,12 @@ void ForEachControlFile(const std::function<bool(const WIN32_FIND_DATAA&)>& visi
   });
 }
 
-const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files) {
+// The oldest job not kept back in this run: a kept job would otherwise be taken
+// again at once, for ever.
+const SpoolFileInfo* OldestJob(std::vector<SpoolFileInfo>& files, const std::set<std::string>& kept) {
   files.clear();
-  ForEachControlFile([&files](const WIN32_FIND_DATAA& found) {
+  ForEachControlFile([&files, &kept](const WIN32_FIND_DATAA& found) {
+    if (kept.contains(found.cFileName)) return true;
     const ULARGE_INTEGER time{{found.ftLastWriteTime.dwLowDateTime, found.ftLastWriteTime.dwHighDateTime}};
     files.push_back({found.cFileName, time.QuadPart});
     return true;
@@ -58,8 +62,14 @@ int ProcessPrintQueue() {
   NotifyQueueChanged();
   int result = 0;
   std::vector<SpoolFileInfo> files;
-  while (const SpoolFileInfo* oldest = OldestJob(files)) {
-    if (LoadSpoolJob(oldest->name) != 0 || RemoveJobFiles() != 0) {
+  std::set<std::string> kept;
+  while (const SpoolFileInfo* oldest = OldestJob(files, kept)) {
+    const int loaded = LoadSpoolJob(oldest->name);
+    if (loaded == kJobKept) {
+      kept.insert(oldest->name);
+      continue;
+    }
+    if (loaded != 0 || RemoveJobFiles() != 0) {
       result = -1;
       break;
     }
@@ -85,8 +95,7 @@ int LoadSpoolJob(const std::string& controlFileName) {
   g_job = ReadControlFile(text, controlFileName);
   // The one moment of a run at which the administrator's input gets through.
   if (CMessageLoop* loop = CMessageLoop::Current()) loop->PumpOneMessage();
-  PrintSpoolJob(g_job, g_paused);
-  return 0;
+  return PrintSpoolJob(g_job, g_paused) == JobOutcome::kKept ? kJobKept : 0;
 }
 
 int RemoveJobFiles() {
@@ -128,7 +137,7 @@ void DeleteQueuedJob(std::string_view row) {
   if (!IsHandledControlFileName(controlFileName)) return;
   UniqueFile file(std::fopen(SpoolPath(controlFileName).c_str(), "rb"));
   if (!file) return;
-  const std::string dataFileName = ReadControlWords(file.get(), 1).front();
+  const std::string dataFileName = ReadQueueEntry(file.get()).dataFileName;
   file.reset();
   DeleteFileA(SpoolPath(controlFileName).c_str());
   if (IsUsableDataFile(dataFileName)) DeleteFileA(SpoolPath(dataFileName).c_str());

@@ -64,6 +64,10 @@ bool IsPrintcapField(std::string_view text) {
          std::none_of(text.begin(), text.end(), [](char c) { return c == ',' || static_cast<unsigned char>(c) < 32; });
 }
 
+bool IsValidExportName(std::string_view name) {
+  return name.size() <= kMaxExportName && name.find('.') == std::string_view::npos && IsPrintcapField(name);
+}
+
 std::string FormatPrintcapLine(const PrinterExport& entry) {
   if (!entry.useDefault)
     return entry.name + ',' + entry.driver + ',' + entry.device + ',' + entry.port + ',' + entry.extra + "\r\n";

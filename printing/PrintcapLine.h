@@ -24,6 +24,13 @@ bool ParsePrintcapLine(std::string_view line, const DefaultPrinterSource& defaul
 // empty (runs of commas are one separator), no comma, no control character.
 bool IsPrintcapField(std::string_view text);
 
+// The longest export name: the printer dialog reads no more of it.
+constexpr size_t kMaxExportName = 19;
+
+// Whether name may be stored as an export name: 1 to kMaxExportName characters,
+// no '.', and a printcap field.
+bool IsValidExportName(std::string_view name);
+
 // The written form of entry with the target's text line end, CR LF. A "default"
 // entry's device or port that cannot stand as a field (empty when no default
 // printer is set) is written "default", so that the line reads back.

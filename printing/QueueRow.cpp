@@ -1,15 +1,16 @@
 #include "printing/QueueRow.h"
 
+#include <array>
+
 namespace {
 bool IsSeparator(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 constexpr size_t kIdPrefix = 4;  // "ID: "
-// The row shows the user (word 3) and the data file (word 1).
-constexpr size_t kRowWords = 3;
-}  // namespace
 
-std::vector<std::string> ReadControlWords(std::FILE* file, size_t count) {
-  std::vector<std::string> words(count);
+// The first words of an open control file, each bounded and ended at a NUL.
+template <size_t count>
+std::array<std::string, count> ReadControlWords(std::FILE* file) {
+  std::array<std::string, count> words;
   int c = std::getc(file);
   for (std::string& word : words) {
     while (c != EOF && IsSeparator(c)) c = std::getc(file);
@@ -22,18 +23,25 @@ std::vector<std::string> ReadControlWords(std::FILE* file, size_t count) {
   return words;
 }
 
-std::string FormatQueueRow(std::string_view controlFileName, const std::vector<std::string>& words) {
+}  // namespace
+
+QueueEntry ReadQueueEntry(std::FILE* file) {
+  auto words = ReadControlWords<3>(file);
+  return {std::move(words[0]), std::move(words[2])};
+}
+
+std::string FormatQueueRow(std::string_view controlFileName, const QueueEntry& entry) {
   std::string row = "ID: ";
   row += controlFileName;
   row += "     User: ";
-  row += words.size() > 2 ? words[2] : std::string();
+  row += entry.userName;
   row += "      Filename: ";
-  row += words.empty() ? std::string() : words[0];
+  row += entry.dataFileName;
   return row;
 }
 
 std::string ReadQueueRow(std::FILE* file, std::string_view controlFileName) {
-  return FormatQueueRow(controlFileName, ReadControlWords(file, kRowWords));
+  return FormatQueueRow(controlFileName, ReadQueueEntry(file));
 }
 
 std::string ControlFileNameOfRow(std::string_view row) {

@@ -4,16 +4,20 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// The first count words of an open control file, a word being a run of bytes
-// other than blanks, tabs and line ends; missing words are empty. A word keeps at
-// most its first kMaxControlWord bytes and ends at a NUL.
+// What the queue list shows of an open control file: its first word (the data
+// file) and its third (the user), a word being a run of bytes other than blanks,
+// tabs and line ends; missing words are empty. A word keeps at most its first
+// kMaxControlWord bytes and ends at a NUL.
 constexpr size_t kMaxControlWord = 255;
-std::vector<std::string> ReadControlWords(std::FILE* file, size_t count);
+struct QueueEntry {
+  std::string dataFileName;
+  std::string userName;
+};
+QueueEntry ReadQueueEntry(std::FILE* file);
 
-// "ID: <control file>     User: <third word>      Filename: <first word>".
-std::string FormatQueueRow(std::string_view controlFileName, const std::vector<std::string>& words);
+// "ID: <control file>     User: <user>      Filename: <data file>".
+std::string FormatQueueRow(std::string_view controlFileName, const QueueEntry& entry);
 
 // The row of an open control file.
 std::string ReadQueueRow(std::FILE* file, std::string_view controlFileName);

@@ -21,9 +21,13 @@ bool IsDeviceName(std::string_view name) {
 
 }  // namespace
 
+bool MatchesControlFilePattern(std::string_view name) {
+  return name.size() >= 6 && EqualsIgnoringAsciiCase(name.substr(0, 2), "cf") &&
+         EqualsIgnoringAsciiCase(name.substr(name.size() - 4), ".nfs");
+}
+
 bool IsHandledControlFileName(std::string_view name) {
-  return name.size() <= kMaxControlFileName && name.size() >= 6 &&
-         EqualsIgnoringAsciiCase(name.substr(0, 2), "cf") && EqualsIgnoringAsciiCase(name.substr(name.size() - 4), ".nfs");
+  return name.size() <= kMaxControlFileName && MatchesControlFilePattern(name);
 }
 
 bool IsSafeDataFileName(std::string_view name) {

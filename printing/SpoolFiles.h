@@ -7,7 +7,9 @@
 // The longest control file name that the console handles; longer ones are passed over.
 constexpr size_t kMaxControlFileName = 13;
 
-// A name of the form cf*.nfs (any case) of at most kMaxControlFileName bytes.
+// A name of the form cf*.nfs (any case): a control file the service wrote.
+bool MatchesControlFilePattern(std::string_view name);
+// Such a name of at most kMaxControlFileName bytes.
 bool IsHandledControlFileName(std::string_view name);
 
 // A data file name that names a file of the spool directory and nothing else: not

@@ -127,6 +127,8 @@
 #define IDS_NO_LOCK_SELECTED 57676
 #define IDS_LOCK_NOT_REMOVABLE 3400
 #define IDS_UNLOCK_WRITE_FAILED 3401
+#define IDS_LOCK_NUMBERS_TOO_WIDE 3402
+#define IDS_MOUNT_LIST_NOT_CLEARED 3403
 
 /* Printing: the exported printers dialogs and the print queue window. */
 #define IDD_EXPORTED_PRINTERS 103

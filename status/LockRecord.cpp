@@ -1,5 +1,6 @@
 #include "status/LockRecord.h"
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -85,4 +86,11 @@ std::string EncodeLockRecord(const LockRecord& record) {
   AppendNumber(bytes, record.firstLong);
   AppendNumber(bytes, record.secondLong);
   return bytes;
+}
+
+bool FitsUnlockRecord(const LockRecord& record) {
+  const auto fits = [](int64_t value) {
+    return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
+  };
+  return fits(record.firstLong) && fits(record.secondLong);
 }

@@ -24,3 +24,8 @@ std::vector<LockRecord> ParseLockRecords(std::string&&) = delete;
 
 // The bytes of one record.
 std::string EncodeLockRecord(const LockRecord& record);
+
+// Whether an unlock request can name this lock: the request is made back from
+// the shown line, which carries each long number as a signed 32-bit value, so a
+// long number outside that range would ask the service to release another lock.
+bool FitsUnlockRecord(const LockRecord& record);

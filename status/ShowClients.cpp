@@ -3,6 +3,7 @@
 #include "framework/InstallDirs.h"
 #include "framework/Messages.h"
 #include "portable/SharedWithService.h"
+#include "portable/UniqueFile.h"
 #include "resources/resource.h"
 #include "status/MountList.h"
 #include "status/ServiceFile.h"
@@ -28,12 +29,15 @@ bool CShowClients::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 // Emptying the list cannot end the clients' connections, hence the question.
-// A file that cannot be created or truncated goes unreported and the edit is
-// emptied all the same, as when the page finds no file to show.
+// The edit is emptied only when the file was: an empty edit over a full file
+// would tell the administrator that the list was cleared.
 void CShowClients::OnClearAll() {
   if (AfxMessageBox(IDS_CLEAR_MOUNT_LIST, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   const std::optional<std::string> path = RegistryInstallPath(kMountListFileName);
-  if (!path) return;
-  if (std::FILE* emptied = std::fopen(path->c_str(), "w")) std::fclose(emptied);
+  const UniqueFile emptied(path ? std::fopen(path->c_str(), "w") : nullptr);
+  if (!emptied) {
+    AfxMessageBox(IDS_MOUNT_LIST_NOT_CLEARED, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
   SetDlgItemText(IDC_MOUNTED_CLIENTS, "");
 }

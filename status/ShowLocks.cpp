@@ -8,10 +8,22 @@
 #include "status/ServiceFile.h"
 #include "status/UnlockFile.h"
 
+namespace {
+
+// Why Remove must refuse the lock of a record, as the message to show; 0 when the
+// shown line may give the request back.
+UINT RefusalOf(const LockRecord& record, bool cut) {
+  if (cut) return IDS_LOCK_NOT_REMOVABLE;
+  return FitsUnlockRecord(record) ? 0 : IDS_LOCK_NUMBERS_TOO_WIDE;
+}
+
+}  // namespace
+
 CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
 
 // Filled once per run of the sheet; without the install directory or the file
-// the list stays empty, and a record cut short at the end is not shown.
+// the list stays empty, and a record cut short at the end is not shown. Each
+// line keeps, as its item data, why it cannot be removed (0: it can).
 BOOL CShowLocks::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
   locks_.SubclassDlgItem(IDC_LOCK_LIST, this);
@@ -19,7 +31,7 @@ BOOL CShowLocks::OnInitDialog() {
     for (const LockRecord& record : ParseLockRecords(*bytes)) {
       bool cut = false;
       const std::string line = FormatLockLine(record, &cut);
-      locks_.SetItemData(locks_.AddString(line.c_str()), cut);
+      locks_.SetItemData(locks_.AddString(line.c_str()), RefusalOf(record, cut));
     }
   return result;
 }
@@ -33,23 +45,28 @@ bool CShowLocks::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 // The request is made back from the line shown. A line that would not give back
-// the lock it shows is refused and stays; otherwise the line goes at once, even
-// when the request then cannot be written (no install directory, no file).
+// the lock it shows is refused and stays. The line goes only once its request is
+// on the disk: a line gone while the lock is held would tell the administrator
+// that it was released.
 void CShowLocks::OnRemove() {
   const int index = locks_.GetCurSel();
   if (index == LB_ERR) {
     AfxMessageBox(IDS_NO_LOCK_SELECTED, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  const bool cut = locks_.GetItemData(index) != 0;
-  const std::optional<std::string> request = cut ? std::nullopt : UnlockRequestFor(locks_.GetText(index));
+  if (const auto refusal = static_cast<UINT>(locks_.GetItemData(index))) {
+    AfxMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::optional<std::string> request = UnlockRequestFor(locks_.GetText(index));
   if (!request) {
     AfxMessageBox(IDS_LOCK_NOT_REMOVABLE, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  locks_.DeleteString(index);
   const std::optional<std::string> path = RegistryInstallPath(kUnlockFileName);
-  if (!path) return;
-  if (AppendUnlockRequest(*path, *request) == UnlockAppend::kWriteFailed)
+  if (!path || AppendUnlockRequest(*path, *request) != UnlockAppend::kAppended) {
     AfxMessageBox(IDS_UNLOCK_WRITE_FAILED, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  locks_.DeleteString(index);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,6 @@ TEST(LockRecord, UnlockRequestFromAShownLine) {
                                "\0\0\0\0\0\0\0\0"s
                                "\x64\0\0\0\0\0\0\0"s;
   EXPECT_EQ(*request, expected);
-  EXPECT_EQ(expected.size(), 70u);
 
   // A short line: the rest of the line, then zeros; negative numbers widen.
   const auto small = UnlockRequestFor("a:b:-1:2:-3");
@@ -98,6 +98,26 @@ TEST(LockRecord, UnlockRequestFromAShownLine) {
       EXPECT_TRUE(UnlockRequestFor(line)) << line.size();
     }
   }
+}
+
+// An unlock request carries each long number as the shown line does, in 32 bits:
+// a lock beyond them would be asked back as another lock.
+TEST(LockRecord, OnlyNumbersOf32BitsFitTheUnlockRequest) {
+  constexpr int64_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  const struct {
+    int64_t firstLong, secondLong;
+    bool fits;
+  } cases[] = {{0, 100, true},
+               {-1, kMin, true},
+               {kMax, kMax, true},
+               {(int64_t{1} << 32) + 5, 0, false},
+               {0, std::numeric_limits<int64_t>::max(), false},
+               {kMax + 1, 0, false},
+               {0, kMin - 1, false},
+               {std::numeric_limits<int64_t>::min(), 0, false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(FitsUnlockRecord({"pc7", "/a", "", 1, c.firstLong, c.secondLong}), c.fits)
+        << c.firstLong << " " << c.secondLong;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <tuple>
 
 #include "exports/ExportLineGrammar.h"
 #include "status/LockRecord.h"
@@ -12,7 +11,6 @@
 #include "tools/nfsctl/ExportsCheck.h"
 #include "tools/nfsctl/LockFileCheck.h"
 #include "tools/nfsctl/MappingCheck.h"
-#include "tools/nfsctl/OptionRules.h"
 #include "tools/nfsctl/PrintcapCheck.h"
 #include "tools/nfsctl/SpoolCheck.h"
 
@@ -80,15 +78,6 @@ TEST(NfsctlAccess, WhatEachExportGrantsAHost) {
     }
     EXPECT_EQ(granted, c.granted) << c.host;
   }
-}
-
-// The values nfsctl options set takes: what the Server Options dialog would show
-// and write back unchanged (three switches, then the two sizes).
-TEST(NfsctlOptions, OnlyValuesTheDialogKeeps) {
-  const std::tuple<size_t, int32_t, bool> cases[] = {{0, 1, true},  {2, 2, false}, {3, 0, true},  {3, 64, true},
-                                                     {4, 65, false}, {4, 11, false}, {4, 36, true}, {3, -1, false}};
-  for (const auto& [index, value, kept] : cases)
-    EXPECT_EQ(!OptionValueProblem(index, value), kept) << index << " " << value;
 }
 
 }  // namespace

@@ -74,9 +74,9 @@ TEST(QueueRow, WordsOfTheControlFileAndTheNameBack) {
   EXPECT_EQ(ControlFileNameOfRow("ID:"), "");
 
   // Words are bounded and end at a NUL; the bytes after either are dropped.
-  const auto words =
-      ReadControlWords(FileWith(std::string(300, 'w') + std::string(" a\0b c", 6)).get(), 3);
-  EXPECT_EQ(words, (std::vector<std::string>{std::string(kMaxControlWord, 'w'), "a", "c"}));
+  const QueueEntry entry = ReadQueueEntry(FileWith(std::string(300, 'w') + std::string(" a\0b c", 6)).get());
+  EXPECT_EQ(entry.dataFileName, std::string(kMaxControlWord, 'w'));
+  EXPECT_EQ(entry.userName, "c");
 }
 
 TEST(SpoolFiles, OnlyPlainDataFileNamesAreSafe) {

@@ -6,6 +6,7 @@
 #include "portable/WholeFile.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
+#include "status/ServerOptions.h"
 #include "tests/core/CoreTestSupport.h"
 
 namespace {
@@ -29,26 +30,25 @@ TEST(MountList, UpToItsFirstZeroByteWithLoneLineFeedsAsLineBreaks) {
   EXPECT_EQ(MountListText("pc7\0garbage"sv), "pc7");
 }
 
-// The 30 items of the read and write size lists, and which one a stored size
-// selects after clamping to 0..64; an item stores the number it shows.
-TEST(ServerOptionSizes, ItemsAndTheStoredSizesTheyStandFor) {
-  const std::vector<std::string> items = {"default", "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",
-                                          "10",      "12", "14", "16", "18", "20", "22", "24", "26", "28",
-                                          "30",      "32", "36", "40", "44", "48", "52", "56", "60", "64"};
-  ASSERT_EQ(std::vector<std::string>(kBufferSizeItems.begin(), kBufferSizeItems.end()), items);
-  for (size_t i = 1; i < items.size(); ++i) {
-    EXPECT_EQ(BufferSizeOfItem(static_cast<int>(i)), std::stoi(items[i]));
-    EXPECT_EQ(BufferSizeItemFor(std::stoi(items[i])), static_cast<int>(i));
-  }
-  EXPECT_EQ(BufferSizeOfItem(0), 0);
-  EXPECT_EQ(BufferSizeOfItem(-1), 0);  // no selection
-
+// What the Server Options dialog shows for a stored value, and so writes back at
+// OK; nfsctl reports exactly the values it would change.
+TEST(ServerOptions, WhatOkWritesBackForAStoredValue) {
   const struct {
+    size_t index;
     int32_t stored;
-    const char* shown;
-  } clamped[] = {{0, "default"},  {-5, "default"}, {65, "64"},       {100000, "64"},
-                 {11, "default"}, {34, "default"}, {50, "default"}};
-  for (const auto& c : clamped) EXPECT_STREQ(kBufferSizeItems[BufferSizeItemFor(c.stored)], c.shown) << c.stored;
+    int32_t atOk;
+  } cases[] = {{0, 1, 1},  {1, 0, 0},  {2, 2, 1},       {2, -1, 1},  {3, 0, 0},  {3, 1, 1},  {3, 10, 10},
+               {4, 36, 36}, {3, 64, 64}, {3, 65, 64}, {4, 100000, 64}, {3, -5, 0}, {4, 11, 0}, {4, 34, 0}, {4, 50, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(OptionValueAtOk(c.index, c.stored), c.atOk) << c.index << " " << c.stored;
+    EXPECT_EQ(!OptionValueProblem(c.index, c.stored), c.atOk == c.stored) << c.index << " " << c.stored;
+  }
+  // Every item selects itself again from the size it stores; none stores 0 but "default".
+  for (int item = 1; item < static_cast<int>(kBufferSizeItems.size()); ++item) {
+    EXPECT_EQ(BufferSizeItemFor(BufferSizeOfItem(item)), item) << kBufferSizeItems[static_cast<size_t>(item)];
+    EXPECT_GT(BufferSizeOfItem(item), BufferSizeOfItem(item - 1));
+  }
+  EXPECT_EQ(BufferSizeOfItem(-1), 0);  // no selection
 }
 
 }  // namespace

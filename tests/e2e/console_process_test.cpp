@@ -2,21 +2,21 @@
 // its companion programs beside it and watched from this process.
 #include "exports/HostNames.h"
 #include "portable/SharedWithService.h"
+#include "resources/resource.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
 #include "tests/win/CupsCapture.h"
+#include "tools/hostedit/HostEditRes.h"
 
 namespace {
 
 constexpr char kInstallDir[] = "C:\\nfs-e2e";
 constexpr char kInitialExports[] = "c:\\public;0 \r\nd:\\data alpha beta;1 \r\n";
-constexpr int kPaneId = 0xE900, kExportListId = 200;
-constexpr int kEntries = 1001, kAddress = 1002, kNames = 1003, kAdd = 1004, kSave = 1007;
 
 std::string File(const std::string& name) { return std::string(kInstallDir) + "\\" + name; }
 
 LRESULT ListedExports(HWND console) {
-  return SendMessageA(GetDlgItem(GetDlgItem(console, kPaneId), kExportListId), LB_GETCOUNT, 0, 0);
+  return SendMessageA(GetDlgItem(GetDlgItem(console, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST), LB_GETCOUNT, 0, 0);
 }
 
 // One console for the whole journey: the start-up print run, a second copy, the
@@ -77,26 +77,26 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   // The editor checks what is typed, and writes nothing before Save.
   HWND editor = PressCtrlFor(console, 'S', "Hosts Editor - " + hosts);
   ASSERT_TRUE(editor);
-  HWND entries = GetDlgItem(editor, kEntries);
+  HWND entries = GetDlgItem(editor, IDC_ENTRIES);
   EXPECT_EQ(SendMessageA(entries, LB_GETCOUNT, 0, 0), 2);
   // One editor per file: a second start brings the first forward and leaves.
   EXPECT_EQ(Process(BuildPath("tools\\hostedit\\hostedit.exe")).Wait(), std::optional<DWORD>(0));
-  SetDlgItemTextA(editor, kAddress, "10.0.0.300");
-  SetDlgItemTextA(editor, kNames, "beta");
-  Click(editor, kAdd);
+  SetDlgItemTextA(editor, IDC_ADDRESS, "10.0.0.300");
+  SetDlgItemTextA(editor, IDC_NAMES, "beta");
+  Click(editor, IDC_ADD);
   EXPECT_EQ(AnswerMessage("Hosts Editor", IDOK).find("\"10.0.0.300\" is not an address."), 0u);
-  SetDlgItemTextA(editor, kAddress, "10.0.0.2");
-  Click(editor, kAdd);
+  SetDlgItemTextA(editor, IDC_ADDRESS, "10.0.0.2");
+  Click(editor, IDC_ADD);
   EXPECT_TRUE(WaitUntil([&] { return SendMessageA(entries, LB_GETCOUNT, 0, 0) == 3; }));
   EXPECT_EQ(ReadFile(hosts), initialHosts);
   // A file changed elsewhere since it was loaded is overwritten only after the answer No.
   const std::string elsewhere = initialHosts + "10.0.0.7\tother\r\n";
   WriteFile(hosts, elsewhere);
-  Click(editor, kSave);
+  Click(editor, IDC_SAVE);
   EXPECT_NE(AnswerMessage("Hosts Editor", IDCANCEL).find("was changed by another program"),
             std::string::npos);
   EXPECT_EQ(ReadFile(hosts), elsewhere);
-  Click(editor, kSave);
+  Click(editor, IDC_SAVE);
   EXPECT_NE(AnswerMessage("Hosts Editor", IDNO).find("was changed by another program"), std::string::npos);
   EXPECT_TRUE(WaitUntil([&] { return ReadFile(hosts) == initialHosts + "10.0.0.2\tbeta\r\n"; }));
   // Saved: closing asks nothing.

@@ -29,6 +29,9 @@ const std::string kUnlockRequest(
     "\x03\0\0\0pc7\x0f\0\0\0/export/notes01\x14\0\0\0pc7\0/export/notes01\0"
     "\x9c\x01\0\0\0\0\0\0\0\0\0\0\x64\0\0\0\0\0\0\0",
     70);
+// A lock whose long numbers pass 32 bits (2^32+5 and 2^63-1): shown as 5 and -1.
+const std::string kWideLockRecord(
+    "\x03\0\0\0pc8\x04\0\0\0/big\0\0\0\0\x01\0\0\0\x05\0\0\0\x01\0\0\0\xff\xff\xff\xff\xff\xff\xff\x7f", 39);
 
 // A run of nfsctl: its arguments (split at blanks), the files prepared, the exit
 // code, a piece of what it printed, and the path (or folder) of the files that
@@ -111,6 +114,10 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {unlock + " --what-if", locks, 0, "", "Unlock.NLM"},
       {unlock, locks, 0, "", "Unlock.NLM", kUnlockRequest},
       {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
+      {"locks unlock pc8:/big:1:5:-1", One("Lock.NLM", kWideLockRecord), 1, "beyond 32 bits", "Unlock.NLM"},
+      // A directory in the place of the file written: the failure is reported.
+      {unlock, {{"Lock.NLM", kLockRecord}, {"Unlock.NLM\\kept", "x"}}, 2, "cannot append"},
+      {"mounts clear", One("mountd.list\\kept", "x"), 2, "mountd.list"},
   };
   for (const Row& row : rows) Check(row);
 }
@@ -128,12 +135,35 @@ TEST_F(NfsctlTest, CheckReportsEachFindingOnItsLine) {
   };
   for (const auto& [files, finding] : cases) Check({"check --json", files, 1, finding});
 
-  // Registry values that the console would show otherwise than stored.
+  // Registry values that the console would show otherwise than stored; a text
+  // "0" shows checked, and OK turns the option on.
   SetRegistryValue(kServiceKey, kMaximumReadValue, 11);
-  SetRegistryValue(kServiceKey, kSupportNlmValue, "1");
+  SetRegistryValue(kServiceKey, kSupportNlmValue, "0");
   const NfsctlResult options = Run({"check", "--json"});
   EXPECT_NE(options.output.find(R"("kind":"options.out-of-range")"), std::string::npos) << options.output;
   EXPECT_NE(options.output.find(R"("kind":"options.wrong-type")"), std::string::npos) << options.output;
+  EXPECT_NE(options.output.find(R"(\"Support NLM\" is REG_SZ \"0\")"), std::string::npos) << options.output;
+  EXPECT_NE(options.output.find("its OK writes REG_DWORD 1 over it"), std::string::npos) << options.output;
+}
+
+// The console reads printcap only at its start: while its window is there a
+// printcap change is refused, unless forced.
+TEST_F(NfsctlTest, PrinterChangesWaitForTheConsoleToCloseUnlessForced) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kMainWindowClass;
+  ASSERT_TRUE(RegisterClassA(&windowClass));
+  const HWND console = CreateWindowA(kMainWindowClass, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                     windowClass.hInstance, nullptr);
+  ASSERT_TRUE(console);
+  const std::string added = "printers add plotter --device Plotter --driver HPGL --port COM2:";
+  Check({added, One("printcap", kPrintcap), 1, "the console is running"});
+  Check({added + " --force", One("printcap", kPrintcap), 0, "", "printcap",
+         kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"});
+  Check({"printers remove laser", One("printcap", kPrintcap), 1, "the console is running"});
+  DestroyWindow(console);
+  UnregisterClassA(kMainWindowClass, windowClass.hInstance);
 }
 
 // The demo installation, where scripts/demo.sh puts it and found as the console

@@ -127,9 +127,30 @@ TEST_F(PrintingTest, ABrokenPrintcapAJobForNoExportedPrinterAndAMissingDataFile)
   const std::string box = "Can not open the file " + SpoolFile("dfgone") + " for printing";
   ExpectBox(box, box);
   ProcessPrintQueue();
-  for (const CapturedJob& job : capture.Take(2, 1000)) EXPECT_TRUE(job.IsPostScript()) << job.bytes;
+  const std::vector<CapturedJob> aborted = capture.Take(2, 1000);
+  ASSERT_EQ(aborted.size(), 1u);
+  EXPECT_TRUE(aborted[0].IsPostScript()) << aborted[0].bytes;
   EXPECT_FALSE(Exists(SpoolFile("cfA001.nfs")));
   EXPECT_TRUE(Exists(SpoolFile("cfZ999.nfs")));
+}
+
+// The console reads printcap only at start-up: a printer another program
+// exported since then is not in its table, and its jobs wait for the console's
+// next start instead of being deleted unprinted.
+TEST_F(PrintingTest, AJobForAPrinterExportedSinceStartUpStays) {
+  StartConsole();
+  WriteFile(InstallPath(kPrintcapFileName),
+            "lp,wineps.drv,nfs-win,CUPS:nfs-win,\r\nlate,wineps.drv,nfs-win,CUPS:nfs-win,\r\n");
+  CupsCapture capture(kTestQueue);
+  DropJob({"cfA001.nfs", "dfA001", "for late", "bob", "late"});
+  DropJob({"cfA002.nfs", "dfA002", "for nobody", "bob", "nosuch"});
+  DropJob({"cfA003.nfs", "dfA003", "for lp"});
+  EXPECT_EQ(ProcessPrintQueue(), 0);
+  const std::vector<CapturedJob> printed = capture.Take(2);
+  ASSERT_EQ(printed.size(), 2u);
+  EXPECT_EQ(printed[1].bytes, "for lp");
+  EXPECT_TRUE(Exists(SpoolFile("cfA001.nfs")) && Exists(SpoolFile("dfA001")));
+  EXPECT_FALSE(Exists(SpoolFile("cfA002.nfs")) || Exists(SpoolFile("cfA003.nfs")));
 }
 
 // A directory the printcap path has no room for is refused, not cut: nothing of

@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <limits>
+
+#include "framework/Messages.h"
 #include "portable/SharedWithService.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
@@ -79,6 +82,44 @@ TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
     EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
   });
   EXPECT_EQ(ReadFile(File(kLockFileName)), locks);
+}
+
+// When the file cannot be written, nothing on the page says it was: the mount
+// list keeps its lines and a lock its line, and a message says why. A lock whose
+// numbers an unlock request cannot carry is refused before anything is written.
+TEST_F(StatusTest, FailedWritesKeepTheLinesAndSayWhy) {
+  const std::string mounts = File(kMountListFileName);
+  WriteFile(mounts, "pc7 /a\r\n");
+  OnPage(0, [&](HWND page) {
+    // The service holds the file open without sharing it.
+    const HANDLE held = CreateFileA(mounts.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ExpectMessage(LoadResString(IDS_CLEAR_MOUNT_LIST), IDYES);
+    ExpectMessage("mountd.list in the install directory could not be emptied, so the list of mounted clients is "
+                  "unchanged.");
+    Press(page, IDC_CLEAR_ALL);
+    CloseHandle(held);
+    EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\n");
+  });
+  EXPECT_EQ(ReadFile(mounts), "pc7 /a\r\n");
+
+  WriteFile(File(kLockFileName), EncodeLockRecord({"pc7", "/export/notes01", "x", 412, 0, 100}) +
+                                     EncodeLockRecord({"pc8", "/big", "", 1, (int64_t{1} << 32) + 5,
+                                                       std::numeric_limits<int64_t>::max()}));
+  CreateDirectoryA(File(kUnlockFileName).c_str(), nullptr);
+  OnPage(1, [&](HWND page) {
+    ExpectMessage(
+        "This lock cannot be removed from here: its numbers do not fit the 32 bits of an unlock request, which "
+        "would name another lock. No unlock request was written.");
+    Pick(page, IDC_LOCK_LIST, "pc8:/big:1:5:-1");
+    Press(page, IDC_REMOVE_LOCK);
+    ExpectMessage(
+        "The unlock request could not be written to Unlock.NLM in the install directory, so the lock is still "
+        "held; it stays in the list. Unlock.NLM is left as it was.");
+    Pick(page, IDC_LOCK_LIST, "pc7:/export/notes01:412:0:100");
+    Press(page, IDC_REMOVE_LOCK);
+    EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 2u);
+  });
+  RemoveDirectoryA(File(kUnlockFileName).c_str());
 }
 
 // A value as stored: its type and bytes; none when it or its key is missing.

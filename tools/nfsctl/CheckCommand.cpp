@@ -72,7 +72,7 @@ class Checker {
     std::map<std::string, std::string> dataFileOf;
     for (const std::string& name : names) {
       if (!IsHandledControlFileName(name)) continue;
-      UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "r"));
+      UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "rb"));
       if (file) dataFileOf[name] = ReadControlFile(ReadControlFileBytes(file.get()), name).dataFileName;
     }
     for (Finding& finding : CheckSpoolFiles(*spool.path, names, dataFileOf)) findings_.push_back(std::move(finding));

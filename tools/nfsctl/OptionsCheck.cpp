@@ -1,7 +1,6 @@
 #include "tools/nfsctl/OptionsCheck.h"
 
-#include "tools/nfsctl/StoredOptions.h"
-#include "tools/nfsctl/OptionRules.h"
+#include "status/ServerOptionsStore.h"
 
 namespace {
 std::string KeyName() { return std::string("HKEY_LOCAL_MACHINE\\") + kServiceKey; }
@@ -22,10 +21,13 @@ std::vector<Finding> CheckServerOptions() {
   for (size_t i = 0; i < stored->size(); ++i) {
     const StoredOption& option = (*stored)[i];
     const std::string name = std::string("\"") + kServerOptionNames[i] + "\" ";
+    // The dialog takes such a value as missing, and its OK writes the default over it.
     if (option.state == StoredOption::kOtherType)
       findings.push_back({Finding::kError, "options.wrong-type", KeyName(), 0,
-                          name + "is not a 4-byte REG_DWORD: the console takes the default " +
-                              std::to_string(DefaultOptionValue(i))});
+                          name + "is " + option.description +
+                              ", not a 4-byte REG_DWORD: the console's Server Options takes it as missing "
+                              "and its OK writes REG_DWORD " +
+                              std::to_string(DefaultOptionValue(i)) + " over it"});
     else if (option.state == StoredOption::kDword)
       if (auto problem = OptionValueProblem(i, option.value))
         findings.push_back({Finding::kError, "options.out-of-range", KeyName(), 0, name + *problem});

@@ -4,11 +4,10 @@
 #include <memory>
 
 #include "portable/AsciiCase.h"
+#include "status/ServerOptionsStore.h"
 #include "tools/nfsctl/Commands.h"
-#include "tools/nfsctl/OptionRules.h"
 #include "tools/nfsctl/OptionsCheck.h"
 #include "tools/nfsctl/Report.h"
-#include "tools/nfsctl/StoredOptions.h"
 
 namespace {
 
@@ -25,14 +24,14 @@ std::optional<size_t> OptionIndex(const std::string& name) {
 int Get(const Settings& settings) {
   const auto stored = ReadServerOptions();
   if (!stored) return Fail(kExitFailed, std::string("the options key HKEY_LOCAL_MACHINE\\") + kServiceKey + " is missing");
+  const auto shown = OptionValuesShown(stored);
   std::vector<Record> records;
   for (size_t i = 0; i < stored->size(); ++i) {
     const StoredOption& option = (*stored)[i];
-    const int32_t value = option.state == StoredOption::kDword ? option.value : DefaultOptionValue(i);
     Record record{{"name", kServerOptionNames[i]}, {"short_name", kShortNames[i]}};
     record["stored"] = option.state == StoredOption::kDword ? Record(option.value) : Record();
     record["state"] = option.state == StoredOption::kDword ? "dword" : option.state == StoredOption::kMissing ? "missing" : "other-type";
-    record["console_shows"] = i < kFirstSizeOption ? value : ShownBufferSize(value);
+    record["console_shows"] = shown[i];
     records.push_back(std::move(record));
   }
   PrintRecords(records, settings.json);

@@ -1,7 +1,10 @@
 // printers list | add | remove: printcap through the core's table and line format.
+#include <windows.h>
+
 #include <algorithm>
 #include <memory>
 
+#include "portable/SharedWithService.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
@@ -11,9 +14,6 @@
 #include "tools/nfsctl/Report.h"
 
 namespace {
-
-// The export name as the printer dialog takes it.
-constexpr size_t kMaxExportName = 19;
 
 struct Arguments {
   std::string name;
@@ -36,8 +36,15 @@ std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
   return state;
 }
 
-// A save writes only the entries the console read: refused when that would lose data.
+// A save writes only the entries the console read: refused when that would lose
+// data. The console reads printcap only at its start: under a running console a
+// change is unknown to it (its jobs for a new printer wait), and its next printer
+// change writes its own table back over it.
 int Save(const Settings& settings, const PrintcapState& state, const PrinterExportTable& table, bool whatIf) {
+  if (!whatIf && !settings.force && FindWindowA(kMainWindowClass, nullptr))
+    return Fail(kExitRefused, "refused: the console is running and read " + state.path +
+                                  " at its start; it would not know this change, and its next printer change "
+                                  "would undo it. Close the console first, or use --force; nothing was written");
   for (const Finding& finding : CheckPrintcapFile(state.path, state.bytes, Installation::DefaultPrinter()))
     if (finding.severity == Finding::kError)
       return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (line " +
@@ -62,9 +69,9 @@ int List(const Settings& settings) {
 }
 
 std::optional<std::string> Problem(const Arguments& arguments, const WindowsPrinter& printer) {
-  if (arguments.name.empty() || arguments.name.size() > kMaxExportName || arguments.name.find('.') != std::string::npos)
-    return "an export name has 1 to 19 characters and no '.'";
-  if (!IsPrintcapField(arguments.name)) return "the export name holds a ',' or a control character";
+  if (!IsValidExportName(arguments.name))
+    return "an export name has 1 to " + std::to_string(kMaxExportName) +
+           " characters, without '.', ',' or a control character";
   if (arguments.useDefault && printer.driver.empty())
     return "no default printer is set: the next start of the console could not read the entry";
   // printcap splits its first four fields at runs of commas: an empty one is lost.

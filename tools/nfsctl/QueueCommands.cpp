@@ -16,9 +16,6 @@
 
 namespace {
 
-// The queue window reads the first words of a control file: 1 the data file, 3 the user.
-constexpr size_t kRowWords = 5;
-
 int List(const Settings& settings) {
   const Located spool = settings.Where().SpoolDirectory();
   if (!spool.path) return Fail(kExitFailed, spool.problem);
@@ -27,10 +24,10 @@ int List(const Settings& settings) {
   std::vector<Record> records;
   for (const std::string& name : names) {
     if (!IsHandledControlFileName(name)) continue;
-    UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "r"));
+    UniqueFile file(std::fopen(MakeSpoolPath(*spool.path, name).c_str(), "rb"));
     if (!file) return Fail(kExitFailed, "cannot read " + MakeSpoolPath(*spool.path, name));
-    const std::vector<std::string> words = ReadControlWords(file.get(), kRowWords);
-    records.push_back({{"id", name}, {"user", words[2]}, {"data_file", words[0]}});
+    const QueueEntry entry = ReadQueueEntry(file.get());
+    records.push_back({{"id", name}, {"user", entry.userName}, {"data_file", entry.dataFileName}});
   }
   PrintRecords(records, settings.json);
   return kExitOk;
@@ -42,9 +39,9 @@ int Delete(const Settings& settings, const std::string& id, bool whatIf) {
   const Located spool = settings.Where().SpoolDirectory();
   if (!spool.path) return Fail(kExitFailed, spool.problem);
   const std::string control = MakeSpoolPath(*spool.path, id);
-  UniqueFile file(std::fopen(control.c_str(), "r"));
+  UniqueFile file(std::fopen(control.c_str(), "rb"));
   if (!file) return Fail(kExitRefused, "no job " + id + " in " + *spool.path);
-  const std::string data = ReadControlWords(file.get(), 1)[0];
+  const std::string data = ReadQueueEntry(file.get()).dataFileName;
   file.reset();
   // A data file name from a client may name a file outside the spool directory.
   const bool safe = IsSafeDataFileName(data);

@@ -5,13 +5,6 @@
 #include "portable/AsciiCase.h"
 #include "printing/SpoolFiles.h"
 
-namespace {
-bool LooksLikeControlFile(const std::string& name) {
-  const std::string lower = AsciiLower(name);
-  return lower.starts_with("cf") && lower.ends_with(".nfs");
-}
-}  // namespace
-
 std::vector<Finding> CheckSpoolFiles(const std::string& spoolDirectory, const std::vector<std::string>& fileNames,
                                      const std::map<std::string, std::string>& dataFileOf) {
   std::vector<Finding> findings;
@@ -30,7 +23,7 @@ std::vector<Finding> CheckSpoolFiles(const std::string& spoolDirectory, const st
   }
   for (const std::string& name : fileNames) {
     if (IsHandledControlFileName(name)) continue;
-    if (LooksLikeControlFile(name))
+    if (MatchesControlFilePattern(name))
       findings.push_back({Finding::kError, "spool.long-control-name", path(name), 0,
                           "a control file name longer than 13 characters: the console never prints this job"});
     else if (std::find(named.begin(), named.end(), AsciiLower(name)) == named.end())

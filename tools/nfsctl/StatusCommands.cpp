@@ -74,6 +74,9 @@ int Unlock(const Settings& settings, const std::string& line, bool whatIf) {
       std::find_if(held.begin(), held.end(), [&](const LockRecord& held) { return FormatLockLine(held) == line; });
   if (lock == held.end())
     return Fail(kExitRefused, "no lock \"" + line + "\" in " + locks->path + " (see locks list)");
+  if (!FitsUnlockRecord(*lock))
+    return Fail(kExitRefused, "refused: \"" + line + "\" holds a number beyond 32 bits, which an unlock request "
+                              "cannot carry: it would name another lock; nothing was written");
   bool cut = false;
   FormatLockLine(*lock, &cut);
   const std::optional<std::string> request = cut ? std::nullopt : UnlockRequestFor(line);
