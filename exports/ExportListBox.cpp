@@ -20,16 +20,6 @@ bool CExportListBox::Create(CWnd& pane, const RECT& rect, SIZE row, int charWidt
   return CreateEx(0, "LISTBOX", nullptr, kListStyle, rect, pane.m_hWnd, IDC_EXPORT_LIST);
 }
 
-CExportListBox::BulkAdd::BulkAdd(CExportListBox& list, size_t count) : list_(list) {
-  list_.SendMessage(WM_SETREDRAW, FALSE);
-  list_.SendMessage(LB_INITSTORAGE, count, 0);
-}
-
-CExportListBox::BulkAdd::~BulkAdd() {
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  InvalidateRect(list_.m_hWnd, nullptr, TRUE);
-}
-
 std::vector<const ExportEntry*> CExportListBox::Entries() const {
   std::vector<const ExportEntry*> entries;
   for (int i = 0, count = GetCount(); i < count; ++i) entries.push_back(RecordAt(i));

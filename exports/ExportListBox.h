@@ -12,18 +12,6 @@ class CExportListBox : public COwningListBox<ExportEntry> {
   // Every row has the size row; charWidth is the font's average character width.
   bool Create(CWnd& pane, const RECT& rect, SIZE row, int charWidth);
 
-  // Many additions in a row: room reserved, no drawing until the end.
-  class BulkAdd {
-   public:
-    BulkAdd(CExportListBox& list, size_t count);
-    ~BulkAdd();
-    BulkAdd(const BulkAdd&) = delete;
-    BulkAdd& operator=(const BulkAdd&) = delete;
-
-   private:
-    CExportListBox& list_;
-  };
-
   // AddRecord puts an entry at its sorted place (found by binary search through
   // CompareItem); the list owns it from then on.
   std::vector<const ExportEntry*> Entries() const;

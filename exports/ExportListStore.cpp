@@ -35,7 +35,7 @@ void ReadExportsFile(const std::string& path, CExportListBox& list) {
   // per line and an array shift per out-of-order line, growing faster than the
   // file. The list's order is the same; equal entries keep their file order.
   SortExportEntries(entries);
-  CExportListBox::BulkAdd bulk(list, entries.size());
+  CListBox::BulkAdd bulk(list, entries.size());
   for (ExportEntry& entry : entries) Add(list, std::move(entry), true);
 }
 

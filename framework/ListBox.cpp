@@ -10,6 +10,16 @@ std::string CListBox::GetText(int index) const {
   return text;
 }
 
+CListBox::BulkAdd::BulkAdd(CListBox& list, size_t count) : list_(list) {
+  list_.SendMessage(WM_SETREDRAW, FALSE);
+  list_.SendMessage(LB_INITSTORAGE, count, 0);
+}
+
+CListBox::BulkAdd::~BulkAdd() {
+  list_.SendMessage(WM_SETREDRAW, TRUE);
+  InvalidateRect(list_.m_hWnd, nullptr, TRUE);
+}
+
 void CListBox::DrawItem(const DRAWITEMSTRUCT&) {}
 void CListBox::MeasureItem(MEASUREITEMSTRUCT&) {}
 int CListBox::CompareItem(const COMPAREITEMSTRUCT&) { return 0; }

@@ -28,6 +28,20 @@ class CListBox : public CWnd {
   std::string GetText(int index) const;
   void SetHorizontalExtent(int pixels) { SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels)); }
 
+  // Many additions in a row: room reserved, no drawing until the end. A list
+  // that redraws and resizes its scroll bar at each addition takes seconds for
+  // thousands of rows.
+  class BulkAdd {
+   public:
+    BulkAdd(CListBox& list, size_t count);
+    ~BulkAdd();
+    BulkAdd(const BulkAdd&) = delete;
+    BulkAdd& operator=(const BulkAdd&) = delete;
+
+   private:
+    CListBox& list_;
+  };
+
  protected:
   virtual void DrawItem(const DRAWITEMSTRUCT& item);
   virtual void MeasureItem(MEASUREITEMSTRUCT& item);

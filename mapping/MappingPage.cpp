@@ -66,7 +66,10 @@ void CMappingPage::LoadMappings() {
   }
   accounts_.SubclassDlgItem(IDC_ACCOUNT_LIST, this);
   if (const std::optional<std::string> path = FilePath()) m_mappings = ReadMappingFile(*path);
-  for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
+  {
+    CListBox::BulkAdd bulk(mappingList_, m_mappings.size());
+    for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
+  }
   FillDomainCombo(*this);
   FillAccountList(*this, kind_.accounts);
 }

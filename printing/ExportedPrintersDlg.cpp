@@ -21,8 +21,8 @@ BOOL CExportedPrintersDlg::OnInitDialog() {
 
 void CExportedPrintersDlg::FillPrinterList() {
   list_.ResetContent();
-  for (const PrinterExport& entry : PrinterExports().Entries())
-    list_.AddString(FormatPrinterRow(entry).c_str());
+  CListBox::BulkAdd bulk(list_, PrinterExports().Entries().size());
+  for (const PrinterExport& entry : PrinterExports().Entries()) list_.AddString(FormatPrinterRow(entry).c_str());
 }
 
 void CExportedPrintersDlg::OnOK() { EndDialog(0); }

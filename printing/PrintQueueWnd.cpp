@@ -54,7 +54,9 @@ BOOL CPrintQueueWnd::OnInitDialog() {
 
 void CPrintQueueWnd::FillQueueList() {
   list_.ResetContent();
-  for (const std::string& row : ReadQueueRows()) list_.AddString(row.c_str());
+  const std::vector<std::string> rows = ReadQueueRows();
+  CListBox::BulkAdd bulk(list_, rows.size());
+  for (const std::string& row : rows) list_.AddString(row.c_str());
 }
 
 void CPrintQueueWnd::ShowPausedState() { SetWindowTextA(m_hWnd, QueuePaused() ? kPausedTitle : kTitle); }

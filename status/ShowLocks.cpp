@@ -27,12 +27,15 @@ CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
 BOOL CShowLocks::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
   locks_.SubclassDlgItem(IDC_LOCK_LIST, this);
-  if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName, "rbc"))
-    for (const LockRecord& record : ParseLockRecords(*bytes)) {
+  if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName, "rbc")) {
+    const std::vector<LockRecord> records = ParseLockRecords(*bytes);
+    CListBox::BulkAdd bulk(locks_, records.size());
+    for (const LockRecord& record : records) {
       bool cut = false;
       const std::string line = FormatLockLine(record, &cut);
       locks_.SetItemData(locks_.AddString(line.c_str()), RefusalOf(record, cut));
     }
+  }
   return result;
 }
 
