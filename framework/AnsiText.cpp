@@ -11,7 +11,7 @@ struct LocalMemoryFree {
   void operator()(LPWSTR* arguments) const noexcept { LocalFree(arguments); }
 };
 
-// An argument that no code page shows whole, named in printable ASCII: every
+// An argument the ANSI code page cannot carry, named in printable ASCII: every
 // other character as \uXXXX.
 std::string Escaped(std::wstring_view wide) {
   std::string text;
@@ -32,7 +32,8 @@ std::optional<std::string> ExactAnsi(std::wstring_view wide) {
   wide = wide.substr(0, wide.find(L'\0'));
   if (wide.empty()) return std::string();
   const int length = static_cast<int>(wide.size());
-  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  const int needed =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, nullptr);
   if (needed <= 0) return std::nullopt;
   std::string text(static_cast<size_t>(needed), '\0');
   BOOL usedDefault = FALSE;

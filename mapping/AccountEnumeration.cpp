@@ -39,16 +39,17 @@ struct NarrowName {
 };
 
 // The name in the ANSI code page, cut to maxBytes with its NUL at a character
-// boundary. A name the code page cannot carry exactly is shown as the system
-// shows it ('?' for what it lacks), but not storable: it would be written as
-// another name; a cut one neither. Whether
-// the file can hold it is the Add's test.
+// boundary. A name the code page cannot carry exactly is listed with '?' for
+// what it lacks, but not storable: it would be written as another name; a cut
+// one neither. Whether the mapping file can hold a name is the Add's test.
 NarrowName Narrow(const wchar_t* wide, size_t maxBytes) {
   const std::optional<std::string> exact = ExactAnsi(wide);
   std::string text;
   if (exact) {
     text = *exact;
-  } else if (const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, nullptr); needed > 0) {
+  } else if (const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr,
+                                                     nullptr);
+             needed > 0) {
     text.assign(static_cast<size_t>(needed), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text.data(), needed, nullptr, nullptr);
     text.resize(std::strlen(text.c_str()));

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "mapping/MappingLine.h"
-#include "portable/WholeNumber.h"
 #include "portable/TextLine.h"
+#include "portable/WholeNumber.h"
 #include "tools/nfsctl/TextPieces.h"
 
 std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view rawBytes,
