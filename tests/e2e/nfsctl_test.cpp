@@ -121,6 +121,12 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
   };
   for (const Row& row : rows) Check(row);
+
+  // A tab reads back from the mapping file as written, so it is stored as the
+  // console's Add stores it.
+  SetUp();
+  EXPECT_EQ(Run({"users", "add", "tab\tname", "503"}).exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + kPasswdFile), "tab\tname::503:::: \r\n");
 }
 
 // check finds each file where the console finds it and names a finding by its
