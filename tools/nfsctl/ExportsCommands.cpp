@@ -104,7 +104,8 @@ int Add(const Settings& settings, const AddArguments& arguments) {
     return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
                               "console reads nothing; nothing was written");
   if (append.refusal == ExportAppend::kExportedAlready)
-    return Fail(kExitRefused, "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");
+    return Fail(kExitRefused,
+                "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");
   const int result = ApplyChange(*exports.path, *bytes, *bytes + append.appended, arguments.whatIf, settings.json);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
