@@ -106,6 +106,8 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
        "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"},
       {"groups add eng 010", {}, 0, "", "drivers\\etc\\group", "eng::10:::: \r\n"},
       {"users add carol 0x10", passwd, 2, "UID \"0x10\" is not a decimal whole number"},
+      // An ID that is no number is check's finding, kept as it is by a save.
+      {"users add carol 502", One(kPasswdFile, "h::abc\r\n"), 0, "", kPasswdFile, "h::abc:::: \r\ncarol::502:::: \r\n"},
       {"users add carol 99999999999", passwd, 2, "is out of range"},
       // A save would lose the lines after the empty one that the console stops at.
       {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "lose data"},
