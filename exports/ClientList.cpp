@@ -1,5 +1,7 @@
 #include "exports/ClientList.h"
 
+#include <algorithm>
+
 namespace {
 bool IsSeparator(char c) { return c == ',' || c == ' '; }
 }  // namespace
@@ -38,6 +40,17 @@ std::vector<std::string> SplitClientList(std::string_view text) {
     name.clear();
   }
   if (!name.empty()) names.push_back(std::move(name));
+  return names;
+}
+
+std::vector<std::string> ClientListNames(std::string_view text) {
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = std::min(text.find_first_of(", ", start), text.size());
+    if (end > start) names.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
   return names;
 }
 

@@ -18,6 +18,11 @@ int NormalizeClientList(std::string& text);
 // inside a name, empty names are skipped.
 std::vector<std::string> SplitClientList(std::string_view text);
 
+// The names of a clients or R/W list text as the exports file's reader sees them
+// once written: any run of commas and blanks separates two names. Every program
+// that checks, looks up or lists the names of an export asks here.
+std::vector<std::string> ClientListNames(std::string_view text);
+
 // Appends a picked host name to a client-list text, normalising it first. False,
 // with text unchanged, when the result would pass kMaxClientListText: a name is
 // never cut.

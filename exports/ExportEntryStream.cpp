@@ -3,6 +3,7 @@
 #include <string>
 
 #include "exports/ExportLineGrammar.h"
+#include "exports/SameDirectory.h"
 #include "portable/TextLine.h"
 
 std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
@@ -46,4 +47,22 @@ bool HoldsEndOfFileMark(std::string_view text) { return text.find('\x1a') != std
 std::string AppendedExportBytes(std::string_view text, std::string_view line) {
   const bool endsLine = text.empty() || text.back() == '\n';
   return (endsLine ? "" : "\r\n") + std::string(line) + "\r\n";
+}
+
+ExportAppend AppendExportLine(std::string_view text, std::string_view line) {
+  ExportAppend append;
+  if (HoldsEndOfFileMark(text)) {
+    append.refusal = ExportAppend::kEndOfFileMark;
+    return append;
+  }
+  ExportEntry added;
+  ParseExportLine(line, kAppendScanLimit, added);
+  const std::vector<ExportEntry> entries = ReadExportEntries(text);
+  if (const ExportEntry* existing = FindSameDirectory(entries, added)) {
+    append.refusal = ExportAppend::kExportedAlready;
+    append.existing = *existing;
+  } else {
+    append.appended = AppendedExportBytes(text, line);
+  }
+  return append;
 }

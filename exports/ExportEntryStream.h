@@ -28,3 +28,15 @@ bool HoldsEndOfFileMark(std::string_view text);
 // The bytes another program appends to a file holding text for one more line
 // (without its line end): a CR LF first when the last line lacks its own.
 std::string AppendedExportBytes(std::string_view text, std::string_view line);
+
+// What appending line (without its line end) does to a file holding text, for
+// every program that appends: refused when the console would not read the line
+// (text holds a Ctrl+Z) or when the file exports its directory already (that
+// export is named); else the bytes to append.
+struct ExportAppend {
+  enum Refusal { kNone, kEndOfFileMark, kExportedAlready };
+  Refusal refusal = kNone;
+  ExportEntry existing;  // with kExportedAlready
+  std::string appended;  // with kNone
+};
+ExportAppend AppendExportLine(std::string_view text, std::string_view line);

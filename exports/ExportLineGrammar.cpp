@@ -18,7 +18,6 @@ constexpr std::array<ByteKind, 256> kByteKinds = [] {
 
 ByteKind KindOf(char c) { return kByteKinds[static_cast<unsigned char>(c)]; }
 bool IsDelimiter(char c) { return KindOf(c) == kDelimiter; }
-bool IsTokenCharacter(char c) { return KindOf(c) == kToken; }
 
 bool EndsLine(char c) { return c == '\0' || c == '\n' || c == '\r' || c == '#'; }
 
@@ -43,7 +42,7 @@ class LineParser {
         // The whole run of token characters at once, kept up to the token's limit.
         size_t end = i + 1;
         const size_t stop = std::min(line.size(), scanLimit);
-        while (end < stop && IsTokenCharacter(line[end])) ++end;
+        while (end < stop && IsExportTokenCharacter(line[end])) ++end;
         const size_t kept = std::min(end - i, kMaxExportToken - length_);
         std::copy_n(line.data() + i, kept, token_ + length_);
         length_ += kept;
@@ -122,6 +121,21 @@ void AppendModeAndRwList(const ExportEntry& entry, std::string& line) {
 }
 
 }  // namespace
+
+bool IsExportTokenCharacter(char c) { return KindOf(c) == kToken; }
+
+std::optional<std::string_view> FirstOverlongExportToken(std::string_view line) {
+  size_t start = 0;
+  for (size_t i = 0; i <= line.size(); ++i) {
+    const char c = i < line.size() ? line[i] : '\0';
+    if (IsExportTokenCharacter(c)) continue;
+    if (i - start > kMaxExportToken) return line.substr(start, i - start);
+    if (EndsLine(c)) break;
+    if (c == ';') ++i;
+    start = i + 1;
+  }
+  return std::nullopt;
+}
 
 int ParseExportLine(std::string_view line, size_t scanLimit, ExportEntry& entry) {
   // A NUL ends the text: the parser takes it for the end of the line.

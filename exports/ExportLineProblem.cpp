@@ -15,27 +15,14 @@ bool IsControl(char c) { return static_cast<unsigned char>(c) < 32; }
 // What a path or host name token cannot hold, apart from the blank a short form
 // does away with: what ends it, and a colon other than the drive's, which makes
 // the line malformed.
-bool IsTokenBreaker(char c) { return IsControl(c) || c == '#' || c == ';' || c == ':'; }
-
-// The names of a clients or R/W list text, as the file's reader will see them:
-// separated by commas and blanks.
-std::vector<std::string> ListNames(const std::string& text) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = std::min(text.find_first_of(", ", start), text.size());
-    if (end > start) names.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return names;
-}
+bool IsTokenBreaker(char c) { return IsControl(c) || (!IsExportTokenCharacter(c) && c != ' '); }
 
 ExportProblem Problem(unsigned stringId, ExportProblem::Field field, std::string subject = {}) {
   return ExportProblem{stringId, std::move(subject), field};
 }
 
 ExportProblem ListProblem(const std::string& text, unsigned tooLongId, ExportProblem::Field field) {
-  for (const std::string& name : ListNames(text))
+  for (const std::string& name : ClientListNames(text))
     if (std::any_of(name.begin(), name.end(), IsTokenBreaker))
       return Problem(IDS_EXPORT_HOST_CHARACTER, field, name);
   if (text.size() > kMaxClientListText) return Problem(tooLongId, field);
@@ -61,17 +48,6 @@ std::string Canonical(std::string_view line) {
   return text;
 }
 
-// The first token longer than the reader keeps, shortened for the message.
-std::optional<std::string> OverlongToken(std::string_view line) {
-  size_t start = 0;
-  while (start < line.size()) {
-    const size_t end = std::min(line.find_first_of(" \t;:", start), line.size());
-    if (end - start > kMaxExportToken) return std::string(line.substr(start, 40)) + "...";
-    start = end + 1;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 ExportProblem ExportEntryProblem(const ExportEntry& entry) {
@@ -85,7 +61,7 @@ ExportProblem ExportEntryProblem(const ExportEntry& entry) {
     return Problem(IDS_EXPORT_PATH_TOO_LONG, ExportProblem::kPath, path);
   if (!entry.IsExportedToAll()) {
     // Without a name the line would read back as exported to every client.
-    if (ListNames(entry.clients).empty()) return Problem(IDS_EXPORT_NO_CLIENTS, ExportProblem::kClients);
+    if (ClientListNames(entry.clients).empty()) return Problem(IDS_EXPORT_NO_CLIENTS, ExportProblem::kClients);
     if (ExportProblem problem = ListProblem(entry.clients, IDS_EXPORT_CLIENTS_TOO_LONG, ExportProblem::kClients))
       return problem;
   }
@@ -101,8 +77,8 @@ ExportProblem ExportLineProblem(std::string_view line) {
     return Problem(IDS_EXPORT_LINE_CONTROL, ExportProblem::kLine);
   if (line.size() > kMaxAnnouncedExportLine) return Problem(IDS_EXPORT_LINE_TOO_LONG, ExportProblem::kLine);
   if (line.find('#') != std::string_view::npos) return Problem(IDS_EXPORT_LINE_COMMENT, ExportProblem::kLine);
-  if (std::optional<std::string> token = OverlongToken(line))
-    return Problem(IDS_EXPORT_TOKEN_TOO_LONG, ExportProblem::kLine, *token);
+  if (const std::optional<std::string_view> token = FirstOverlongExportToken(line))
+    return Problem(IDS_EXPORT_TOKEN_TOO_LONG, ExportProblem::kLine, std::string(token->substr(0, 40)) + "...");
   if (std::count(line.begin(), line.end(), ';') > 1)
     return Problem(IDS_EXPORT_LINE_SEMICOLONS, ExportProblem::kLine);
 

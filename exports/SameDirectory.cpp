@@ -1,41 +1,57 @@
 #include "exports/SameDirectory.h"
 
-#include <string_view>
-
 #include "portable/AsciiCase.h"
 #include "portable/MbcsText.h"
 
 namespace {
 
-// ASCII letters compared without case; the trail byte of a double-byte character
-// is compared as it is, since it may fall in the letter range.
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LeadBytes()[static_cast<unsigned char>(a[i])]) {
-      if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
-      ++i;
-    } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-      return false;
+bool IsLead(char c) { return LeadBytes()[static_cast<unsigned char>(c)]; }
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The drive and path in one spelling for comparisons: ASCII letters in lower
+// case, both bytes of a double-byte character as they are.
+std::string ComparedForm(const ExportEntry& entry) {
+  std::string form{AsciiLower(static_cast<char>(entry.drive)), ':'};
+  const std::string path = CanonicalPath(entry.path);
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsLead(path[i]) && i + 1 < path.size()) {
+      form += path[i];
+      form += path[++i];
+    } else {
+      form += AsciiLower(path[i]);
     }
   }
-  return true;
+  return form;
 }
 
-// \data\ and \data are one directory; \ stays the root.
-std::string_view WithoutTrailingBackslash(std::string_view path) {
-  if (path.size() > 1 && path.back() == '\\') path.remove_suffix(1);
-  return path;
-}
 }  // namespace
 
-bool SameDirectory(const ExportEntry& a, const ExportEntry& b) {
-  return AsciiLower(static_cast<char>(a.drive)) == AsciiLower(static_cast<char>(b.drive)) &&
-         EqualIgnoringCase(WithoutTrailingBackslash(a.path), WithoutTrailingBackslash(b.path));
+std::string CanonicalPath(std::string_view path) {
+  std::string canonical;
+  std::string component;
+  const auto endComponent = [&] {
+    if (!component.empty() && component != ".") canonical += '\\' + component;
+    component.clear();
+  };
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsLead(path[i]) && i + 1 < path.size()) {
+      component += path[i];
+      component += path[++i];
+    } else if (IsSeparator(path[i])) {
+      endComponent();
+    } else {
+      component += path[i];
+    }
+  }
+  endComponent();
+  return canonical.empty() ? "\\" : canonical;
 }
 
+bool SameDirectory(const ExportEntry& a, const ExportEntry& b) { return ComparedForm(a) == ComparedForm(b); }
+
 const ExportEntry* FindSameDirectory(const std::vector<ExportEntry>& entries, const ExportEntry& entry) {
+  const std::string form = ComparedForm(entry);
   for (const ExportEntry& existing : entries)
-    if (SameDirectory(existing, entry)) return &existing;
+    if (ComparedForm(existing) == form) return &existing;
   return nullptr;
 }

@@ -1,9 +1,19 @@
 #pragma once
-// Whether two exports name one directory. Windows compares file names without
-// regard to case, so c:\Public and C:\public are one directory.
+// Whether two exports name one directory, as Windows resolves the names: case
+// does not matter (c:\Public is C:\public), '/' is a separator like '\', doubled
+// and trailing separators and '.' components name nothing, and a path without a
+// separator after the drive starts at its root (c:public is c:\public). The
+// trail byte of a double-byte character is never a separator nor a letter.
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "exports/ExportEntry.h"
+
+// path in the one spelling the file should hold: '\' separators, one before each
+// component and none at the end ("\" for the root), no "." components; case and
+// every other character kept.
+std::string CanonicalPath(std::string_view path);
 
 bool SameDirectory(const ExportEntry& a, const ExportEntry& b);
 

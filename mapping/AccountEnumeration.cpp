@@ -4,8 +4,10 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "framework/AnsiText.h"
 #include "framework/Messages.h"
 #include "resources/resource.h"
 
@@ -37,29 +39,30 @@ struct NarrowName {
 };
 
 // The name in the ANSI code page, cut to maxBytes with its NUL at a character
-// boundary. No best-fit replacements: they would show another account's name
-// (L for \u0141); a character the code page lacks shows as the default
-// character. A name that lost characters on the way, or holds a field or line
-// separator of the mapping files, would be written as another name: not storable.
+// boundary. A name the code page cannot carry exactly is listed with '?' for
+// what it lacks, but not storable: it would be written as another name; a cut
+// one neither. Whether the mapping file can hold a name is the Add's test.
 NarrowName Narrow(const wchar_t* wide, size_t maxBytes) {
-  BOOL usedDefault = FALSE;
-  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (needed <= 0) return {"", false};
-  std::string text(static_cast<size_t>(needed), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text.data(), needed, nullptr, &usedDefault);
-  text.resize(std::strlen(text.c_str()));
-  bool storable = !usedDefault && !text.empty() && text.find_first_of(":\r\n") == std::string::npos;
+  const std::optional<std::string> exact = ExactAnsi(wide);
+  std::string text;
+  if (exact) {
+    text = *exact;
+  } else if (const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr,
+                                                     nullptr);
+             needed > 0) {
+    text.assign(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text.data(), needed, nullptr, nullptr);
+    text.resize(std::strlen(text.c_str()));
+  }
   size_t end = 0;
   while (end < text.size()) {
     const size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
     if (end + step > maxBytes - 1) break;
     end += step;
   }
-  if (end < text.size()) {
-    text.resize(end);
-    storable = false;
-  }
-  return {text, storable};
+  const bool cut = end < text.size();
+  text.resize(end);
+  return {text, exact && !cut};
 }
 
 void AddEntry(HWND combo, const std::string& text) {

@@ -8,8 +8,8 @@
 enum class AccountKind { kUsers, kGroups };
 
 // Item data of an account-list entry whose name cannot be written to a mapping
-// file as it is (the ANSI code page cannot carry it, or it holds a ':' or a line
-// end); such names are listed, since they exist, but cannot be mapped.
+// file as it is (the ANSI code page cannot carry it exactly, or it was cut); such
+// names are listed, since they exist, but cannot be mapped.
 constexpr LPARAM kUnstorableAccount = 1;
 
 // Fills the domain combo box with the machine entry and the primary domain, as

@@ -19,3 +19,12 @@ std::string FormatMappingLine(const CUserInfo& record) {
   if (record.m_strName.empty()) return {};
   return record.m_strName + "::" + record.m_strId + ":::: \n";
 }
+
+std::optional<std::string> MappingNameProblem(std::string_view name, std::string_view idText) {
+  if (name.empty()) return "the name is empty";
+  if (name.find_first_of(std::string_view(":\r\n\0\x1a", 5)) != std::string_view::npos)
+    return "the name holds a ':', a line end, a NUL or a Ctrl+Z";
+  if (FormatMappingLine({std::string(name), std::string(idText)}).size() > kMaxMappingLine)
+    return "the line would be longer than " + std::to_string(kMaxMappingLine) + " bytes";
+  return std::nullopt;
+}

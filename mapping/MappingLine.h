@@ -1,6 +1,7 @@
 #pragma once
 // The grammar of one mapping line, without its line end, in both directions.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,9 @@ CUserInfo ParseMappingLine(std::string_view line);
 
 // "name::id:::: " and a line feed, or nothing for a record without a name.
 std::string FormatMappingLine(const CUserInfo& record);
+
+// Why name, mapped to idText, would not read back from the file as the same name,
+// or none when it would. Empty (no line is written), a ':' (it ends the field), a
+// line end, NUL or Ctrl+Z (they end the line or the reading), or a line longer
+// than one read. Every other byte, a tab included, reads back as written.
+std::optional<std::string> MappingNameProblem(std::string_view name, std::string_view idText);

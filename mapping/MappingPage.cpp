@@ -6,6 +6,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
 #include "framework/SystemDirectory.h"
+#include "mapping/MappingLine.h"
 #include "mapping/MappingList.h"
 #include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
@@ -86,13 +87,15 @@ void CMappingPage::OnAdd() {
     AfxMessageBox(IDS_NO_ACCOUNT_SELECTED);
     return;
   }
-  if (reinterpret_cast<LPARAM>(accounts_.GetItemDataPtr(selected)) == kUnstorableAccount) {
-    AfxMessageBox(IDS_UNSTORABLE_ACCOUNT);
-    return;
-  }
   CUserInfo record;
   record.m_strName = accounts_.GetText(selected);
   record.m_strId = MappingIdText(m_nId);
+  // A name the file would give back as another one is never written.
+  if (reinterpret_cast<LPARAM>(accounts_.GetItemDataPtr(selected)) == kUnstorableAccount ||
+      MappingNameProblem(record.m_strName, record.m_strId)) {
+    AfxMessageBox(IDS_UNSTORABLE_ACCOUNT);
+    return;
+  }
   // Against every record, read or added.
   if (FindMappingConflict(m_mappings, record.m_strName, record.m_strId) != MappingConflict::kNone) {
     AfxMessageBox(IDS_MAPPING_EXISTS);

@@ -33,10 +33,15 @@ TEST(ClientList, NormalizeGivesTheCanonicalTextAndItsLengthPlusTwo) {
   }
 }
 
-TEST(ClientList, SplitDropsBlanksEverywhereAndSkipsEmptyNames) {
+// The picker's split drops blanks inside a name; the file's reader, and every
+// program that checks or looks up names, separates at them.
+TEST(ClientList, SplitForThePickerAndNamesAsTheFileHoldsThem) {
   EXPECT_EQ(SplitClientList("alpha, beta gamma,,delta"),
             (std::vector<std::string>{"alpha", "betagamma", "delta"}));
   EXPECT_EQ(SplitClientList(", ,"), std::vector<std::string>{});
+  EXPECT_EQ(ClientListNames("alpha, beta gamma,,delta "),
+            (std::vector<std::string>{"alpha", "beta", "gamma", "delta"}));
+  EXPECT_EQ(ClientListNames(", ,"), std::vector<std::string>{});
 }
 
 TEST(ClientList, PickingAHostAppendsItOrRefusesWithoutCutting) {

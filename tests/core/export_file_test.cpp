@@ -48,12 +48,6 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   EXPECT_EQ(AppendedExportBytes("c:\\x;0 ", "c:\\a;0"), "\r\nc:\\a;0\r\n");
   EXPECT_FALSE(HoldsEndOfFileMark("c:\\x;0 \r\n"));
   EXPECT_TRUE(HoldsEndOfFileMark("c:\\x;0 \r\n\x1a"));
-  const auto entries = ReadExportEntries("c:\\Public;0 \r\nd:\\x;0 \r\n");
-  ExportEntry added;
-  ParseExportLine("C:\\public\\ alpha;1", kAppendScanLimit, added);
-  EXPECT_EQ(FindSameDirectory(entries, added), &entries[0]);
-  added.drive = 'e';
-  EXPECT_EQ(FindSameDirectory(entries, added), nullptr);
 
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("nfs_save_" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
@@ -65,6 +59,42 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   EXPECT_NE(SaveWholeFile((dir / "missing" / "exports").string(), "x").find("; the file on disk is unchanged"),
             std::string::npos);
   std::filesystem::remove_all(dir);
+}
+
+ExportEntry Directory(char drive, const char* path) {
+  ExportEntry entry;
+  entry.drive = drive;
+  entry.path = path;
+  return entry;
+}
+
+// Every program refuses a second export of one directory, however it is spelled.
+TEST(SameDirectory, EverySpellingOfOneDirectory) {
+  const struct {
+    char drive;
+    const char* path;
+    bool same;  // as c:\public
+  } cases[] = {
+      {'C', "\\Public", true},   {'c', "\\public\\\\", true}, {'c', "/public", true},
+      {'c', "\\public\\.", true}, {'c', "\\\\public", true},  {'c', "public", true},
+      {'c', "\\.\\public/", true}, {'c', "\\public\\sub", false}, {'d', "\\public", false},
+      {'c', "\\publi", false},     {'c', "\\", false},
+  };
+  const ExportEntry exported = Directory('c', "\\public");
+  for (const auto& c : cases)
+    EXPECT_EQ(SameDirectory(Directory(c.drive, c.path), exported), c.same) << c.drive << c.path;
+  EXPECT_EQ(CanonicalPath("public//sub\\.\\"), "\\public\\sub");
+  EXPECT_EQ(CanonicalPath("/"), "\\");
+
+  // Under code page 932 the trail byte 0x5C of \x83\x5C is no separator, and a
+  // trail byte in the letter range keeps its case.
+  const ShiftJisScope shiftJis;
+  const ExportEntry katakana = Directory('c', "\\\x83\x5c");
+  EXPECT_TRUE(SameDirectory(Directory('c', "\\\x83\x5c\\"), katakana));
+  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83"), katakana));
+  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83\x41"), Directory('c', "\\\x83\x61")));
+  const std::vector<ExportEntry> entries = {exported, katakana};
+  EXPECT_EQ(FindSameDirectory(entries, Directory('C', "\\\x83\x5c\\.")), &entries[1]);
 }
 
 }  // namespace

@@ -94,6 +94,7 @@ TEST(ExportLineProblem, AcceptsOnlyLinesThatReadBackAsTyped) {
       {"", IDS_EXPORT_LINE_NO_PATH},
       {"c:\\pub a,b", IDS_EXPORT_LINE_READ_BACK},
       {"c:\\pub;1alpha", IDS_EXPORT_LINE_READ_BACK},
+      {"c:\\pub;1" + token127, IDS_EXPORT_LINE_READ_BACK},  // the mode character is no part of a token
       {"c :\\pub", IDS_EXPORT_LINE_READ_BACK},
       {"c:\\pub " + std::string(64, 'a') + " " + std::string(64, 'b'), IDS_EXPORT_CLIENTS_TOO_LONG},
   };

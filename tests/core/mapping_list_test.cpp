@@ -2,6 +2,7 @@
 // first record of a name, and the file as the console writes it.
 #include <gtest/gtest.h>
 
+#include "mapping/MappingLine.h"
 #include "mapping/MappingList.h"
 
 namespace {
@@ -30,6 +31,29 @@ TEST(MappingList, RemovalTakesTheFirstOfANameAndTheFileDropsNamelessRecords) {
   EXPECT_EQ(FirstMappingNamed(kMappings, "alice"), 0u);
   EXPECT_EQ(FirstMappingNamed(kMappings, "Bob"), std::nullopt);
   EXPECT_EQ(MappingFileBytes(kMappings), "alice::500:::: \r\nbob::0501:::: \r\nalice::600:::: \r\n");
+}
+
+// What the console's Add and nfsctl store: a name that reads back whole from its
+// line, and nothing else.
+TEST(MappingList, StorableNamesReadBackExactly) {
+  using namespace std::literals;
+  const struct {
+    std::string name;
+    bool storable;
+  } cases[] = {
+      {"alice", true},           {"a\tb", true},          {"\xa3\xf3" "d\x9f", true},
+      {std::string(244, 'n'), true}, {std::string(245, 'n'), false},  // 244 and "::500:::: \n" make 255
+      {"", false},               {"a:b", false},          {"a\rb", false},
+      {"a\nb", false},           {"a\0b"s, false},         {"a\x1a", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name.substr(0, 20));
+    EXPECT_EQ(!MappingNameProblem(c.name, "500"), c.storable);
+    if (c.storable) {
+      const std::string line = FormatMappingLine({c.name, "500"});
+      EXPECT_EQ(ParseMappingLine(std::string_view(line).substr(0, line.size() - 1)).m_strName, c.name);
+    }
+  }
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ TEST(NfsctlCheck, EachKindOfFindingOnItsLine) {
        "passwd.duplicate-id@2 passwd.duplicate-name@3 passwd.id-zero@4 passwd.no-name@5 passwd.empty-line@6"},
       {passwd, "g::5\r\nh::6:" + std::string(300, 'm') + "\r\n", "passwd.line-split@2"},
       {passwd, "alice::500:::: \r\n\r\n", ""},
+      // IDs compare as numbers, as the service reads them.
+      {passwd,
+       "bob::0501\r\ncarol::501\r\nd:: 502\r\ne::502\r\nf::+503\r\ng::503\r\nh::abc\r\ni::99999999999\r\n",
+       "passwd.duplicate-id@2 passwd.duplicate-id@4 passwd.duplicate-id@6 passwd.bad-id@7 passwd.bad-id@8"},
       {printcap, "a,b,c,d,\r\na,e,f,g,\r\np,default,x,y,\r\nbad\r\nz,y,x,w,\r\n",
        "printcap.duplicate-name@2 printcap.default-without-printer@3 printcap.unreadable@4"},
       {locks, EncodeLockRecord({"pc7", "/export", "", 1, 2, 3}) + "abc", "locks.truncated-tail@0"},

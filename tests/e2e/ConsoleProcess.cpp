@@ -10,11 +10,14 @@ std::string BuildPath(const std::string& relative) {
 }
 
 Process::Process(const std::string& program, const std::vector<std::string>& arguments,
-                 const std::string& outputPath) {
+                 const std::string& outputPath, UINT codePage) {
   std::string line = "\"" + program + "\"";
   for (const std::string& argument : arguments)
     line += argument.find_first_of(" \t") == std::string::npos ? " " + argument : " \"" + argument + "\"";
-  STARTUPINFOA startup{};
+  std::wstring wideLine(line.size() + 1, L'\0');
+  wideLine.resize(static_cast<size_t>(MultiByteToWideChar(codePage, 0, line.c_str(), -1, wideLine.data(),
+                                                          static_cast<int>(wideLine.size()))));
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE output = nullptr;
@@ -25,7 +28,7 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = output;
   }
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
+  if (!CreateProcessW(nullptr, wideLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
                       &startup, &info_))
     info_ = {};
   if (output) CloseHandle(output);
@@ -45,13 +48,13 @@ std::optional<DWORD> Process::Wait(DWORD timeoutMs) const {
   return code;
 }
 
-NfsctlResult RunNfsctl(const std::vector<std::string>& arguments) {
+NfsctlResult RunNfsctl(const std::vector<std::string>& arguments, UINT codePage) {
   // A new file each time: a Wine service that nfsctl starts keeps its output handles.
   char folder[MAX_PATH], outputPath[MAX_PATH];
   GetTempPathA(sizeof folder, folder);
   GetTempFileNameA(folder, "ctl", 0, outputPath);
   NfsctlResult result;
-  result.exitCode = Process(BuildPath("tools\\nfsctl\\nfsctl.exe"), arguments, outputPath).Wait();
+  result.exitCode = Process(BuildPath("tools\\nfsctl\\nfsctl.exe"), arguments, outputPath, codePage).Wait();
   result.output = ReadFile(outputPath).value_or("");
   DeleteFileA(outputPath);
   // Text-mode output ends its lines with CR LF.

@@ -19,10 +19,11 @@ std::string BuildPath(const std::string& relative);
 
 class Process {
  public:
-  // Starts program with arguments; with outputPath, its standard output and error
-  // go to that file.
+  // Starts program with arguments, texts in codePage (UTF-8 for characters the
+  // ANSI code page lacks); with outputPath, its standard output and error go to
+  // that file.
   explicit Process(const std::string& program, const std::vector<std::string>& arguments = {},
-                   const std::string& outputPath = "");
+                   const std::string& outputPath = "", UINT codePage = CP_ACP);
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
@@ -39,7 +40,7 @@ struct NfsctlResult {
   std::optional<DWORD> exitCode;
   std::string output;
 };
-NfsctlResult RunNfsctl(const std::vector<std::string>& arguments);
+NfsctlResult RunNfsctl(const std::vector<std::string>& arguments, UINT codePage = CP_ACP);
 
 // Polls condition every 20 ms until it holds or timeoutMs passed.
 template <class Condition>

@@ -92,6 +92,10 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
        "@@ -1,3 +1,2 @@\n c:\\public;0 \n # lab machines\n-d:\\data alpha beta;1 \n"},
       {"exports add public", One("exports", kExports), 2, "is not <drive>:<path>"},
       {"exports add C:\\Public\\", One("exports", kExports), 1, "c:\\public is exported already"},
+      {"exports add c:/public", One("exports", kExports), 1, "c:\\public is exported already"},
+      {"exports add c:\\\\public\\\\", One("exports", kExports), 1, "c:\\public is exported already"},
+      {"exports add c:\\public\\.", One("exports", kExports), 1, "c:\\public is exported already"},
+      {"exports add c:public", One("exports", kExports), 1, "c:\\public is exported already"},
       {"exports remove e:\\absent", One("exports", kExports), 1, "is not exported"},
       // An empty client list never means every client.
       {"exports add c:\\pub2 --clients ,", One("exports", kExports), 2, "without a host name"},
@@ -100,8 +104,14 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       // After a last line without its line end.
       {"exports add c:\\pub2 --mode 1", One("exports", "c:\\public;0 "), 0, "", "exports",
        "c:\\public;0 \r\nc:\\pub2;1 \r\n"},
-      {"users add carol 502", passwd, 0, "", kPasswdFile,
+      // Numbers are decimal, leading zeros and all.
+      {"users add carol 0502", passwd, 0, "", kPasswdFile,
        "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"},
+      {"groups add eng 010", {}, 0, "", "drivers\\etc\\group", "eng::10:::: \r\n"},
+      {"users add carol 0x10", passwd, 2, "UID \"0x10\" is not a decimal whole number"},
+      // An ID that is no number is check's finding, kept as it is by a save.
+      {"users add carol 502", One(kPasswdFile, "h::abc\r\n"), 0, "", kPasswdFile, "h::abc:::: \r\ncarol::502:::: \r\n"},
+      {"users add carol 99999999999", passwd, 2, "is out of range"},
       // A save would lose the lines after the empty one that the console stops at.
       {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "lose data"},
       {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
@@ -120,6 +130,12 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"mounts clear", One("mountd.list\\kept", "x"), 2, "mountd.list"},
   };
   for (const Row& row : rows) Check(row);
+
+  // A tab reads back from the mapping file as written, so it is stored as the
+  // console's Add stores it.
+  SetUp();
+  EXPECT_EQ(Run({"users", "add", "tab\tname", "503"}).exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + kPasswdFile), "tab\tname::503:::: \r\n");
 }
 
 // check finds each file where the console finds it and names a finding by its
@@ -191,7 +207,7 @@ TEST_F(NfsctlTest, AccessAnswersPerHostAndExport) {
       {"access gamma --json", files, 0,
        R"([{"access":"read-write","directory":"c:\\all","mountable":true},)"
        R"({"access":"none","directory":"c:\\named","mountable":false})"},
-      {"access beta --uid 500 --json", files, 0, R"("mapped_to":["alice"])"},
+      {"access beta --uid 0500 --json", files, 0, R"("mapped_to":["alice"])"},
   };
   for (const Row& row : rows) Check(row);
 }
@@ -202,6 +218,7 @@ TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
       {"options set read 11", {}, 1, ""},
       {"options set read x", {}, 2, ""},
       {"options set write 36 --what-if", {}, 0, "from 8 to 36"},
+      {"options set write 040 --what-if", {}, 0, "from 8 to 40"},
   };
   for (const Row& row : rows) {
     Check(row);
@@ -212,6 +229,42 @@ TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kServiceKey);
   EXPECT_EQ(Run({"options", "set", "read", "8"}).exitCode, std::optional<DWORD>(2));
   EXPECT_NE(Run({"check"}).output.find("options.key-missing"), std::string::npos);
+}
+
+// A name the ANSI code page cannot carry is refused whole: never stored with '?'
+// or a look-alike (L for \u0141) in its place.
+TEST_F(NfsctlTest, ArgumentsTheCodePageCannotCarryAreRefused) {
+  const Files files = {{"exports", kExports}, {kPasswdFile, kPasswd}};
+  const std::vector<std::string> commands[] = {
+      {"users", "add", "\xe6\x97\xa5\xe6\x9c\xac", "700"},       // two kanji
+      {"users", "add", "\xc5\x81\xc3\xb3" "d\xc5\xba", "701"},       // a Polish city
+      {"exports", "add", "c:\\\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf"},  // katakana
+  };
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(command[2]);
+    SetUp();
+    for (const auto& [name, bytes] : files) WriteFile(std::string(kRoot) + "\\" + name, bytes);
+    std::vector<std::string> arguments = command;
+    arguments.insert(arguments.end(), {"--install-dir", kRoot, "--system-dir", kRoot});
+    const NfsctlResult result = RunNfsctl(arguments, CP_UTF8);
+    EXPECT_EQ(result.exitCode, std::optional<DWORD>(1)) << result.output;
+    EXPECT_NE(result.output.find("cannot carry"), std::string::npos) << result.output;
+    for (const auto& [name, bytes] : files) EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + name), bytes) << name;
+  }
+}
+
+// addexport takes no second spelling of an exported directory either.
+TEST_F(NfsctlTest, AddexportRefusesEverySpellingOfAnExportedDirectory) {
+  ASSERT_TRUE(WritePrivateProfileStringA(kIniInstallSection, kIniInstallDirKey, kRoot, kIniFileName));
+  const std::string exports = std::string(kRoot) + "\\exports";
+  for (const char* line : {"c:\\public\\\\;0", "c:/public;0", "C:\\public\\.;0", "c:\\\\public;0", "c:public;0"}) {
+    WriteFile(exports, kExports);
+    EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {line}).Wait(), std::optional<DWORD>(2)) << line;
+    EXPECT_EQ(ReadFile(exports), kExports) << line;
+  }
+  WriteFile(exports, kExports);
+  EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"c:\\pub2;0"}).Wait(), std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(exports), kExports + "c:\\pub2;0\r\n");
 }
 
 }  // namespace

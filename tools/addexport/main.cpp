@@ -15,8 +15,8 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
-#include "exports/SameDirectory.h"
 #include "framework/AnsiLeadBytes.h"
+#include "framework/AnsiText.h"
 #include "framework/InstallDirs.h"
 #include "framework/ResMessage.h"
 #include "portable/InstallPath.h"
@@ -43,13 +43,16 @@ int Refuse(const std::string& line, const std::string& why) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
   UseAnsiLeadBytes();
-  if (argc != 2) {
+  std::string problem;
+  const std::optional<std::vector<std::string>> arguments = ExactAnsiArguments(problem);
+  if (!arguments) return Fail(kRefusedLine, problem);
+  if (arguments->size() != 2) {
     std::fprintf(stderr, "usage: addexport \"<drive>:<path> [client ...][;<mode> [rw-client ...]]\"\n");
     return kUsage;
   }
-  const std::string line = argv[1];
+  const std::string line = (*arguments)[1];
   if (const ExportProblem problem = ExportLineProblem(line))
     return Refuse(line, ResMessage(problem.stringId, {problem.subject}));
 
@@ -64,12 +67,11 @@ int main(int argc, char** argv) {
   std::rewind(file.get());
   const std::optional<std::string> bytes = ReadWholeFile(file.get());
   if (!bytes) return Fail(kFileError, "cannot read " + *path);
-  if (HoldsEndOfFileMark(*bytes))
+  const ExportAppend append = AppendExportLine(*bytes, line);
+  if (append.refusal == ExportAppend::kEndOfFileMark)
     return Fail(kFileError, *path + " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
-  ExportEntry added;
-  ParseExportLine(line, kAppendScanLimit, added);
-  if (FindSameDirectory(ReadExportEntries(*bytes), added)) return Refuse(line, "the directory is exported already");
-  const std::string text = AppendedExportBytes(*bytes, line);
+  if (append.refusal == ExportAppend::kExportedAlready) return Refuse(line, "the directory is exported already");
+  const std::string& text = append.appended;
   std::fseek(file.get(), 0, SEEK_END);
   if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
     return Fail(kFileError, "writing " + *path + " failed");

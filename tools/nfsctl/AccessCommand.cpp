@@ -2,18 +2,19 @@
 #include <memory>
 
 #include "mapping/MappingFile.h"
-#include "mapping/MappingList.h"
+#include "portable/WholeNumber.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/ExportAccess.h"
 #include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/NumberArgument.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {
 
 struct Arguments {
   std::string host;
-  std::optional<int32_t> uid;
-  std::optional<int32_t> gid;
+  std::optional<std::string> uid;
+  std::optional<std::string> gid;
 };
 
 const char* AccessText(const ExportAccess& access) {
@@ -21,7 +22,8 @@ const char* AccessText(const ExportAccess& access) {
   return access.readWrite ? "read-write" : "read-only";
 }
 
-// The accounts the passwd or group file maps id to, as the service would look it up.
+// The accounts the passwd or group file maps id to, as the service would look it
+// up: by the ID's value, so 0500 and 500 are one UID.
 Record Mapping(const Installation& where, MappingFileKind kind, int32_t id, int& failure) {
   const Located located = where.MappingPath(kind);
   if (!located.path) {
@@ -29,15 +31,21 @@ Record Mapping(const Installation& where, MappingFileKind kind, int32_t id, int&
     return {};
   }
   std::vector<std::string> names;
-  const std::string idText = MappingIdText(id);
   for (const CUserInfo& record : ReadMappingFile(*located.path))
-    if (record.m_strId == idText) names.push_back(record.m_strName);
+    if (ParseWholeNumber(record.m_strId) == id) names.push_back(record.m_strName);
   Record mapping{{kind == MappingFileKind::kPasswd ? "uid" : "gid", id}, {"file", *located.path}, {"mapped_to", names}};
   if (id == 0) mapping["warning"] = "ID 0 is the UNIX superuser's";
   return mapping;
 }
 
 int Access(const Settings& settings, const Arguments& arguments) {
+  int failure = kExitOk;
+  const char* idName = arguments.uid ? "UID" : "GID";
+  std::optional<int32_t> id;
+  if (arguments.uid || arguments.gid) {
+    id = NumberArgument(arguments.uid ? *arguments.uid : *arguments.gid, idName, failure);
+    if (!id) return failure;
+  }
   const Installation where = settings.Where();
   const Located exports = where.ExportsPath();
   if (!exports.path) return Fail(kExitFailed, exports.problem);
@@ -49,10 +57,8 @@ int Access(const Settings& settings, const Arguments& arguments) {
     const ExportAccess access = AccessFor(entry, arguments.host);
     rows.push_back({{"directory", DirectoryText(entry)}, {"mountable", access.mountable}, {"access", AccessText(access)}});
   }
-  int failure = kExitOk;
   Record mapping;
-  if (arguments.uid) mapping = Mapping(where, MappingFileKind::kPasswd, *arguments.uid, failure);
-  if (arguments.gid) mapping = Mapping(where, MappingFileKind::kGroup, *arguments.gid, failure);
+  if (id) mapping = Mapping(where, arguments.uid ? MappingFileKind::kPasswd : MappingFileKind::kGroup, *id, failure);
   if (failure != kExitOk) return failure;
 
   if (settings.json) {
@@ -63,12 +69,10 @@ int Access(const Settings& settings, const Arguments& arguments) {
   }
   PrintRecords(rows, false);
   if (!mapping.is_null()) {
-    const char* idName = arguments.uid ? "UID" : "GID";
-    const int32_t id = arguments.uid ? *arguments.uid : *arguments.gid;
     const auto& names = mapping["mapped_to"];
     if (names.empty())
-      std::printf("%s %d: no mapping in %s\n", idName, id, mapping["file"].get<std::string>().c_str());
-    for (const auto& name : names) std::printf("%s %d is mapped to %s\n", idName, id, name.get<std::string>().c_str());
+      std::printf("%s %d: no mapping in %s\n", idName, *id, mapping["file"].get<std::string>().c_str());
+    for (const auto& name : names) std::printf("%s %d is mapped to %s\n", idName, *id, name.get<std::string>().c_str());
     if (mapping.contains("warning")) std::printf("warning: %s\n", mapping["warning"].get<std::string>().c_str());
   }
   return kExitOk;

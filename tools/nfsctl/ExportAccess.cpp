@@ -1,13 +1,11 @@
 #include "tools/nfsctl/ExportAccess.h"
 
-#include <algorithm>
-
 #include "exports/ClientList.h"
 #include "portable/AsciiCase.h"
 
 namespace {
 bool Names(std::string_view list, std::string_view host) {
-  for (const std::string& name : SplitClientList(list))
+  for (const std::string& name : ClientListNames(list))
     if (EqualsIgnoringAsciiCase(name, host)) return true;
   return false;
 }

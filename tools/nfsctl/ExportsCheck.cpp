@@ -13,23 +13,6 @@ namespace {
 // The reader's buffer holds 1024 bytes with the terminator.
 constexpr size_t kExportsPiece = kStartupScanLimit - 1;
 
-// The longest run of token characters the parser meets, the mode digit after a
-// ';' not counted.
-size_t LongestToken(std::string_view line) {
-  size_t longest = 0, run = 0;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '\0' || c == '\n' || c == '\r' || c == '#') break;
-    if (c == ' ' || c == '\t' || c == ':' || c == ';') {
-      run = 0;
-      if (c == ';') ++i;
-      continue;
-    }
-    longest = std::max(longest, ++run);
-  }
-  return longest;
-}
-
 std::string WhySkipped(int fields) {
   if (fields < 0) return "a colon may only follow the one-letter drive";
   if (fields == 0) return "it has no drive letter";
@@ -86,7 +69,7 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
     }
     if (entry.mode < ExportEntry::kReadOnly || entry.mode > ExportEntry::kReadWriteList)
       report(Finding::kError, "exports.mode", piece.line, ModeMessage(entry));
-    if (LongestToken(line) > kMaxExportToken)
+    if (FirstOverlongExportToken(line))
       report(Finding::kError, "exports.token-cut", piece.line,
              "a path or host name longer than 127 characters: the console keeps only its first 127");
     for (const Seen& earlier : seen)

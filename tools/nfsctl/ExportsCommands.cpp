@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "exports/AnnounceAppendedExport.h"
+#include "exports/ClientList.h"
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
-#include "exports/SameDirectory.h"
 #include "framework/ResMessage.h"
 #include "portable/AsciiCase.h"
 #include "portable/SharedWithService.h"
@@ -15,6 +15,7 @@
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/ExportsFile.h"
 #include "tools/nfsctl/FileChange.h"
+#include "tools/nfsctl/NumberArgument.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {
@@ -23,21 +24,15 @@ struct AddArguments {
   std::string directory;
   std::vector<std::string> clients;
   std::vector<std::string> rwList;
-  int mode = -1;  // none given
+  std::optional<std::string> mode;
   bool whatIf = false;
 };
 
 // Names given as separate arguments, or joined by commas or blanks.
 std::vector<std::string> Names(const std::vector<std::string>& arguments) {
   std::vector<std::string> names;
-  for (const std::string& argument : arguments) {
-    size_t start = 0;
-    while (start <= argument.size()) {
-      const size_t end = std::min(argument.find_first_of(", ", start), argument.size());
-      if (end > start) names.push_back(argument.substr(start, end - start));
-      start = end + 1;
-    }
-  }
+  for (const std::string& argument : arguments)
+    for (std::string& name : ClientListNames(argument)) names.push_back(std::move(name));
   return names;
 }
 
@@ -71,6 +66,9 @@ int List(const Settings& settings) {
 }
 
 int Add(const Settings& settings, const AddArguments& arguments) {
+  int failure = kExitOk;
+  std::optional<int32_t> mode;
+  if (arguments.mode && !(mode = NumberArgument(*arguments.mode, "the mode", failure))) return failure;
   ExportEntry entry;
   if (!ParseDirectory(arguments.directory, entry))
     return Fail(kExitFailed, "\"" + arguments.directory + "\" is not <drive>:<path>, as c:\\public");
@@ -82,7 +80,7 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   if (clients.empty()) entry.flags = ExportEntry::kAllClients;
   entry.clients = Joined(clients, ", ");
   entry.rwList = Joined(rwList, ",");
-  entry.mode = arguments.mode >= 0 ? arguments.mode : rwList.empty() ? ExportEntry::kReadOnly : ExportEntry::kReadWriteList;
+  entry.mode = mode ? *mode : rwList.empty() ? ExportEntry::kReadOnly : ExportEntry::kReadWriteList;
   // Stored in lower case, as the export editor stores a picked drive.
   entry.drive = static_cast<unsigned char>(AsciiLower(static_cast<char>(entry.drive)));
   const char drive = static_cast<char>(entry.drive);
@@ -98,18 +96,17 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   if (!exports.path) return Fail(kExitFailed, exports.problem);
   std::string problem;
   const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
-  const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
-  if (!bytes || !entries) return Fail(kExitFailed, problem);
-  if (HoldsEndOfFileMark(*bytes))
-    return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
-                              "console reads nothing; nothing was written");
-  if (const ExportEntry* existing = FindSameDirectory(*entries, entry))
-    return Fail(kExitRefused, "refused: " + DirectoryText(*existing) + " is exported already; nothing was written");
-
+  if (!bytes) return Fail(kExitFailed, problem);
   // Appended as the last line: that is the line a running console reads when told.
   line.pop_back();
-  const int result = ApplyChange(*exports.path, *bytes, *bytes + AppendedExportBytes(*bytes, line), arguments.whatIf,
-                                 settings.json);
+  const ExportAppend append = AppendExportLine(*bytes, line);
+  if (append.refusal == ExportAppend::kEndOfFileMark)
+    return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
+                              "console reads nothing; nothing was written");
+  if (append.refusal == ExportAppend::kExportedAlready)
+    return Fail(kExitRefused,
+                "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");
+  const int result = ApplyChange(*exports.path, *bytes, *bytes + append.appended, arguments.whatIf, settings.json);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
   return result;

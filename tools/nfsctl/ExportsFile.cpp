@@ -16,7 +16,7 @@ std::string DirectoryText(const ExportEntry& entry) {
 bool ParseDirectory(std::string_view text, ExportEntry& entry) {
   if (text.size() < 3 || text[1] != ':') return false;
   entry.drive = static_cast<unsigned char>(text[0]);
-  entry.path = text.substr(2);
+  entry.path = CanonicalPath(text.substr(2));
   return true;
 }
 

@@ -11,7 +11,8 @@
 // "c:\public" for an entry.
 std::string DirectoryText(const ExportEntry& entry);
 
-// Fills drive and path from "<drive>:<path>"; false when text is not of that form.
+// Fills drive and path from "<drive>:<path>", the path in its canonical spelling
+// (c:/data/ gives \data); false when text is not of that form.
 bool ParseDirectory(std::string_view text, ExportEntry& entry);
 
 // The entries the console reads from the file: none for a missing file; none,

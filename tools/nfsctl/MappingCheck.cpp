@@ -1,9 +1,11 @@
 #include "tools/nfsctl/MappingCheck.h"
 
 #include <map>
+#include <optional>
 
 #include "mapping/MappingLine.h"
 #include "portable/TextLine.h"
+#include "portable/WholeNumber.h"
 #include "tools/nfsctl/TextPieces.h"
 
 std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view rawBytes,
@@ -12,7 +14,12 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
   auto report = [&](Finding::Severity severity, const char* kind, size_t line, std::string message) {
     findings.push_back({severity, std::string(kindPrefix) + "." + kind, path, line, std::move(message)});
   };
-  std::map<std::string, size_t> lineOfId, lineOfName;
+  struct IdSeen {
+    size_t line;
+    std::string text;
+  };
+  std::map<int, IdSeen> lineOfId;
+  std::map<std::string, size_t> lineOfName;
   const std::vector<TextPiece> pieces = NumberedPieces(rawBytes, kMaxMappingLine);
   for (size_t i = 0; i < pieces.size(); ++i) {
     const TextPiece& piece = pieces[i];
@@ -34,13 +41,20 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
       report(Finding::kError, "no-name", piece.line, "no name before the first ':': the console's next save drops it");
       continue;
     }
-    if (auto [it, added] = lineOfId.try_emplace(record.m_strId, piece.line); !added)
+    // The service reads the ID as a number: 0501, +501 and " 501" are all 501.
+    if (const std::optional<int> id = ParseWholeNumber(record.m_strId); !id) {
+      report(Finding::kError, "bad-id", piece.line,
+             std::string(idName) + " " + WholeNumberProblem(record.m_strId) + ": the service cannot read it");
+    } else if (auto [it, added] = lineOfId.try_emplace(*id, IdSeen{piece.line, record.m_strId}); !added) {
+      const IdSeen& earlier = it->second;
       report(Finding::kError, "duplicate-id", piece.line,
-             std::string(idName) + " " + record.m_strId + " is mapped already on line " + std::to_string(it->second));
+             std::string(idName) + " " + record.m_strId + " is mapped already on line " + std::to_string(earlier.line) +
+                 (earlier.text == record.m_strId ? "" : " (as " + earlier.text + ")"));
+    }
     if (auto [it, added] = lineOfName.try_emplace(record.m_strName, piece.line); !added)
       report(Finding::kError, "duplicate-name", piece.line,
              record.m_strName + " is mapped already on line " + std::to_string(it->second));
-    if (record.m_strId == "0")
+    if (ParseWholeNumber(record.m_strId) == 0)
       report(Finding::kWarning, "id-zero", piece.line,
              record.m_strName + " is mapped to " + idName + " 0, the UNIX superuser's");
   }

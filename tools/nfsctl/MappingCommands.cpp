@@ -1,6 +1,5 @@
 // users list | add | remove, and the same for groups: the passwd and group files
 // in the console's line form, with the console's refusals.
-#include <algorithm>
 #include <memory>
 
 #include "mapping/MappingFile.h"
@@ -9,6 +8,7 @@
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"
 #include "tools/nfsctl/MappingCheck.h"
+#include "tools/nfsctl/NumberArgument.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {
@@ -27,7 +27,7 @@ constexpr char kMappingExists[] = "The mapping for this account already exists, 
 
 struct Arguments {
   std::string name;
-  int32_t id = 0;
+  std::string id;
   bool whatIf = false;
 };
 
@@ -49,7 +49,7 @@ std::optional<MappingFileState> Load(const Settings& settings, const MappingKind
 std::optional<std::string> SaveWouldLose(const MappingFileState& state, const MappingKind& kind) {
   for (const Finding& finding : CheckMappingFile(state.path, state.bytes, kind.fileName, kind.idName)) {
     if (finding.severity != Finding::kError || finding.kind.ends_with("duplicate-id") ||
-        finding.kind.ends_with("duplicate-name"))
+        finding.kind.ends_with("duplicate-name") || finding.kind.ends_with("bad-id"))
       continue;
     return "line " + std::to_string(finding.line) + ": " + finding.message;
   }
@@ -74,22 +74,13 @@ int List(const Settings& settings, const MappingKind& kind) {
   return kExitOk;
 }
 
-// A name the mapping line can carry whole: no ':' that would end the field, no
-// line end or control character, and a line short enough to be read in one piece.
-std::optional<std::string> NameProblem(const std::string& name, const std::string& idText) {
-  if (name.empty()) return "the name is empty";
-  if (std::any_of(name.begin(), name.end(), [](char c) { return c == ':' || static_cast<unsigned char>(c) < 32; }))
-    return "the name holds a ':' or a control character";
-  if (FormatMappingLine({name, idText}).size() > kMaxMappingLine)
-    return "the line would be longer than " + std::to_string(kMaxMappingLine) + " bytes";
-  return std::nullopt;
-}
-
 int Add(const Settings& settings, const MappingKind& kind, const Arguments& arguments) {
-  const std::string idText = MappingIdText(arguments.id);
-  if (auto problem = NameProblem(arguments.name, idText))
-    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
   int failure = kExitOk;
+  const std::optional<int32_t> id = NumberArgument(arguments.id, kind.idName, failure);
+  if (!id) return failure;
+  const std::string idText = MappingIdText(*id);
+  if (auto problem = MappingNameProblem(arguments.name, idText))
+    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
   auto state = Load(settings, kind, failure);
   if (!state) return failure;
   switch (FindMappingConflict(state->records, arguments.name, idText)) {

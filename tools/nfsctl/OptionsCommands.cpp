@@ -6,6 +6,7 @@
 #include "portable/AsciiCase.h"
 #include "status/ServerOptionsStore.h"
 #include "tools/nfsctl/Commands.h"
+#include "tools/nfsctl/NumberArgument.h"
 #include "tools/nfsctl/OptionsCheck.h"
 #include "tools/nfsctl/Report.h"
 
@@ -38,9 +39,13 @@ int Get(const Settings& settings) {
   return kExitOk;
 }
 
-int Set(const Settings& settings, const std::string& name, int32_t value, bool whatIf) {
+int Set(const Settings& settings, const std::string& name, const std::string& valueText, bool whatIf) {
   const std::optional<size_t> index = OptionIndex(name);
   if (!index) return Fail(kExitFailed, "no option \"" + name + "\" (nfs3, pcnfsd, nlm, read, write)");
+  int failure = kExitOk;
+  const std::optional<int32_t> parsed = NumberArgument(valueText, "the value", failure);
+  if (!parsed) return failure;
+  const int32_t value = *parsed;
   if (auto problem = OptionValueProblem(*index, value))
     return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
   const auto stored = ReadServerOptions();
@@ -64,7 +69,7 @@ int Set(const Settings& settings, const std::string& name, int32_t value, bool w
 
 struct SetArguments {
   std::string name;
-  int32_t value = 0;
+  std::string value;
   bool whatIf = false;
 };
 

@@ -5,12 +5,20 @@
 #include <cstdio>
 
 #include "framework/AnsiLeadBytes.h"
+#include "framework/AnsiText.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Report.h"
 
-int main(int argc, char** argv) {
+int main() {
   // Double-byte names compare and split as the console does.
   UseAnsiLeadBytes();
+  // Names are stored as the console stores them: a character the code page lacks
+  // is refused, never written as '?' or as a look-alike.
+  std::string problem;
+  std::optional<std::vector<std::string>> arguments = ExactAnsiArguments(problem);
+  if (!arguments) return Fail(kExitRefused, "refused: " + problem + "; nothing was written");
+  std::vector<char*> argv;
+  for (std::string& argument : *arguments) argv.push_back(argument.data());
   CLI::App app{"nfsctl: the NFS server's shared files from the command line", "nfsctl"};
   app.require_subcommand(1);
   // Options of the whole program may follow the verb.
@@ -35,7 +43,7 @@ int main(int argc, char** argv) {
 
   // CLI11 reports bad usage by exception; it stops here, as an exit code.
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argv.size()), argv.data());
   } catch (const CLI::ParseError& error) {
     // --help, on the program or on any verb.
     if (error.get_exit_code() == 0) return app.exit(error);
