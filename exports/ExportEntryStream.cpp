@@ -41,7 +41,7 @@ std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {
   return text;
 }
 
-bool HoldsEndOfFileMark(std::string_view text) { return text.find('\x1a') != std::string_view::npos; }
+std::optional<ReadStop> FindExportsReadStop(std::string_view bytes) { return EndOfFileMarkStop(bytes); }
 
 std::string AppendedExportBytes(std::string_view text, std::string_view line) {
   const bool endsLine = text.empty() || text.back() == '\n';

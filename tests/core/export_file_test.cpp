@@ -46,8 +46,6 @@ TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
 TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   EXPECT_EQ(AppendedExportBytes("", "c:\\a;0"), "c:\\a;0\r\n");
   EXPECT_EQ(AppendedExportBytes("c:\\x;0 ", "c:\\a;0"), "\r\nc:\\a;0\r\n");
-  EXPECT_FALSE(HoldsEndOfFileMark("c:\\x;0 \r\n"));
-  EXPECT_TRUE(HoldsEndOfFileMark("c:\\x;0 \r\n\x1a"));
   const auto entries = ReadExportEntries("c:\\Public;0 \r\nd:\\x;0 \r\n");
   ExportEntry added;
   ParseExportLine("C:\\public\\ alpha;1", kAppendScanLimit, added);
