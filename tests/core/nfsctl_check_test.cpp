@@ -42,6 +42,9 @@ TEST(NfsctlCheck, EachKindOfFindingOnItsLine) {
        "passwd.duplicate-id@2 passwd.duplicate-name@3 passwd.id-zero@4 passwd.no-name@5 passwd.empty-line@6"},
       {passwd, "g::5\r\nh::6:" + std::string(300, 'm') + "\r\n", "passwd.line-split@2"},
       {passwd, "alice::500:::: \r\n\r\n", ""},
+      // Nothing after the mark is read, so nothing there is a duplicate.
+      {passwd, "a::1\r\n\x1a\r\na::1\r\n", "passwd.end-mark@2"},
+      {passwd, "a::1\r\n\x1a", ""},
       {printcap, "a,b,c,d,\r\na,e,f,g,\r\np,default,x,y,\r\nbad\r\nz,y,x,w,\r\n",
        "printcap.duplicate-name@2 printcap.default-without-printer@3 printcap.unreadable@4"},
       {locks, EncodeLockRecord({"pc7", "/export", "", 1, 2, 3}) + "abc", "locks.truncated-tail@0"},

@@ -64,8 +64,9 @@ int main(int argc, char** argv) {
   std::rewind(file.get());
   const std::optional<std::string> bytes = ReadWholeFile(file.get());
   if (!bytes) return Fail(kFileError, "cannot read " + *path);
-  if (HoldsEndOfFileMark(*bytes))
-    return Fail(kFileError, *path + " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
+  if (const std::optional<ReadStop> stop = FindExportsReadStop(*bytes))
+    return Fail(kFileError, "line " + std::to_string(stop->line) + " of " + *path +
+                                " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
   ExportEntry added;
   ParseExportLine(line, kAppendScanLimit, added);
   if (FindSameDirectory(ReadExportEntries(*bytes), added)) return Refuse(line, "the directory is exported already");

@@ -100,9 +100,10 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
   const std::optional<std::vector<ExportEntry>> entries = ReadExports(*exports.path, problem);
   if (!bytes || !entries) return Fail(kExitFailed, problem);
-  if (HoldsEndOfFileMark(*bytes))
-    return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
-                              "console reads nothing; nothing was written");
+  if (const std::optional<ReadStop> stop = FindExportsReadStop(*bytes))
+    return Fail(kExitRefused, "refused: line " + std::to_string(stop->line) + " of " + *exports.path +
+                                  " holds an end-of-file mark (Ctrl+Z), after which the console reads nothing, "
+                                  "the added line neither; nothing was written");
   if (const ExportEntry* existing = FindSameDirectory(*entries, entry))
     return Fail(kExitRefused, "refused: " + DirectoryText(*existing) + " is exported already; nothing was written");
 
