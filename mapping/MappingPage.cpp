@@ -6,6 +6,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
 #include "framework/SystemDirectory.h"
+#include "framework/UnreadLinesQuestion.h"
 #include "mapping/MappingList.h"
 #include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
@@ -119,6 +120,7 @@ void CMappingPage::OnRemove() {
 void CMappingPage::SaveMappings() {
   const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
   const std::optional<std::string> path = FilePath();
+  if (path && !MayDropUnreadLines(*path, &FindMappingReadStop)) return;
   if (!path || !SaveWholeFile(*path, MappingFileBytes(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
 }
 
