@@ -6,6 +6,8 @@
 #include "portable/TextLine.h"
 
 std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
+  // Text mode ends the file there; cut here too, for text read in binary.
+  text = text.substr(0, text.find(kEndOfFileMark));
   std::vector<ExportEntry> entries;
   entries.reserve(RecordsToReserve(text));
   LinePieces lines(text);

@@ -11,8 +11,8 @@
 #include "exports/ExportEntry.h"
 #include "portable/ReadStop.h"
 
-// Every accepted line of the file's text, in file order; lines longer than 1023
-// characters are read in pieces, each piece as a line.
+// Every accepted line of the file's text up to its first Ctrl+Z, in file order;
+// lines longer than 1023 characters are read in pieces, each piece as a line.
 std::vector<ExportEntry> ReadExportEntries(std::string_view text);
 
 // The entry of the file's last line (read in pieces of 509 characters), or none

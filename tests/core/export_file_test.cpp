@@ -26,6 +26,8 @@ TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   EXPECT_EQ(entries[2].path, "\\long");
   EXPECT_EQ(entries[3].drive, 'd');
   EXPECT_EQ(entries[3].path, "\\tail");
+  // Nothing after a Ctrl+Z, as in text mode.
+  EXPECT_EQ(ReadExportEntries("c:\\a;0 \r\nc:\\b;0\x1a \r\nc:\\c;0 \r\n").size(), 2u);
 }
 
 TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
