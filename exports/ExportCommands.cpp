@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "exports/ExportDlg.h"
+#include "exports/ExportEntryStream.h"
 #include "exports/ExportListStore.h"
 #include "framework/Messages.h"
 #include "framework/ResMessage.h"
+#include "framework/UnreadLinesQuestion.h"
 #include "resources/resource.h"
 
 namespace {
@@ -25,6 +27,8 @@ void WriteAfterChange(CExportPane& pane, HWND repaint, BOOL erase) {
     AfxMessageBox(IDS_NO_EXPORTS_PATH, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  // Declined, the list keeps the change as after a failed write.
+  if (!MayDropUnreadLines(*path, &FindExportsReadStop)) return;
   const std::string error = WriteExportsFile(*path, pane.List());
   if (!error.empty()) AfxMessageBox(ResMessage(IDS_WRITE_FAILED, {*path, error}), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -7,6 +7,8 @@
 #include "portable/TextLine.h"
 
 std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
+  // Text mode ends the file there; cut here too, for text read in binary.
+  text = text.substr(0, text.find(kEndOfFileMark));
   std::vector<ExportEntry> entries;
   entries.reserve(RecordsToReserve(text));
   LinePieces lines(text);
@@ -42,7 +44,7 @@ std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {
   return text;
 }
 
-bool HoldsEndOfFileMark(std::string_view text) { return text.find('\x1a') != std::string_view::npos; }
+std::optional<ReadStop> FindExportsReadStop(std::string_view bytes) { return EndOfFileMarkStop(bytes); }
 
 std::string AppendedExportBytes(std::string_view text, std::string_view line) {
   const bool endsLine = text.empty() || text.back() == '\n';
@@ -51,8 +53,9 @@ std::string AppendedExportBytes(std::string_view text, std::string_view line) {
 
 ExportAppend AppendExportLine(std::string_view text, std::string_view line) {
   ExportAppend append;
-  if (HoldsEndOfFileMark(text)) {
+  if (const std::optional<ReadStop> mark = FindExportsReadStop(text)) {
     append.refusal = ExportAppend::kEndOfFileMark;
+    append.markLine = mark->line;
     return append;
   }
   ExportEntry added;

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "exports/ExportEntry.h"
+#include "portable/ReadStop.h"
 
-// Every accepted line of the file's text, in file order; lines longer than 1023
-// characters are read in pieces, each piece as a line.
+// Every accepted line of the file's text up to its first Ctrl+Z, in file order;
+// lines longer than 1023 characters are read in pieces, each piece as a line.
 std::vector<ExportEntry> ReadExportEntries(std::string_view text);
 
 // The entry of the file's last line (read in pieces of 509 characters), or none
@@ -21,9 +22,10 @@ std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file);
 // The whole file: one line per entry, each ending in CR LF.
 std::string FormatExportFile(const std::vector<const ExportEntry*>& entries);
 
-// Whether text holds a Ctrl+Z. The console reads the file in text mode, which
-// ends there: nothing after one is read, a line appended after it neither.
-bool HoldsEndOfFileMark(std::string_view text);
+// Where the console's reader stops before the end of the file's bytes: at the
+// first Ctrl+Z, since it reads the file in text mode; none when it reads every
+// line. A line appended after the mark is never read either.
+std::optional<ReadStop> FindExportsReadStop(std::string_view bytes);
 
 // The bytes another program appends to a file holding text for one more line
 // (without its line end): a CR LF first when the last line lacks its own.
@@ -36,6 +38,7 @@ std::string AppendedExportBytes(std::string_view text, std::string_view line);
 struct ExportAppend {
   enum Refusal { kNone, kEndOfFileMark, kExportedAlready };
   Refusal refusal = kNone;
+  size_t markLine = 0;   // with kEndOfFileMark: the line of the mark
   ExportEntry existing;  // with kExportedAlready
   std::string appended;  // with kNone
 };

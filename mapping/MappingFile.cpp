@@ -1,19 +1,9 @@
 #include "mapping/MappingFile.h"
 
-#include <cstdio>
-#include <memory>
-
 #include "mapping/MappingLine.h"
 #include "portable/TextLine.h"
+#include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
-
-namespace {
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File Open(const std::string& path, const char* mode) {
-  return File(std::fopen(path.c_str(), mode), &std::fclose);
-}
-}  // namespace
 
 std::optional<std::string> MappingFilePath(std::string_view systemDirectory, MappingFileKind kind) {
   std::string path(systemDirectory);
@@ -22,16 +12,31 @@ std::optional<std::string> MappingFilePath(std::string_view systemDirectory, Map
   return path;
 }
 
-std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
+std::optional<ReadStop> FindMappingReadStop(std::string_view bytes) {
+  const std::optional<ReadStop> mark = EndOfFileMarkStop(bytes);
+  const std::string_view text = bytes.substr(0, mark ? mark->offset : bytes.size());
+  LinePieces lines(text);
+  for (std::string_view piece; lines.Next(kMaxMappingLine, piece);)
+    if (EndsMappingReading(piece))
+      return ReadStopAt(bytes, static_cast<size_t>(piece.data() - bytes.data()), ReadStop::Cause::kEmptyLine);
+  return mark;
+}
+
+std::vector<CUserInfo> ReadMappingRecords(std::string_view bytes) {
+  // Read in binary and cut at the mark here, as text mode would cut it, so that
+  // every platform reads the same records; a CR LF pair is one line end either way.
+  const std::string_view text = bytes.substr(0, bytes.find(kEndOfFileMark));
   std::vector<CUserInfo> records;
-  // Text mode: on Windows a CR LF pair arrives as one line feed.
-  File file = Open(path, "rt");
-  if (!file) return records;
-  const std::optional<std::string> text = ReadWholeFile(file.get());
-  if (!text) return records;
-  records.reserve(RecordsToReserve(*text));
-  LinePieces lines(*text);
+  records.reserve(RecordsToReserve(text));
+  LinePieces lines(text);
   CUserInfo record;
   while (record.ReadLine(lines)) records.push_back(std::move(record));
   return records;
+}
+
+std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
+  UniqueFile file(std::fopen(path.c_str(), "rb"));
+  if (!file) return {};
+  const std::optional<std::string> bytes = ReadWholeFile(file.get());
+  return bytes ? ReadMappingRecords(*bytes) : std::vector<CUserInfo>{};
 }

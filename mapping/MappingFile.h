@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "mapping/UserInfo.h"
+#include "portable/ReadStop.h"
 
 enum class MappingFileKind { kPasswd, kGroup };
 
@@ -18,7 +19,13 @@ constexpr size_t kMaxMappingPath = 260;
 // written, rather than a cut path naming another file.
 std::optional<std::string> MappingFilePath(std::string_view systemDirectory, MappingFileKind kind);
 
-// The records of the file's lines in file order, up to the first empty line.
-// A file that cannot be opened gives no records.
+// Where the reader stops before the end of the file's bytes: at the first Ctrl+Z
+// (a file read in text mode ends there), or at an empty line before it; none
+// when it reads every line.
+std::optional<ReadStop> FindMappingReadStop(std::string_view bytes);
+
+// The records of the file's lines in file order, up to where the reader stops.
+std::vector<CUserInfo> ReadMappingRecords(std::string_view bytes);
+// The same read from the file at path; a file that cannot be opened gives no records.
 std::vector<CUserInfo> ReadMappingFile(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "mapping/MappingLine.h"
 
+bool EndsMappingReading(std::string_view piece) { return piece[0] == '\r' || piece[0] == '\n'; }
+
 CUserInfo ParseMappingLine(std::string_view line) {
   line = line.substr(0, line.find('\0'));
   CUserInfo record;

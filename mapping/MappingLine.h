@@ -13,6 +13,10 @@ constexpr size_t kMaxMappingLine = 255;
 // The ID of a line that has no third field.
 inline constexpr char kNoMappingId[] = "-2";
 
+// Whether a piece of the file read as a line ends the reading of the whole
+// file: an empty line does, so the lines after it are never read.
+bool EndsMappingReading(std::string_view piece);
+
 // Name from the first field, ID from the third; every other field is dropped.
 // The text ends at its first NUL.
 CUserInfo ParseMappingLine(std::string_view line);

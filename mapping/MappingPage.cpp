@@ -7,6 +7,7 @@
 #include "framework/Messages.h"
 #include "framework/SystemDirectory.h"
 #include "mapping/MappingLine.h"
+#include "framework/UnreadLinesQuestion.h"
 #include "mapping/MappingList.h"
 #include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
@@ -125,6 +126,7 @@ void CMappingPage::OnRemove() {
 void CMappingPage::SaveMappings() {
   const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
   const std::optional<std::string> path = FilePath();
+  if (path && !MayDropUnreadLines(*path, &FindMappingReadStop)) return;
   if (!path || !SaveWholeFile(*path, MappingFileBytes(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
 }
 

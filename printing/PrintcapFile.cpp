@@ -23,6 +23,18 @@ int ReadPrintcapEntries(std::string_view text, const DefaultPrinterSource& defau
   return result;
 }
 
+std::optional<ReadStop> FindPrintcapReadStop(std::string_view bytes) {
+  // Whether a line can be read does not depend on the default printer.
+  const DefaultPrinterSource noPrinter = [] { return WindowsPrinter{}; };
+  LinePieces lines(bytes);
+  for (std::string_view line; lines.Next(kMaxPrintcapLine, line);) {
+    PrinterExport entry;
+    if (!ParsePrintcapLine(WithoutLineEnd(line), noPrinter, entry))
+      return ReadStopAt(bytes, static_cast<size_t>(line.data() - bytes.data()), ReadStop::Cause::kUnreadableLine);
+  }
+  return std::nullopt;
+}
+
 std::string FormatPrintcap(const PrinterExportTable& table) {
   std::string text;
   for (const PrinterExport& entry : table.Entries()) text += FormatPrintcapLine(entry);

@@ -7,6 +7,7 @@
 
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
+#include "portable/ReadStop.h"
 
 // The longest piece read as one line; the rest of a longer line is the next line.
 constexpr size_t kMaxPrintcapLine = 510;
@@ -17,6 +18,10 @@ constexpr size_t kMaxPrintcapLine = 510;
 // before it stay, and nothing after it is read.
 int ReadPrintcapEntries(std::string_view text, const DefaultPrinterSource& defaultPrinter,
                         PrinterExportTable& table);
+
+// Where ReadPrintcapEntries stops before the end of the file's bytes: the first
+// line that lacks one of its first four fields; none when it reads every line.
+std::optional<ReadStop> FindPrintcapReadStop(std::string_view bytes);
 
 // The whole file: one line per entry, in table order.
 std::string FormatPrintcap(const PrinterExportTable& table);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/UnreadLinesQuestion.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
@@ -14,6 +15,9 @@
 namespace {
 PrinterExportTable g_table;
 PrinterSelection g_selection;
+
+// Asked before the table changes: declined, neither the table nor the file does.
+bool MayRewritePrintcap() { return MayDropUnreadLines(CurrentPrintingPaths().printcap, &FindPrintcapReadStop); }
 }  // namespace
 
 const PrinterExportTable& PrinterExports() { return g_table; }
@@ -42,11 +46,13 @@ int WritePrintcap() {
 }
 
 int StorePrinterExport(const std::string& oldName, const std::string& newName) {
+  if (!MayRewritePrintcap()) return -1;
   if (const int error = g_table.Store(oldName, newName, g_selection)) return ShowInternalError(error);
   return WritePrintcap();
 }
 
 int RemovePrinterExport(size_t position) {
+  if (!MayRewritePrintcap()) return -1;
   if (const int error = g_table.Remove(position)) return ShowInternalError(error);
   return WritePrintcap();
 }

@@ -26,6 +26,8 @@ TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   EXPECT_EQ(entries[2].path, "\\long");
   EXPECT_EQ(entries[3].drive, 'd');
   EXPECT_EQ(entries[3].path, "\\tail");
+  // Nothing after a Ctrl+Z, as in text mode.
+  EXPECT_EQ(ReadExportEntries("c:\\a;0 \r\nc:\\b;0\x1a \r\nc:\\c;0 \r\n").size(), 2u);
 }
 
 TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
@@ -46,8 +48,9 @@ TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
 TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   EXPECT_EQ(AppendedExportBytes("", "c:\\a;0"), "c:\\a;0\r\n");
   EXPECT_EQ(AppendedExportBytes("c:\\x;0 ", "c:\\a;0"), "\r\nc:\\a;0\r\n");
-  EXPECT_FALSE(HoldsEndOfFileMark("c:\\x;0 \r\n"));
-  EXPECT_TRUE(HoldsEndOfFileMark("c:\\x;0 \r\n\x1a"));
+  const ExportAppend marked = AppendExportLine("c:\\x;0 \r\n\x1a", "c:\\a;0");
+  EXPECT_EQ(marked.refusal, ExportAppend::kEndOfFileMark);
+  EXPECT_EQ(marked.markLine, 2u);
 
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("nfs_save_" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);

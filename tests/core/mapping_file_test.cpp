@@ -67,7 +67,7 @@ TEST(MappingLine, FirstAndThirdFields) {
   }
 }
 
-TEST_F(MappingFileTest, ReadingStopsAtAnEmptyLineAndLongLinesAreReadInPiecesOf255Bytes) {
+TEST_F(MappingFileTest, ReadingStopsAtAnEmptyLineOrCtrlZAndLongLinesAreReadInPiecesOf255Bytes) {
   const struct {
     std::string bytes;
     std::vector<Record> records;
@@ -75,6 +75,8 @@ TEST_F(MappingFileTest, ReadingStopsAtAnEmptyLineAndLongLinesAreReadInPiecesOf25
       {"alice::500\r\nbob::501\n\ncarol::502\n", {{"alice", "500"}, {"bob", "501"}}},
       {"alice::500\r\n\r\ncarol::502\n", {{"alice", "500"}}},
       {"last::1", {{"last", "1"}}},
+      // Where text mode ends the file, on every platform.
+      {"alice::500\r\nbob::\x1a" "501\r\ncarol::502\n", {{"alice", "500"}, {"bob", "-2"}}},
       // 300 bytes: two records.
       {std::string(200, 'a') + "::1:" + std::string(96, 'b') + "\n",
        {{std::string(200, 'a'), "1"}, {std::string(45, 'b'), "-2"}}},

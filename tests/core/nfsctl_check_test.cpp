@@ -44,6 +44,9 @@ TEST(NfsctlCheck, EachKindOfFindingOnItsLine) {
       {passwd,
        "bob::0501\r\ncarol::501\r\nd:: 502\r\ne::502\r\nf::+503\r\ng::503\r\nh::abc\r\ni::99999999999\r\n",
        "passwd.duplicate-id@2 passwd.duplicate-id@4 passwd.duplicate-id@6 passwd.bad-id@7 passwd.bad-id@8"},
+      // Nothing after the mark is read, so nothing there is a duplicate.
+      {passwd, "a::1\r\n\x1a\r\na::1\r\n", "passwd.end-mark@2"},
+      {passwd, "a::1\r\n\x1a", ""},
       {printcap, "a,b,c,d,\r\na,e,f,g,\r\np,default,x,y,\r\nbad\r\nz,y,x,w,\r\n",
        "printcap.duplicate-name@2 printcap.default-without-printer@3 printcap.unreadable@4"},
       {locks, EncodeLockRecord({"pc7", "/export", "", 1, 2, 3}) + "abc", "locks.truncated-tail@0"},

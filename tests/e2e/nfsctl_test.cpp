@@ -114,6 +114,9 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"users add carol 99999999999", passwd, 2, "is out of range"},
       // A save would lose the lines after the empty one that the console stops at.
       {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\r\nbob::501:::: \r\n"), 1, "lose data"},
+      // The same after a Ctrl+Z, where text mode ends the file.
+      {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\x1a\r\nbob::501:::: \r\n"), 1,
+       "line 2: an end-of-file mark (Ctrl+Z) ends the console's reading: the 1 line(s)"},
       {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
        kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"},
       {"printers add laser --device D --driver R --port P", printcap, 1, "exported already"},
@@ -145,6 +148,7 @@ TEST_F(NfsctlTest, CheckReportsEachFindingOnItsLine) {
       {One("exports", "c:\\ok;0 \r\nnopath\r\n"), R"("kind":"exports.skipped","line":2)"},
       {One(kPasswdFile, "a::1\r\nb::1\r\n"), R"("kind":"passwd.duplicate-id","line":2)"},
       {One("drivers\\etc\\group", "g::5\r\n:x:6\r\n"), R"("kind":"group.no-name","line":2)"},
+      {One(kPasswdFile, "a::1\r\nb::\x1a" "2\r\nc::3\r\n"), R"("kind":"passwd.end-mark","line":2)"},
       {One("printcap", "a,b,c,d,\r\nbad\r\nz,y,x,w,\r\n"), R"("kind":"printcap.unreadable","line":2)"},
       {One(kControl, "..\\boot.ini\nr\nu\np\nx\n1\n"), R"("kind":"spool.unsafe-data-file","line":1)"},
       {One("Lock.NLM", kLockRecord + "abc"), R"("kind":"locks.truncated-tail")"},

@@ -102,6 +102,22 @@ TEST_F(PrintingTest, ABrokenPrintcapAJobForNoExportedPrinterAndAMissingDataFile)
             "NFS & Printer Server internal error #1005. Please call Norvo technical support.");
   StartConsole();
   EXPECT_EQ(PrinterExports().Entries().size(), 1u);
+  // A change would drop the line the reading stopped at: asked first, and No
+  // leaves table and file alone.
+  const std::string printcap = Printcap();
+  Expect(0, [this](HWND printers) {
+    SendDlgItemMessageA(printers, IDC_PRINTER_LIST, LB_SETCURSEL, 0, 0);
+    ExpectBox("Delete", "Are you sure to delete this entryfrom exported printer list?", IDYES);
+    ExpectMessage("Line 2 of " + InstallPath(kPrintcapFileName) +
+                      " lacks one of name, driver, device and port: nothing from there on was read, so writing "
+                      "the file now drops 1 line(s).\n\nWrite the file anyway?",
+                  IDNO);
+    Click(printers, IDC_PRINTER_DELETE);
+    Press(printers, IDOK);
+  });
+  Command(ID_EXPORTED_PRINTERS);
+  EXPECT_EQ(PrinterExports().Entries().size(), 1u);
+  EXPECT_EQ(Printcap(), printcap);
   CupsCapture capture(kTestQueue);
   // A job for a printer that is not exported goes without a message, one whose
   // data file lies outside the spool directory prints its banner and is refused,

@@ -69,7 +69,8 @@ int main() {
   if (!bytes) return Fail(kFileError, "cannot read " + *path);
   const ExportAppend append = AppendExportLine(*bytes, line);
   if (append.refusal == ExportAppend::kEndOfFileMark)
-    return Fail(kFileError, *path + " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
+    return Fail(kFileError, "line " + std::to_string(append.markLine) + " of " + *path +
+                                " holds an end-of-file mark (Ctrl+Z): the console would not read the line");
   if (append.refusal == ExportAppend::kExportedAlready) return Refuse(line, "the directory is exported already");
   const std::string& text = append.appended;
   std::fseek(file.get(), 0, SEEK_END);

@@ -44,12 +44,8 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
     size_t line;
   };
   std::vector<Seen> seen;
-  for (const TextPiece& piece : NumberedPieces(rawBytes, kExportsPiece)) {
-    if (HoldsEndOfFileMark(piece.text)) {
-      report(Finding::kError, "exports.end-mark", piece.line,
-             "an end-of-file mark (Ctrl+Z): the console reads nothing after it and its next save drops the rest");
-      break;
-    }
+  const std::optional<ReadStop> stop = FindExportsReadStop(rawBytes);
+  for (const TextPiece& piece : NumberedPieces(rawBytes.substr(0, stop ? stop->offset : rawBytes.size()), kExportsPiece)) {
     if (!piece.EndsLine() && piece.text.size() == kExportsPiece)
       report(Finding::kError, "exports.line-split", piece.line,
              "longer than 1023 characters: the console reads the rest as another line");
@@ -81,5 +77,10 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
       }
     seen.push_back({std::move(entry), piece.line});
   }
+  // Reported even when nothing follows it: a line appended after it is never read.
+  if (stop)
+    report(Finding::kError, "exports.end-mark", stop->line,
+           "an end-of-file mark (Ctrl+Z), after which the console reads nothing, a line appended later neither: " +
+               NotShownText(*stop));
   return findings;
 }

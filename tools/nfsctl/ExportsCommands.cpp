@@ -101,8 +101,9 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   line.pop_back();
   const ExportAppend append = AppendExportLine(*bytes, line);
   if (append.refusal == ExportAppend::kEndOfFileMark)
-    return Fail(kExitRefused, "refused: " + *exports.path + " holds an end-of-file mark (Ctrl+Z), after which the "
-                              "console reads nothing; nothing was written");
+    return Fail(kExitRefused, "refused: line " + std::to_string(append.markLine) + " of " + *exports.path +
+                                  " holds an end-of-file mark (Ctrl+Z), after which the console reads nothing, "
+                                  "the added line neither; nothing was written");
   if (append.refusal == ExportAppend::kExportedAlready)
     return Fail(kExitRefused,
                 "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");

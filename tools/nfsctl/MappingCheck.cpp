@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include "mapping/MappingFile.h"
 #include "mapping/MappingLine.h"
 #include "portable/TextLine.h"
 #include "portable/WholeNumber.h"
@@ -20,19 +21,11 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
   };
   std::map<int, IdSeen> lineOfId;
   std::map<std::string, size_t> lineOfName;
-  const std::vector<TextPiece> pieces = NumberedPieces(rawBytes, kMaxMappingLine);
+  const std::optional<ReadStop> stop = FindMappingReadStop(rawBytes);
+  const std::vector<TextPiece> pieces =
+      NumberedPieces(rawBytes.substr(0, stop ? stop->offset : rawBytes.size()), kMaxMappingLine);
   for (size_t i = 0; i < pieces.size(); ++i) {
     const TextPiece& piece = pieces[i];
-    if (piece.text[0] == '\r' || piece.text[0] == '\n') {  // the console's end of the file
-      size_t lost = 0;
-      for (size_t j = i + 1; j < pieces.size(); ++j)
-        if (pieces[j - 1].EndsLine() && !WithoutLineEnd(pieces[j].text).empty()) ++lost;
-      if (lost > 0)
-        report(Finding::kError, "empty-line", piece.line,
-               "an empty line ends the console's reading: the " + std::to_string(lost) +
-                   " later line(s) are not shown, and its next save drops them");
-      break;
-    }
     if (!piece.EndsLine() && i + 1 < pieces.size())
       report(Finding::kError, "line-split", piece.line,
              "longer than 255 bytes: the console reads the rest as another mapping");
@@ -57,6 +50,12 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
     if (ParseWholeNumber(record.m_strId) == 0)
       report(Finding::kWarning, "id-zero", piece.line,
              record.m_strName + " is mapped to " + idName + " 0, the UNIX superuser's");
+  }
+  if (stop && stop->DropsLines()) {
+    const bool mark = stop->cause == ReadStop::Cause::kEndOfFileMark;
+    report(Finding::kError, mark ? "end-mark" : "empty-line", stop->line,
+           std::string(mark ? "an end-of-file mark (Ctrl+Z)" : "an empty line") + " ends the console's reading: " +
+               NotShownText(*stop));
   }
   return findings;
 }

@@ -41,7 +41,7 @@ struct MappingFileState {
 std::optional<MappingFileState> Load(const Settings& settings, const MappingKind& kind, int& failure) {
   std::optional<FileBytes> file = ReadLocatedFile(settings.Where().MappingPath(kind.file), failure);
   if (!file) return std::nullopt;
-  std::vector<CUserInfo> records = ReadMappingFile(file->path);
+  std::vector<CUserInfo> records = ReadMappingRecords(file->bytes);
   return MappingFileState{std::move(file->path), std::move(file->bytes), std::move(records)};
 }
 

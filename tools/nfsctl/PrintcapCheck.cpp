@@ -14,7 +14,9 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
     findings.push_back({severity, kind, path, line, std::move(message)});
   };
   std::set<std::string> names;
-  const std::vector<TextPiece> pieces = NumberedPieces(rawBytes, kMaxPrintcapLine);
+  const std::optional<ReadStop> stop = FindPrintcapReadStop(rawBytes);
+  const std::vector<TextPiece> pieces =
+      NumberedPieces(rawBytes.substr(0, stop ? stop->offset : rawBytes.size()), kMaxPrintcapLine);
   for (size_t i = 0; i < pieces.size(); ++i) {
     const TextPiece& piece = pieces[i];
     if (!piece.EndsLine() && i + 1 < pieces.size())
@@ -22,13 +24,7 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
              "longer than 509 characters: the console reads the rest as another line");
     const std::string_view line = WithoutLineEnd(piece.text);
     PrinterExport entry;
-    if (!ParsePrintcapLine(line, [&] { return defaultPrinter; }, entry)) {
-      const size_t after = pieces.size() - 1 - i;
-      report(Finding::kError, "printcap.unreadable", piece.line,
-             "lacks one of name, driver, device and port: the console stops with internal error 1005, "
-             "the " + std::to_string(after) + " line(s) after it are not read and its next save drops them");
-      break;
-    }
+    ParsePrintcapLine(line, [&] { return defaultPrinter; }, entry);
     if (entry.useDefault && defaultPrinter.driver.empty())
       report(Finding::kWarning, "printcap.default-without-printer", piece.line,
              entry.name + " follows the default printer, but none is set: its jobs cannot be printed");
@@ -36,5 +32,10 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
       report(Finding::kWarning, "printcap.duplicate-name", piece.line,
              entry.name + " is exported already: jobs for it go to the first entry of that name");
   }
+  // Reported even when nothing follows it: each start of the console shows the error.
+  if (stop)
+    report(Finding::kError, "printcap.unreadable", stop->line,
+           "lacks one of name, driver, device and port: the console stops with internal error 1005, and " +
+               NotShownText(*stop));
   return findings;
 }

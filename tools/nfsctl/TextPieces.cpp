@@ -12,3 +12,8 @@ std::vector<TextPiece> NumberedPieces(std::string_view bytes, size_t maxBytes) {
   }
   return pieces;
 }
+
+std::string NotShownText(const ReadStop& stop) {
+  return "the " + std::to_string(stop.linesNotShown) +
+         " line(s) from there on are not shown, and the console's next save drops them";
+}

@@ -170,4 +170,39 @@ TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteI
   EXPECT_EQ(ReadFile(passwd_), written);
 }
 
+// The lines after an empty line or a Ctrl+Z were never read: OK names the line
+// and how many lines the write drops, and asks for each file.
+TEST_F(MappingSheetTest, OkAsksBeforeDroppingTheLinesTheReaderStoppedBefore) {
+  const std::string passwd = "alice::500:::: \r\n\r\nbob::501:::: \r\ncarol::502:::: \r\n";
+  const std::string group = "staff::20:::: \r\n\x1a\r\nwheel::10:::: \r\n";
+  WriteFile(passwd_, passwd);
+  WriteFile(group_, group);
+  const std::string afterEmptyLine = "Line 2 of " + passwd_ +
+                                     " is empty: nothing after it was read, so writing the file now drops 2 "
+                                     "line(s) after it.\n\nWrite the file anyway?";
+  const std::string afterMark = "Line 2 of " + group_ +
+                                " holds an end-of-file mark (Ctrl+Z): nothing after it was read, so writing the "
+                                "file now drops 1 line(s) after it.\n\nWrite the file anyway?";
+  StartConsole();
+  RunSheet({}, [&](HWND sheet) {
+    EXPECT_EQ(Items(CurrentPage(sheet), IDC_MAPPING_LIST), Names{"alice::500::::"});
+    ChoosePage(sheet, 1);
+    EXPECT_EQ(Items(CurrentPage(sheet), IDC_MAPPING_LIST), Names{"staff::20:"});
+    ExpectMessage(afterEmptyLine, IDNO);
+    ExpectMessage(afterMark, IDNO);
+    Press(sheet, IDOK);
+  });
+  EXPECT_EQ(ReadFile(passwd_), passwd);
+  EXPECT_EQ(ReadFile(group_), group);
+  RunSheet({}, [&](HWND sheet) {
+    ChoosePage(sheet, 1);
+    AddMapping(CurrentPage(sheet), "Administrators", "0");
+    ExpectMessage(afterEmptyLine, IDNO);
+    ExpectMessage(afterMark, IDYES);
+    Press(sheet, IDOK);
+  });
+  EXPECT_EQ(ReadFile(passwd_), passwd);
+  EXPECT_EQ(ReadFile(group_), "staff::20:::: \r\nAdministrators::0:::: \r\n");
+}
+
 }  // namespace

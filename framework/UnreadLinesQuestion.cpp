@@ -1,0 +1,37 @@
+#include "framework/UnreadLinesQuestion.h"
+
+#include <windows.h>
+
+#include "framework/Messages.h"
+#include "framework/ResMessage.h"
+#include "portable/UniqueFile.h"
+#include "portable/WholeFile.h"
+#include "resources/resource.h"
+
+namespace {
+UINT QuestionId(ReadStop::Cause cause) {
+  switch (cause) {
+    case ReadStop::Cause::kEndOfFileMark:
+      return IDS_UNREAD_AFTER_END_MARK;
+    case ReadStop::Cause::kEmptyLine:
+      return IDS_UNREAD_AFTER_EMPTY_LINE;
+    case ReadStop::Cause::kUnreadableLine:
+      break;
+  }
+  return IDS_UNREAD_FROM_BAD_PRINTCAP_LINE;
+}
+}  // namespace
+
+bool MayDropUnreadLines(const std::string& path, ReadStopFinder findStop) {
+  // A file that cannot be read holds nothing this write could drop.
+  UniqueFile file(std::fopen(path.c_str(), "rb"));
+  if (!file) return true;
+  const std::optional<std::string> bytes = ReadWholeFile(file.get());
+  file.reset();
+  if (!bytes) return true;
+  const std::optional<ReadStop> stop = findStop(*bytes);
+  if (!stop || !stop->DropsLines()) return true;
+  const std::string question =
+      ResMessage(QuestionId(stop->cause), {std::to_string(stop->line), path, std::to_string(stop->linesNotShown)});
+  return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
