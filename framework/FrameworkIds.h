@@ -11,3 +11,8 @@
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_PANE_FIRST 0xE900
 #define IDC_STATIC (-1)
+/* The question before a write that would drop lines its reader never showed:
+   the line where reading stopped, the file, and the count of lines dropped. */
+#define IDS_UNREAD_AFTER_END_MARK 3600
+#define IDS_UNREAD_AFTER_EMPTY_LINE 3601
+#define IDS_UNREAD_FROM_BAD_PRINTCAP_LINE 3602

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "framework/FrameworkIds.h"
 #include "framework/Messages.h"
 #include "framework/ResMessage.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
-#include "resources/resource.h"
 
 namespace {
 UINT QuestionId(ReadStop::Cause cause) {

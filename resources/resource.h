@@ -82,11 +82,6 @@
 #define IDS_PRINTING_OFF 3201
 /* A failed whole-file write: the file, then the system's error text. */
 #define IDS_WRITE_FAILED 3030
-/* Before a whole-file write that drops lines its reader stopped before: the
-   line where reading stopped, the file, and the count of lines dropped. */
-#define IDS_UNREAD_AFTER_END_MARK 3600
-#define IDS_UNREAD_AFTER_EMPTY_LINE 3601
-#define IDS_UNREAD_FROM_BAD_PRINTCAP_LINE 3602
 /* The directory browser: a path past the browser's length limits. */
 #define IDS_PATH_TOO_LONG 3031
 /* The exports file has no path: the install directory is too long for it. */
