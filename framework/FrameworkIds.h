@@ -11,3 +11,7 @@
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_PANE_FIRST 0xE900
 #define IDC_STATIC (-1)
+/* The safe change of a shared file (SharedFileSave): the file, then the wait in seconds; the file, the reason; the file. */
+#define IDS_SHARED_FILE_BUSY 3500
+#define IDS_SHARED_FILE_UNREADABLE 3501
+#define IDS_SHARED_FILE_CHANGED 3502

@@ -8,6 +8,7 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
+#include "portable/FileFingerprint.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/WholeFile.h"
 #include "tests/core/CoreTestSupport.h"
@@ -60,11 +61,24 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   const std::string path = (dir / "exports").string();
   ASSERT_EQ(SaveWholeFile(path, "old"), "");
   ASSERT_EQ(SaveWholeFile(path, "new"), "");
-  const UniqueFile saved(std::fopen(path.c_str(), "rb"));
-  EXPECT_EQ(ReadWholeFile(saved.get()), std::optional<std::string>("new"));
+  EXPECT_EQ(ReadWholeFileAt(path).bytes, std::optional<std::string>("new"));
+  EXPECT_TRUE(ReadWholeFileAt((dir / "missing").string()).Missing());
   EXPECT_NE(SaveWholeFile((dir / "missing" / "exports").string(), "x").find("; the file on disk is unchanged"),
             std::string::npos);
   std::filesystem::remove_all(dir);
+}
+
+// What a program read, and what others did to the file since: only lines added
+// after every byte it read are an append it may take in without asking.
+TEST(ExportsFile, WhatWasAppendedSinceTheRead) {
+  const FileFingerprint read = FingerprintOf(std::string("c:\\a;0 \r\n"));
+  EXPECT_EQ(AppendedSince(read, "c:\\a;0 \r\nc:\\b;0\r\n"), "c:\\b;0\r\n");
+  EXPECT_EQ(AppendedSince(read, "c:\\a;0 \r\n"), "");
+  EXPECT_FALSE(AppendedSince(read, "c:\\A;0 \r\nc:\\b;0\r\n"));  // rewritten, then appended
+  EXPECT_FALSE(AppendedSince(read, "c:\\a;0"));                      // cut short
+  EXPECT_EQ(AppendedSince(FingerprintOf(std::nullopt), "c:\\b;0\r\n"), "c:\\b;0\r\n");
+  EXPECT_NE(FingerprintOf(std::nullopt), FingerprintOf(std::string()));  // made empty is a change
+  EXPECT_NE(read, FingerprintOf(std::string("c:\\b;0 \r\n")));
 }
 
 }  // namespace
