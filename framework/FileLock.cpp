@@ -35,5 +35,5 @@ std::optional<FileLock> FileLock::Take(const std::string& path) {
 
 std::string FileBusyText(const std::string& path) {
   return "another program has been changing " + path + " for more than " +
-         std::to_string(FileLock::kWaitMilliseconds / 1000) + " seconds; nothing was written, try again";
+         std::to_string(FileLock::kWaitMilliseconds / 1000) + " seconds; try again";
 }

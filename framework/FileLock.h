@@ -34,5 +34,5 @@ class FileLock {
   std::unique_ptr<void, Releaser> mutex_;
 };
 
-// What a program says when the wait ran out: the file, and that nothing was written.
+// What a companion program says when the wait ran out.
 std::string FileBusyText(const std::string& path);

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "framework/FileLock.h"
 #include "portable/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
@@ -113,6 +114,23 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"locks unlock pc8:/x:1:0:0", locks, 1, "no lock", "Unlock.NLM"},
   };
   for (const Row& row : rows) Check(row);
+}
+
+// Another writer holding the file's lock, under another spelling of its path,
+// makes a change wait, then fail naming the file, even forced; nothing is written.
+TEST_F(NfsctlTest, AChangeWaitsForAnotherWritersLockThenFails) {
+  const std::string path = std::string(kRoot) + "\\" + kPasswdFile;
+  WriteFile(path, kPasswd);
+  std::optional<FileLock> lock = FileLock::Take("c:/NFSCTL/drivers/etc/./PASSWD");
+  ASSERT_TRUE(lock);
+  const DWORD start = GetTickCount();
+  const NfsctlResult waited = Run({"users", "add", "carol", "502", "--force"});
+  EXPECT_GE(GetTickCount() - start, FileLock::kWaitMilliseconds);
+  EXPECT_EQ(waited.exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(waited.output.find("changing " + path + " for more than"), std::string::npos) << waited.output;
+  EXPECT_EQ(ReadFile(path), kPasswd);
+  lock.reset();
+  EXPECT_EQ(Run({"users", "add", "carol", "502"}).exitCode, std::optional<DWORD>(0));
 }
 
 // check finds each file where the console finds it and names a finding by its

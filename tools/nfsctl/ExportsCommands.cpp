@@ -109,7 +109,7 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   // Appended as the last line: that is the line a running console reads when told.
   line.pop_back();
   const int result = ApplyChange(*exports.path, *bytes, *bytes + AppendedExportBytes(*bytes, line), arguments.whatIf,
-                                 settings.json);
+                                 settings);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
   return result;
@@ -126,7 +126,7 @@ int Remove(const Settings& settings, const std::string& directory, bool whatIf) 
   if (!bytes) return Fail(kExitFailed, problem);
   const std::string kept = WithoutExportLinesOf(*bytes, removed);
   if (kept == *bytes) return Fail(kExitRefused, directory + " is not exported; nothing was written");
-  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings.json);
+  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings);
   // The console has no message for a removal, and rewrites the file from its list.
   if (result == kExitOk && !whatIf && FindWindowA(kMainWindowClass, nullptr))
     std::fprintf(stderr, "nfsctl: the running console still lists %s and writes it back at its next change; "
