@@ -29,17 +29,18 @@ TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   EXPECT_EQ(entries[3].path, "\\tail");
 }
 
-TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
-  EXPECT_FALSE(ReadLastExportEntry(FileWith("").get()));
-  EXPECT_FALSE(ReadLastExportEntry(FileWith("c:\\a;0 \n# later\n").get()));
-  auto last = ReadLastExportEntry(FileWith("c:\\a;0 \nc:\\new host;0 \n").get());
-  ASSERT_TRUE(last);
-  EXPECT_EQ(last->path, "\\new");
-  EXPECT_EQ(last->clients, "host");
-  // No final line end.
-  last = ReadLastExportEntry(FileWith("c:\\a;0 \nd:\\x;1").get());
-  ASSERT_TRUE(last);
-  EXPECT_EQ(last->mode, 1);
+TEST(ExportsFile, LinesAnotherProgramAppended) {
+  EXPECT_TRUE(ReadAppendedExportEntries("").empty());
+  EXPECT_TRUE(ReadAppendedExportEntries("# later\n").empty());
+  // No final line end; a 600-character line is read as a 509-character piece and the rest.
+  const std::string longLine = "c:\\long" + std::string(502, ' ') + "d:\\tail;0\r\n";
+  const auto entries = ReadAppendedExportEntries("c:\\new host;0 \r\n" + longLine + "d:\\x;1");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].path, "\\new");
+  EXPECT_EQ(entries[0].clients, "host");
+  EXPECT_EQ(entries[1].path, "\\long");
+  EXPECT_EQ(entries[2].drive, 'd');
+  EXPECT_EQ(entries[3].mode, 1);
 }
 
 // What another program appending a line must know of the file, and how the
