@@ -21,4 +21,6 @@ std::optional<std::string> MappingFilePath(std::string_view systemDirectory, Map
 // The records of the file's lines in file order, up to the first empty line.
 // A file that cannot be opened gives no records.
 std::vector<CUserInfo> ReadMappingFile(const std::string& path);
+// The same of the file's text, read in text mode.
+std::vector<CUserInfo> MappingRecords(std::string_view text);
 

@@ -5,9 +5,9 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
+#include "framework/SharedFileSave.h"
 #include "framework/SystemDirectory.h"
 #include "mapping/MappingList.h"
-#include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
 
 namespace {
@@ -41,7 +41,7 @@ bool CMappingPage::OnCommand(UINT id, UINT code, HWND control) {
   return CPropertyPage::OnCommand(id, code, control);
 }
 
-void CMappingPage::OnOK() { SaveMappings(); }
+bool CMappingPage::OnApply() { return SaveMappings(); }
 void CMappingPage::OnCancel() { DiscardMappings(); }
 
 std::string CMappingPage::DisplayLine(const CUserInfo& record) const {
@@ -65,8 +65,11 @@ void CMappingPage::LoadMappings() {
     return;
   }
   accounts_.SubclassDlgItem(IDC_ACCOUNT_LIST, this);
-  if (const std::optional<std::string> path = FilePath()) m_mappings = ReadMappingFile(*path);
-  for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
+  if (const std::optional<std::string> path = FilePath()) {
+    file_.emplace(*path, ReadMode::kText);
+    m_mappings = MappingRecords(file_->Load().bytes.value_or(""));
+  }
+  ShowMappings();
   FillDomainCombo(*this);
   FillAccountList(*this, kind_.accounts);
 }
@@ -115,11 +118,33 @@ void CMappingPage::OnRemove() {
     m_mappings.erase(m_mappings.begin() + static_cast<std::ptrdiff_t>(*first));
 }
 
-// The records are gone from the page afterwards, written or not.
-void CMappingPage::SaveMappings() {
-  const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
-  const std::optional<std::string> path = FilePath();
-  if (!path || !SaveWholeFile(*path, MappingFileBytes(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+// False keeps the sheet open: the file was reloaded, the administrator edits on,
+// or another program held it too long. A failed write closes it, as it always has.
+bool CMappingPage::SaveMappings() {
+  if (!file_) {
+    AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+    return true;
+  }
+  switch (SaveSharedFile(*file_, [this] { return MappingFileBytes(m_mappings); }).outcome) {
+    case SaveOutcome::kWritten:
+      return true;
+    case SaveOutcome::kWriteFailed:
+      AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+      return true;
+    case SaveOutcome::kReload:
+      m_mappings = MappingRecords(file_->Load().bytes.value_or(""));
+      ShowMappings();
+      return false;
+    case SaveOutcome::kKeepEditing:
+    case SaveOutcome::kNotWritten:
+      return false;
+  }
+  return false;
+}
+
+void CMappingPage::ShowMappings() {
+  mappingList_.ResetContent();
+  for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
 }
 
 void CMappingPage::DiscardMappings() { m_mappings.clear(); }
