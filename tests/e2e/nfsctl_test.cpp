@@ -117,8 +117,9 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
 }
 
 // Another writer holding the file's lock, under another spelling of its path,
-// makes a change wait, then fail naming the file, even forced; nothing is written.
-TEST_F(NfsctlTest, AChangeWaitsForAnotherWritersLockThenFails) {
+// makes a change wait, then fail naming the file, even forced; so does a file
+// that cannot be replaced. Nothing is written either time.
+TEST_F(NfsctlTest, AChangeWaitsForAnotherWritersLockThenFailsAsDoesAReadOnlyFile) {
   const std::string path = std::string(kRoot) + "\\" + kPasswdFile;
   WriteFile(path, kPasswd);
   std::optional<FileLock> lock = FileLock::Take("c:/NFSCTL/drivers/etc/./PASSWD");
@@ -130,6 +131,13 @@ TEST_F(NfsctlTest, AChangeWaitsForAnotherWritersLockThenFails) {
   EXPECT_NE(waited.output.find("changing " + path + " for more than"), std::string::npos) << waited.output;
   EXPECT_EQ(ReadFile(path), kPasswd);
   lock.reset();
+  // A file that cannot be replaced: said, and left whole.
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  const NfsctlResult readOnly = Run({"users", "add", "carol", "502"});
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(readOnly.exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(readOnly.output.find("cannot write " + path + ": "), std::string::npos) << readOnly.output;
+  EXPECT_EQ(ReadFile(path), kPasswd);
   EXPECT_EQ(Run({"users", "add", "carol", "502"}).exitCode, std::optional<DWORD>(0));
 }
 
