@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "portable/FileFingerprint.h"
+
 namespace {
 // Object names are short and hold no '\': the path's hash names the lock.
 std::string LockName(const std::string& path) {
@@ -14,8 +16,7 @@ std::string LockName(const std::string& path) {
   std::vector<wchar_t> name(static_cast<size_t>(wide));
   MultiByteToWideChar(CP_ACP, 0, whole.data(), static_cast<int>(whole.size()), name.data(), wide);
   CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-  uint64_t hash = 14695981039346656037ull;
-  for (const wchar_t c : name) hash = (hash ^ static_cast<uint16_t>(c)) * 1099511628211ull;
+  const uint64_t hash = HashOfBytes({reinterpret_cast<const char*>(name.data()), name.size() * sizeof(wchar_t)});
   char text[48];
   std::snprintf(text, sizeof text, "Local\\nfs-shared-file-%016llx", static_cast<unsigned long long>(hash));
   return text;

@@ -10,10 +10,13 @@
 struct FileFingerprint {
   bool exists = false;
   uint64_t size = 0;
-  uint64_t hash = 0;  // 64-bit FNV-1a of the bytes
+  uint64_t hash = 0;  // HashOfBytes
 
   bool operator==(const FileFingerprint&) const = default;
 };
+
+// The 64-bit FNV-1a hash of bytes.
+uint64_t HashOfBytes(std::string_view bytes);
 
 // Of a file's bytes; none: there was no file.
 FileFingerprint FingerprintOf(const std::optional<std::string>& bytes);
