@@ -113,7 +113,7 @@ SoakResult RunWriterSoak(DWORD milliseconds) {
     }
   };
   std::thread addexport(addLoop, 'e', [](const std::string& directory) {
-    return Process(BuildPath("tools\\addexport.exe"), {directory + ";0"}).Wait() == std::optional<DWORD>(0);
+    return Process(BuildPath("tools\\addexport.exe"), {directory + ";0"}, "NUL").Wait() == std::optional<DWORD>(0);
   });
   std::thread nfsctl(addLoop, 'f', [](const std::string& directory) {
     return RunNfsctl({"exports", "add", directory}).exitCode == std::optional<DWORD>(0);
