@@ -1,7 +1,8 @@
 #pragma once
 // The export commands of the main window. Each change ends the same way: the
 // list repainted, the whole exports file rewritten, and a failed write told to
-// the administrator (the list keeps the change).
+// the administrator (the list keeps the change). A change another program made
+// to the file meanwhile is asked about first (ExportListStore.h).
 #include "exports/ExportPane.h"
 
 // Runs the editor on a new export; after OK the entry joins the list at its

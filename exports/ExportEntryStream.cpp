@@ -20,19 +20,15 @@ std::vector<ExportEntry> ReadExportEntries(std::string_view text) {
   return entries;
 }
 
-std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file) {
-  constexpr int kPiece = 510;
-  char piece[kPiece];
-  std::string last;
-  bool any = false;
-  while (std::fgets(piece, kPiece, file)) {
-    last = piece;
-    any = true;
+std::vector<ExportEntry> ReadAppendedExportEntries(std::string_view text) {
+  // As the announced line has always been read: in pieces of a 510-byte buffer.
+  constexpr size_t kPiece = 509;
+  std::vector<ExportEntry> entries;
+  LinePieces lines(text);
+  for (std::string_view line; lines.Next(kPiece, line);) {
+    if (!IsAcceptedExportLine(ParseExportLine(line, kAppendScanLimit, entries.emplace_back()))) entries.pop_back();
   }
-  if (!any) return std::nullopt;
-  ExportEntry entry;
-  if (!IsAcceptedExportLine(ParseExportLine(last, kAppendScanLimit, entry))) return std::nullopt;
-  return entry;
+  return entries;
 }
 
 std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {

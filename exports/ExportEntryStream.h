@@ -2,8 +2,6 @@
 // Moving export entries between the exports file and memory. Reading and
 // writing the file is the caller's: the console reads it whole, opened for shared
 // access, and writes it whole through a temporary file.
-#include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +13,9 @@
 // lines longer than 1023 characters are read in pieces, each piece as a line.
 std::vector<ExportEntry> ReadExportEntries(std::string_view text);
 
-// The entry of the file's last line (read in pieces of 509 characters), or none
-// when the file has no line or the last one is not accepted.
-std::optional<ExportEntry> ReadLastExportEntry(std::FILE* file);
+// Every accepted line of text that other programs appended and announced, read
+// in pieces of 509 characters, in file order.
+std::vector<ExportEntry> ReadAppendedExportEntries(std::string_view text);
 
 // The whole file: one line per entry, each ending in CR LF.
 std::string FormatExportFile(const std::vector<const ExportEntry*>& entries);

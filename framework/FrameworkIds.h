@@ -11,6 +11,10 @@
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_PANE_FIRST 0xE900
 #define IDC_STATIC (-1)
+/* The safe change of a shared file (SharedFileSave): the file, then the wait in seconds; the file, the reason; the file. */
+#define IDS_SHARED_FILE_BUSY 3500
+#define IDS_SHARED_FILE_UNREADABLE 3501
+#define IDS_SHARED_FILE_CHANGED 3502
 /* The question before a write that would drop lines its reader never showed:
    the line where reading stopped, the file, and the count of lines dropped. */
 #define IDS_UNREAD_AFTER_END_MARK 3600

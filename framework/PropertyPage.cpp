@@ -48,8 +48,7 @@ bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
       result = OnKillActive() ? FALSE : TRUE;
       return true;
     case PSN_APPLY:
-      OnOK();
-      result = PSNRET_NOERROR;
+      result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID;
       return true;
     case PSN_RESET:
       OnCancel();

@@ -24,7 +24,13 @@ class CPropertyPage : public CDialog {
   // Before the page is left by a tab switch or by OK; false keeps the page (and
   // refuses the switch or OK). The default reads the members back.
   virtual bool OnKillActive();
-  // The sheet's OK, for every page that was created; then the sheet closes.
+  // The sheet's OK, for every page that was created in turn; then the sheet
+  // closes. False keeps it open on this page, and the pages after it are not
+  // applied. The default runs OnOK.
+  virtual bool OnApply() {
+    OnOK();
+    return true;
+  }
   void OnOK() override {}
   // The sheet's Cancel or close box, for every page that was created.
   void OnCancel() override {}

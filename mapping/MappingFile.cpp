@@ -2,7 +2,6 @@
 
 #include "mapping/MappingLine.h"
 #include "portable/TextLine.h"
-#include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 
 std::optional<std::string> MappingFilePath(std::string_view systemDirectory, MappingFileKind kind) {
@@ -35,8 +34,6 @@ std::vector<CUserInfo> ReadMappingRecords(std::string_view bytes) {
 }
 
 std::vector<CUserInfo> ReadMappingFile(const std::string& path) {
-  UniqueFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) return {};
-  const std::optional<std::string> bytes = ReadWholeFile(file.get());
-  return bytes ? ReadMappingRecords(*bytes) : std::vector<CUserInfo>{};
+  const PathRead read = ReadWholeFileAt(path, ReadMode::kBinary);
+  return read.bytes ? ReadMappingRecords(*read.bytes) : std::vector<CUserInfo>{};
 }

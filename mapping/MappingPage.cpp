@@ -5,11 +5,11 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Messages.h"
+#include "framework/SharedFileSave.h"
 #include "framework/SystemDirectory.h"
 #include "mapping/MappingLine.h"
 #include "framework/UnreadLinesQuestion.h"
 #include "mapping/MappingList.h"
-#include "portable/SaveWholeFile.h"
 #include "resources/resource.h"
 
 namespace {
@@ -43,7 +43,7 @@ bool CMappingPage::OnCommand(UINT id, UINT code, HWND control) {
   return CPropertyPage::OnCommand(id, code, control);
 }
 
-void CMappingPage::OnOK() { SaveMappings(); }
+bool CMappingPage::OnApply() { return SaveMappings(); }
 void CMappingPage::OnCancel() { DiscardMappings(); }
 
 std::string CMappingPage::DisplayLine(const CUserInfo& record) const {
@@ -67,11 +67,11 @@ void CMappingPage::LoadMappings() {
     return;
   }
   accounts_.SubclassDlgItem(IDC_ACCOUNT_LIST, this);
-  if (const std::optional<std::string> path = FilePath()) m_mappings = ReadMappingFile(*path);
-  {
-    CListBox::BulkAdd bulk(mappingList_, m_mappings.size());
-    for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
+  if (const std::optional<std::string> path = FilePath()) {
+    file_.emplace(*path, ReadMode::kBinary);
+    m_mappings = ReadMappingRecords(file_->Load().bytes.value_or(""));
   }
+  ShowMappings();
   FillDomainCombo(*this);
   FillAccountList(*this, kind_.accounts);
 }
@@ -122,12 +122,36 @@ void CMappingPage::OnRemove() {
     m_mappings.erase(m_mappings.begin() + static_cast<std::ptrdiff_t>(*first));
 }
 
-// The records are gone from the page afterwards, written or not.
-void CMappingPage::SaveMappings() {
-  const std::vector<CUserInfo> records = std::exchange(m_mappings, {});
-  const std::optional<std::string> path = FilePath();
-  if (path && !MayDropUnreadLines(*path, &FindMappingReadStop)) return;
-  if (!path || !SaveWholeFile(*path, MappingFileBytes(records)).empty()) AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+// False keeps the sheet open: the file was reloaded, the administrator edits on,
+// or another program held it too long. A failed write closes it, as it always
+// has, and so does No to dropping the lines the reader stopped before.
+bool CMappingPage::SaveMappings() {
+  if (!file_) {
+    AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+    return true;
+  }
+  if (!MayDropUnreadLines(file_->Path(), &FindMappingReadStop)) return true;
+  switch (SaveSharedFile(*file_, [this] { return MappingFileBytes(m_mappings); }).outcome) {
+    case SaveOutcome::kWritten:
+      return true;
+    case SaveOutcome::kWriteFailed:
+      AfxMessageBox(IDS_MAPPING_WRITE_FAILED);
+      return true;
+    case SaveOutcome::kReload:
+      m_mappings = ReadMappingRecords(file_->Load().bytes.value_or(""));
+      ShowMappings();
+      return false;
+    case SaveOutcome::kKeepEditing:
+    case SaveOutcome::kNotWritten:
+      return false;
+  }
+  return false;
+}
+
+void CMappingPage::ShowMappings() {
+  mappingList_.ResetContent();
+  CListBox::BulkAdd bulk(mappingList_, m_mappings.size());
+  for (const CUserInfo& record : m_mappings) mappingList_.AddString(DisplayLine(record).c_str());
 }
 
 void CMappingPage::DiscardMappings() { m_mappings.clear(); }

@@ -8,6 +8,7 @@
 
 #include "framework/ListBox.h"
 #include "framework/PropertyPage.h"
+#include "framework/SharedFile.h"
 #include "framework/SpinButtonCtrl.h"
 #include "mapping/AccountEnumeration.h"
 #include "mapping/MappingFile.h"
@@ -30,7 +31,7 @@ class CMappingPage : public CPropertyPage {
   BOOL OnInitDialog() override;
   bool DoDataExchange(CDataExchange& dx) override;
   bool OnCommand(UINT id, UINT code, HWND control) override;
-  void OnOK() override;
+  bool OnApply() override;
   void OnCancel() override;
 
  private:
@@ -38,12 +39,14 @@ class CMappingPage : public CPropertyPage {
   void OnSelchangeDomain();
   void OnAdd();
   void OnRemove();
-  void SaveMappings();
+  bool SaveMappings();
   void DiscardMappings();
+  void ShowMappings();
   std::string DisplayLine(const CUserInfo& record) const;
   std::optional<std::string> FilePath() const;
 
   const MappingPageKind kind_;
+  std::optional<SharedFile> file_;  // none: its path does not fit
   CSpinButtonCtrl m_spin;
   CListBox accounts_;
   CListBox mappingList_;

@@ -1,5 +1,9 @@
 #include "portable/WholeFile.h"
 
+#include <cerrno>
+
+#include "portable/UniqueFile.h"
+
 namespace {
 // The bytes left from the current position: in text mode fewer may arrive.
 size_t BytesLeft(std::FILE* file) {
@@ -21,4 +25,12 @@ std::optional<std::string> ReadWholeFile(std::FILE* file) {
   }
   if (std::ferror(file)) return std::nullopt;
   return bytes;
+}
+
+bool PathRead::Missing() const { return !bytes && error == ENOENT; }
+
+PathRead ReadWholeFileAt(const std::string& path, ReadMode mode) {
+  const UniqueFile file(std::fopen(path.c_str(), mode == ReadMode::kText ? "rt" : "rb"));
+  if (!file) return {std::nullopt, errno};
+  return {ReadWholeFile(file.get()), 0};
 }

@@ -18,11 +18,12 @@ void LoadDefaultPrinter();
 // The table from printcap: 0, or the internal error already shown. A missing
 // file is an empty table.
 int ReadPrintcap();
-// printcap rewritten whole from the table: 0, or -1 after internal error 1003.
-int WritePrintcap();
 
 // oldName empty: a new entry; otherwise the first entry named oldName. Then
-// printcap is rewritten. 0, or non-zero once reported.
+// printcap is rewritten whole (internal error 1003 when that fails); a change
+// another program made to it since is asked about first: the table keeps the
+// change unless the administrator reloads the file or edits on. 0, or non-zero
+// once reported.
 int StorePrinterExport(const std::string& oldName, const std::string& newName);
 int RemovePrinterExport(size_t position);
 // The entry's name, useDefault and printer into the selection: 0, or -1.

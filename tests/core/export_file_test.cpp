@@ -8,6 +8,7 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
+#include "portable/FileFingerprint.h"
 #include "portable/SaveWholeFile.h"
 #include "portable/WholeFile.h"
 #include "tests/core/CoreTestSupport.h"
@@ -30,17 +31,18 @@ TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
   EXPECT_EQ(ReadExportEntries("c:\\a;0 \r\nc:\\b;0\x1a \r\nc:\\c;0 \r\n").size(), 2u);
 }
 
-TEST(ExportsFile, LastLineForAnAnnouncedAppend) {
-  EXPECT_FALSE(ReadLastExportEntry(FileWith("").get()));
-  EXPECT_FALSE(ReadLastExportEntry(FileWith("c:\\a;0 \n# later\n").get()));
-  auto last = ReadLastExportEntry(FileWith("c:\\a;0 \nc:\\new host;0 \n").get());
-  ASSERT_TRUE(last);
-  EXPECT_EQ(last->path, "\\new");
-  EXPECT_EQ(last->clients, "host");
-  // No final line end.
-  last = ReadLastExportEntry(FileWith("c:\\a;0 \nd:\\x;1").get());
-  ASSERT_TRUE(last);
-  EXPECT_EQ(last->mode, 1);
+TEST(ExportsFile, LinesAnotherProgramAppended) {
+  EXPECT_TRUE(ReadAppendedExportEntries("").empty());
+  EXPECT_TRUE(ReadAppendedExportEntries("# later\n").empty());
+  // No final line end; a 600-character line is read as a 509-character piece and the rest.
+  const std::string longLine = "c:\\long" + std::string(502, ' ') + "d:\\tail;0\r\n";
+  const auto entries = ReadAppendedExportEntries("c:\\new host;0 \r\n" + longLine + "d:\\x;1");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].path, "\\new");
+  EXPECT_EQ(entries[0].clients, "host");
+  EXPECT_EQ(entries[1].path, "\\long");
+  EXPECT_EQ(entries[2].drive, 'd');
+  EXPECT_EQ(entries[3].mode, 1);
 }
 
 // What another program appending a line must know of the file, and how the
@@ -57,8 +59,8 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   const std::string path = (dir / "exports").string();
   ASSERT_EQ(SaveWholeFile(path, "old"), "");
   ASSERT_EQ(SaveWholeFile(path, "new"), "");
-  const UniqueFile saved(std::fopen(path.c_str(), "rb"));
-  EXPECT_EQ(ReadWholeFile(saved.get()), std::optional<std::string>("new"));
+  EXPECT_EQ(ReadWholeFileAt(path).bytes, std::optional<std::string>("new"));
+  EXPECT_TRUE(ReadWholeFileAt((dir / "missing").string()).Missing());
   EXPECT_NE(SaveWholeFile((dir / "missing" / "exports").string(), "x").find("; the file on disk is unchanged"),
             std::string::npos);
   std::filesystem::remove_all(dir);
@@ -98,6 +100,19 @@ TEST(SameDirectory, EverySpellingOfOneDirectory) {
   EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83\x41"), Directory('c', "\\\x83\x61")));
   const std::vector<ExportEntry> entries = {exported, katakana};
   EXPECT_EQ(FindSameDirectory(entries, Directory('C', "\\\x83\x5c\\.")), &entries[1]);
+}
+
+// What a program read, and what others did to the file since: only lines added
+// after every byte it read are an append it may take in without asking.
+TEST(ExportsFile, WhatWasAppendedSinceTheRead) {
+  const FileFingerprint read = FingerprintOf(std::string("c:\\a;0 \r\n"));
+  EXPECT_EQ(AppendedSince(read, "c:\\a;0 \r\nc:\\b;0\r\n"), "c:\\b;0\r\n");
+  EXPECT_EQ(AppendedSince(read, "c:\\a;0 \r\n"), "");
+  EXPECT_FALSE(AppendedSince(read, "c:\\A;0 \r\nc:\\b;0\r\n"));  // rewritten, then appended
+  EXPECT_FALSE(AppendedSince(read, "c:\\a;0"));                      // cut short
+  EXPECT_EQ(AppendedSince(FingerprintOf(std::nullopt), "c:\\b;0\r\n"), "c:\\b;0\r\n");
+  EXPECT_NE(FingerprintOf(std::nullopt), FingerprintOf(std::string()));  // made empty is a change
+  EXPECT_NE(read, FingerprintOf(std::string("c:\\b;0 \r\n")));
 }
 
 }  // namespace

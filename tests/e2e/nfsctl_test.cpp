@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "framework/FileLock.h"
 #include "portable/SharedWithService.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
@@ -139,6 +140,31 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
   SetUp();
   EXPECT_EQ(Run({"users", "add", "tab\tname", "503"}).exitCode, std::optional<DWORD>(0));
   EXPECT_EQ(ReadFile(std::string(kRoot) + "\\" + kPasswdFile), "tab\tname::503:::: \r\n");
+}
+
+// Another writer holding the file's lock, under another spelling of its path,
+// makes a change wait, then fail naming the file, even forced; so does a file
+// that cannot be replaced. Nothing is written either time.
+TEST_F(NfsctlTest, AChangeWaitsForAnotherWritersLockThenFailsAsDoesAReadOnlyFile) {
+  const std::string path = std::string(kRoot) + "\\" + kPasswdFile;
+  WriteFile(path, kPasswd);
+  std::optional<FileLock> lock = FileLock::Take("c:/NFSCTL/drivers/etc/./PASSWD");
+  ASSERT_TRUE(lock);
+  const DWORD start = GetTickCount();
+  const NfsctlResult waited = Run({"users", "add", "carol", "502", "--force"});
+  EXPECT_GE(GetTickCount() - start, FileLock::kWaitMilliseconds);
+  EXPECT_EQ(waited.exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(waited.output.find("changing " + path + " for more than"), std::string::npos) << waited.output;
+  EXPECT_EQ(ReadFile(path), kPasswd);
+  lock.reset();
+  // A file that cannot be replaced: said, and left whole.
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  const NfsctlResult readOnly = Run({"users", "add", "carol", "502"});
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(readOnly.exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(readOnly.output.find("cannot write " + path + ": "), std::string::npos) << readOnly.output;
+  EXPECT_EQ(ReadFile(path), kPasswd);
+  EXPECT_EQ(Run({"users", "add", "carol", "502"}).exitCode, std::optional<DWORD>(0));
 }
 
 // check finds each file where the console finds it and names a finding by its

@@ -46,9 +46,7 @@ class ExportsTest : public ConsoleTest {
  protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    WriteFile(hosts_,
-              "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
-              "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
+    WriteHosts();
     ASSERT_EQ(GetDriveTypeA("E:\\"), static_cast<UINT>(DRIVE_FIXED)) << "run with WINE_EXTRA_DRIVES=abef";
     // The tests of one prefix share its drives: each starts from the same folders.
     for (const char* drive : {"A:", "B:", "E:", "F:"}) EmptyFolder(drive);
@@ -57,6 +55,11 @@ class ExportsTest : public ConsoleTest {
       CreateDirectoryA(dir.c_str(), nullptr);
   }
 
+  void WriteHosts() const {
+    WriteFile(hosts_,
+              "# hosts of the test\r\n127.0.0.1 localhost\r\n\r\n10.0.0.2 beta\r\n"
+              "10.0.0.1 alpha alpha.lab\r\n10.0.0.3 gamma\r\n");
+  }
   std::string Exports() const { return ReadFile(InstallPath(kExportsFileName)).value_or(""); }
   // Starts the console on exports, with the item selected, if any.
   void StartOn(const std::string& exports, int selected = -1) {
@@ -93,7 +96,7 @@ TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices)
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), (Names{"alpha", "beta"}));
     Press(dialog, IDCANCEL);
   });
-  SetUp();
+  WriteHosts();
   RunEditor(ID_EXPORT_EDIT, true, [](HWND dialog) {
     EXPECT_TRUE(Checked(dialog, IDC_RW_LIST_ACCESS));
     DoubleClick(dialog, IDC_RW_CANDIDATES, "beta");
@@ -289,6 +292,49 @@ TEST_F(ExportsTest, TheListTakesAnnouncedLinesFollowsTheSelectionAndKeepsAFailed
                 IDNO);
   Command(ID_EXPORT_DELETE);
   EXPECT_EQ(Exports(), marked);
+}
+
+// Another program's change of the exports file is never written over unseen:
+// lines it appended, announced late, twice or not at all, join the list once;
+// any other change is asked about, and each answer does what it says.
+TEST_F(ExportsTest, ChangesOnDiskJoinTheListOnceOrAreAskedAbout) {
+  const std::string path = InstallPath(kExportsFileName);
+  StartOn(kThreeExports);
+  const std::string appended = std::string(kThreeExports) + "c:\\d;0 \r\nc:\\e;0 \r\n";
+  WriteFile(path, appended);
+  Frame().SendMessage(kExportAppendedMessage);
+  Frame().SendMessage(kExportAppendedMessage);
+  EXPECT_EQ(List().GetCount(), 5);
+  // Appended, not announced yet: the save keeps it, and its announcement adds nothing more.
+  WriteFile(path, appended + "c:\\f;0 \r\n");
+  List().SetCurSel(0);
+  Delete();
+  EXPECT_EQ(Exports(), "c:\\b;0 \r\nc:\\c;0 \r\nc:\\d;0 \r\nc:\\e;0 \r\nc:\\f;0 \r\n");
+  Frame().SendMessage(kExportAppendedMessage);
+  EXPECT_EQ(List().GetCount(), 5);
+
+  const std::string rewritten = "c:\\z;0 \r\n";
+  const std::string question = "The file " + path + " was changed by another program since it was read here.\n\n"
+                               "Yes: reload it, losing the changes made here.\nNo: overwrite it with what is "
+                               "shown here.\nCancel: keep editing without saving.";
+  const struct {
+    int answer;
+    std::string file;
+    int listed;
+  } steps[] = {{IDCANCEL, rewritten, 4},
+               {IDNO, "c:\\d;0 \r\nc:\\e;0 \r\nc:\\f;0 \r\n", 3},
+               {IDYES, rewritten, 1}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.answer);
+    WriteFile(path, rewritten);
+    List().SetCurSel(0);
+    ExpectMessage("Do you want to delete the selected entry?", IDYES);
+    ExpectMessage(question, step.answer);
+    Command(ID_EXPORT_DELETE);
+    EXPECT_EQ(Exports(), step.file);
+    EXPECT_EQ(List().GetCount(), step.listed);
+  }
+  EXPECT_EQ(List().RecordAt(0)->path, "\\z");
 }
 
 // The help viewer as WinHelpA finds it, by its window class; it receives the

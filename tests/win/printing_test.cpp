@@ -266,6 +266,20 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
                 "Delete: Are you sure to delete this entryfrom exported printer list?");
       Press(box, answer);
     });
+  // A printer another program exported since start-up is asked about, never
+  // dropped unseen: Cancel writes nothing, Yes reloads printcap with it.
+  const std::string path = InstallPath(kPrintcapFileName);
+  const std::string added = Printcap() + "plotter,HPGL,Plotter,COM2:,\r\n";
+  WriteFile(path, added);
+  for (const int answer : {IDCANCEL, IDYES})
+    EditPrinter(IDC_PRINTER_DELETE, 0, [&](HWND box) {
+      ExpectMessage("The file " + path + " was changed by another program since it was read here.\n\nYes: "
+                    "reload it, losing the changes made here.\nNo: overwrite it with what is shown here.\n"
+                    "Cancel: keep editing without saving.",
+                    answer);
+      Press(box, IDYES);
+    });
+  EXPECT_EQ(Printcap(), added);
   // Each name typed and OK pressed: all but the last refused, the last cut.
   EditPrinter(IDC_PRINTER_NEW, -1, [&](HWND edit) {
     EXPECT_EQ(Text(edit, IDC_PRINTER_TEXT), "nfs-win on CUPS:nfs-win");
@@ -301,7 +315,7 @@ TEST_F(PrintingTest, PrinterNamesAreCutOrRefusedModifyKeepsThePlaceAndTheDefault
   WriteProfileStringA("windows", "device", device);
   EXPECT_EQ(
       Printcap(),
-      "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\n"
+      "renamed,wineps.drv,nfs-other,CUPS:nfs-other,\r\nc,d,n,p,\r\nplotter,HPGL,Plotter,COM2:,\r\n"
       "a-printer-name-of-2,wineps.drv,nfs-win,CUPS:nfs-win,\r\nfollows,default,nfs-win,CUPS:nfs-win,\r\n");
 }
 

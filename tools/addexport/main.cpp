@@ -17,6 +17,7 @@
 #include "exports/ExportLineProblem.h"
 #include "framework/AnsiLeadBytes.h"
 #include "framework/AnsiText.h"
+#include "framework/FileLock.h"
 #include "framework/InstallDirs.h"
 #include "framework/ResMessage.h"
 #include "portable/InstallPath.h"
@@ -62,6 +63,10 @@ int main() {
   if (dir.empty()) return Fail(kFileError, std::string(kIniFileName) + " names no install directory");
   const std::optional<std::string> path = JoinIniPath(dir, kExportsFileName, kExportsPathSize);
   if (!path) return Fail(kFileError, std::string("the install directory in ") + kIniFileName + " is too long");
+  // Held from the read to the write, so that no other program writes in between;
+  // released before the console, told of the line, reads the file.
+  std::optional<FileLock> lock = FileLock::Take(*path);
+  if (!lock) return Fail(kFileError, FileBusyText(*path));
   UniqueFile file(std::fopen(path->c_str(), "a+b"));
   if (!file) return Fail(kFileError, "cannot open " + *path + " for appending");
   std::rewind(file.get());
@@ -76,6 +81,7 @@ int main() {
   std::fseek(file.get(), 0, SEEK_END);
   if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
     return Fail(kFileError, "writing " + *path + " failed");
+  lock.reset();
   AnnounceAppendedExport();
   std::printf("added to %s\n", path->c_str());
   return kAdded;

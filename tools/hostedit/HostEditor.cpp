@@ -1,15 +1,10 @@
 #include "tools/hostedit/HostEditor.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "framework/Handles.h"
-#include "portable/UniqueFile.h"
-#include "portable/WholeFile.h"
 #include "tools/hostedit/HostEditRes.h"
 #include "tools/hostedit/HostsCheck.h"
-#include "portable/SaveWholeFile.h"
 
 namespace {
 constexpr char kCaption[] = "Hosts Editor";
@@ -67,25 +62,19 @@ INT_PTR CALLBACK HostEditor::DialogProc(HWND dialog, UINT message, WPARAM wParam
 // A missing file is an empty one, created by the first save; any other failure
 // to read it ends the editor before anything could be lost.
 bool HostEditor::Load() {
-  if (!ReadDisk(loaded_)) return false;
-  file_ = HostsFile::Parse(loaded_.value_or(""));
+  const PathRead read = disk_.Load();
+  if (!Readable(read)) return false;
+  file_ = HostsFile::Parse(read.bytes.value_or(""));
   return true;
 }
 
 // False, having said why, when the file exists but cannot be read.
-bool HostEditor::ReadDisk(std::optional<std::string>& bytes) const {
-  UniqueFile file(std::fopen(path_.c_str(), "rb"));
-  if (!file) {
-    if (errno != ENOENT) {
-      Say("The hosts file " + path_ + " cannot be read: " + std::strerror(errno) + ".", MB_ICONSTOP);
-      return false;
-    }
-    bytes.reset();
-    return true;
-  }
-  bytes = ReadWholeFile(file.get());
-  if (!bytes) Say("The hosts file " + path_ + " cannot be read.", MB_ICONSTOP);
-  return bytes.has_value();
+bool HostEditor::Readable(const PathRead& read) const {
+  if (read.bytes || read.Missing()) return true;
+  Say("The hosts file " + path_ + " cannot be read" + (read.error ? std::string(": ") + std::strerror(read.error) : "") +
+          ".",
+      MB_ICONSTOP);
+  return false;
 }
 
 void HostEditor::Reload() {
@@ -178,29 +167,39 @@ void HostEditor::OnRemove() {
 }
 
 // Another editor or program may have written the file since it was loaded: its
-// change is not dropped without the administrator's word.
+// change is not dropped without the administrator's word. The file's lock is
+// held from the comparison to the write, never while the question is shown.
 bool HostEditor::Save() {
-  std::optional<std::string> disk;
-  if (!ReadDisk(disk)) return false;
-  if (disk != loaded_) {
-    const int answer = MessageBoxA(
-        dialog_,
-        ("The hosts file " + path_ + " was changed by another program since it was opened.\n\n"
-         "Yes: reload it, losing the changes made here.\nNo: overwrite it with the entries shown here.\n"
-         "Cancel: keep editing without saving.").c_str(),
-        kCaption, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3);
-    if (answer == IDYES) Reload();
-    if (answer != IDNO) return false;
+  for (;;) {
+    std::optional<FileLock> lock = FileLock::Take(path_);
+    if (!lock) {
+      Say("The hosts file could not be saved: " + FileBusyText(path_) + ".");
+      return false;
+    }
+    const PathRead disk = disk_.ReadDisk(*lock);
+    if (!Readable(disk)) return false;
+    if (!disk_.Unchanged(disk)) {
+      lock.reset();
+      const int answer = MessageBoxA(
+          dialog_,
+          ("The hosts file " + path_ + " was changed by another program since it was opened.\n\n"
+           "Yes: reload it, losing the changes made here.\nNo: overwrite it with the entries shown here.\n"
+           "Cancel: keep editing without saving.").c_str(),
+          kCaption, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3);
+      if (answer == IDYES) Reload();
+      if (answer != IDNO) return false;
+      // Asked again should the file change once more before the lock is back.
+      disk_.Remember(disk);
+      continue;
+    }
+    const std::string error = disk_.Write(*lock, file_.Format());
+    if (!error.empty()) {
+      Say("The hosts file " + path_ + " could not be saved: " + error + ".");
+      return false;
+    }
+    SetChanged(false);
+    return true;
   }
-  const std::string text = file_.Format();
-  const std::string error = SaveWholeFile(path_, text);
-  if (!error.empty()) {
-    Say("The hosts file " + path_ + " could not be saved: " + error + ".");
-    return false;
-  }
-  loaded_ = text;
-  SetChanged(false);
-  return true;
 }
 
 void HostEditor::OnClose() {

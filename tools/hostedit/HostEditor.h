@@ -3,14 +3,14 @@
 // written whole only when the administrator saves.
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
+#include "framework/SharedFile.h"
 #include "tools/hostedit/HostsFile.h"
 
 class HostEditor {
  public:
-  explicit HostEditor(std::string path) : path_(std::move(path)) {}
+  explicit HostEditor(std::string path) : path_(std::move(path)), disk_(path_) {}
 
   // Shows the window until it is closed; false when the file could not be read.
   bool Run(HINSTANCE instance);
@@ -21,7 +21,7 @@ class HostEditor {
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   bool Load();
-  bool ReadDisk(std::optional<std::string>& bytes) const;
+  bool Readable(const PathRead& read) const;
   void Reload();
   void OnInitDialog();
   void OnCommand(int id, int code);
@@ -44,6 +44,6 @@ class HostEditor {
   HWND dialog_ = nullptr;
   std::string path_;
   HostsFile file_;
-  std::optional<std::string> loaded_;  // the bytes on disk when loaded or last saved; none: no file
+  SharedFile disk_;  // the file as loaded or last saved
   bool changed_ = false;
 };

@@ -107,7 +107,7 @@ int Add(const Settings& settings, const AddArguments& arguments) {
   if (append.refusal == ExportAppend::kExportedAlready)
     return Fail(kExitRefused,
                 "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");
-  const int result = ApplyChange(*exports.path, *bytes, *bytes + append.appended, arguments.whatIf, settings.json);
+  const int result = ApplyChange(*exports.path, *bytes, *bytes + append.appended, arguments.whatIf, settings);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
   return result;
@@ -124,11 +124,11 @@ int Remove(const Settings& settings, const std::string& directory, bool whatIf) 
   if (!bytes) return Fail(kExitFailed, problem);
   const std::string kept = WithoutExportLinesOf(*bytes, removed);
   if (kept == *bytes) return Fail(kExitRefused, directory + " is not exported; nothing was written");
-  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings.json);
-  // The console has no message for a removal, and rewrites the file from its list.
+  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings);
+  // The console has no message for a removal; its next save finds the file changed.
   if (result == kExitOk && !whatIf && FindWindowA(kMainWindowClass, nullptr))
-    std::fprintf(stderr, "nfsctl: the running console still lists %s and writes it back at its next change; "
-                 "restart it\n", directory.c_str());
+    std::fprintf(stderr, "nfsctl: the running console still lists %s until it reloads the file; its next change "
+                 "asks whether to reload it or write the export back\n", directory.c_str());
   return result;
 }
 

@@ -1,12 +1,10 @@
 #include "tools/nfsctl/ExportsFile.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
-#include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 
 std::string DirectoryText(const ExportEntry& entry) {
@@ -21,13 +19,11 @@ bool ParseDirectory(std::string_view text, ExportEntry& entry) {
 }
 
 std::optional<std::vector<ExportEntry>> ReadExports(const std::string& path, std::string& problem) {
-  UniqueFile file(std::fopen(path.c_str(), "r"));
-  if (file) {
-    if (const std::optional<std::string> text = ReadWholeFile(file.get())) return ReadExportEntries(*text);
-  } else if (errno == ENOENT) {
-    return std::vector<ExportEntry>();
-  }
-  problem = "cannot read " + path + ": " + std::strerror(errno);
+  // Text mode, as the console reads it.
+  const PathRead read = ReadWholeFileAt(path, ReadMode::kText);
+  if (read.bytes) return ReadExportEntries(*read.bytes);
+  if (read.Missing()) return std::vector<ExportEntry>();
+  problem = "cannot read " + path + (read.error ? std::string(": ") + std::strerror(read.error) : "");
   return std::nullopt;
 }
 

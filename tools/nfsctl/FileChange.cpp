@@ -1,26 +1,43 @@
 #include "tools/nfsctl/FileChange.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
-#include "portable/SaveWholeFile.h"
-#include "portable/UniqueFile.h"
-#include "portable/WholeFile.h"
+#include "framework/SharedFile.h"
+#include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Installation.h"
 #include "tools/nfsctl/Report.h"
 #include "tools/nfsctl/UnifiedDiff.h"
 
+namespace {
+// A file this verb read, with its lock.
+struct HeldFile {
+  FileLock lock;
+  SharedFile file;
+};
+// By path, as read; the locks are released when the file is written or the verb ends.
+std::map<std::string, HeldFile>& HeldFiles() {
+  static std::map<std::string, HeldFile> held;
+  return held;
+}
+}  // namespace
+
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string& problem) {
-  UniqueFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    if (errno == ENOENT) return std::string();
-    problem = "cannot read " + path + ": " + std::strerror(errno);
-    return std::nullopt;
+  auto held = HeldFiles().find(path);
+  if (held == HeldFiles().end()) {
+    std::optional<FileLock> lock = FileLock::Take(path);
+    if (!lock) {
+      problem = FileBusyText(path) + "; nothing was written";
+      return std::nullopt;
+    }
+    held = HeldFiles().emplace(path, HeldFile{std::move(*lock), SharedFile(path)}).first;
   }
-  std::optional<std::string> bytes = ReadWholeFile(file.get());
-  if (!bytes) problem = "reading " + path + " failed";
-  return bytes;
+  const PathRead read = held->second.file.Load();
+  if (read.bytes) return read.bytes;
+  if (read.Missing()) return std::string();
+  problem = read.error ? "cannot read " + path + ": " + std::strerror(read.error) : "reading " + path + " failed";
+  return std::nullopt;
 }
 
 std::optional<FileBytes> ReadLocatedFile(const Located& located, int& failure) {
@@ -38,18 +55,27 @@ std::optional<FileBytes> ReadLocatedFile(const Located& located, int& failure) {
 }
 
 int ApplyChange(const std::string& path, const std::string& oldBytes, const std::string& newBytes, bool whatIf,
-                bool json) {
+                const Settings& settings) {
   if (whatIf) {
     const std::string diff = UnifiedDiff(path, oldBytes, newBytes);
-    if (json)
+    if (settings.json)
       PrintJson({{"file", path}, {"written", false}, {"diff", diff}});
     else
       std::fputs(diff.c_str(), stdout);
     return kExitOk;
   }
-  const std::string error = SaveWholeFile(path, newBytes);
+  const auto held = HeldFiles().find(path);
+  if (held == HeldFiles().end()) return Fail(kExitFailed, path + " was not read before its change");
+  // Released on return: a running console told of the change next must be able to read the file.
+  HeldFile file = std::move(held->second);
+  HeldFiles().erase(held);
+  // Only a program that takes no lock (an editor, the service) can have changed it.
+  if (!settings.force && !file.file.Unchanged(file.file.ReadDisk(file.lock)))
+    return Fail(kExitRefused, "refused: " + path + " was changed by another program since nfsctl read it; "
+                              "nothing was written (--force writes over that change)");
+  const std::string error = file.file.Write(file.lock, newBytes);
   if (!error.empty()) return Fail(kExitFailed, "cannot write " + path + ": " + error);
-  if (json)
+  if (settings.json)
     PrintJson({{"file", path}, {"written", true}});
   else
     std::printf("wrote %s\n", path.c_str());

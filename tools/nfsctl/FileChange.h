@@ -1,11 +1,17 @@
 #pragma once
-// Reading a shared file whole, and replacing it whole, or with --what-if only
-// showing what would change.
+// Changing a shared file the safe way (framework/SharedFile.h): the file is read
+// under its lock, which the verb holds until it has written the file or ended,
+// so that no other program writes in between; before the write the disk is
+// compared with what was read, and the file is replaced whole. With --what-if
+// the change is only shown.
 #include <optional>
 #include <string>
 
+struct Settings;
+
 // The file's bytes: empty for a file that does not exist (the console treats it
-// as empty too); none, with the reason in problem, when it exists but cannot be read.
+// as empty too); none, with the reason in problem, when it exists but cannot be
+// read, or another program held its lock for the whole wait.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string& problem);
 
 struct Located;
@@ -17,7 +23,9 @@ struct FileBytes {
 // in failure, when it could not be located or read.
 std::optional<FileBytes> ReadLocatedFile(const Located& located, int& failure);
 
-// Writes newBytes in path's place through the one safe whole-file write; with
-// whatIf prints the unified diff instead and writes nothing. Returns the exit code.
+// Writes newBytes in path's place, which ReadFileBytes read as oldBytes, and
+// releases its lock; refused when another program changed the file since,
+// unless forced. With whatIf prints the unified diff instead and writes nothing.
+// Returns the exit code.
 int ApplyChange(const std::string& path, const std::string& oldBytes, const std::string& newBytes, bool whatIf,
-                bool json);
+                const Settings& settings);

@@ -61,7 +61,7 @@ int Save(const Settings& settings, const MappingFileState& state, const std::vec
   if (auto loss = SaveWouldLose(state, kind))
     return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (" + *loss +
                                   "); nothing was written");
-  return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings.json);
+  return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings);
 }
 
 int List(const Settings& settings, const MappingKind& kind) {

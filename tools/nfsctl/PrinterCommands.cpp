@@ -49,7 +49,7 @@ int Save(const Settings& settings, const PrintcapState& state, const PrinterExpo
     if (finding.severity == Finding::kError)
       return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (line " +
                                     std::to_string(finding.line) + ": " + finding.message + "); nothing was written");
-  return ApplyChange(state.path, state.bytes, FormatPrintcap(table), whatIf, settings.json);
+  return ApplyChange(state.path, state.bytes, FormatPrintcap(table), whatIf, settings);
 }
 
 int List(const Settings& settings) {

@@ -46,7 +46,7 @@ int ClearMounts(const Settings& settings, bool whatIf) {
   int failure = kExitOk;
   const auto file = Load(settings, kMountListFileName, failure);
   if (!file) return failure;
-  return ApplyChange(file->path, file->bytes, "", whatIf, settings.json);
+  return ApplyChange(file->path, file->bytes, "", whatIf, settings);
 }
 
 int ListLocks(const Settings& settings) {

@@ -93,6 +93,36 @@ TEST_F(MappingSheetTest, TheComboBoxFollowsTheMachinesRole) {
   }
 }
 
+// Another program's change of passwd while the sheet is open is not written over
+// unseen: OK asks; Cancel writes nothing and keeps the sheet open, Yes shows the
+// file's lines instead of the page's, No writes the page's over the change.
+TEST_F(MappingSheetTest, OkAfterAnotherProgramChangedTheFileAsks) {
+  WriteFile(passwd_, "alice::500:::: \r\n");
+  StartConsole();
+  const std::string changed = "alice::500:::: \r\ndave::700:::: \r\n";
+  const std::string question = "The file " + passwd_ + " was changed by another program since it was read here.\n\n"
+                               "Yes: reload it, losing the changes made here.\nNo: overwrite it with what is "
+                               "shown here.\nCancel: keep editing without saving.";
+  RunSheet({}, [&](HWND sheet) {
+    HWND page = CurrentPage(sheet);
+    AddMapping(page, "bob", "501");
+    WriteFile(passwd_, changed);
+    ExpectMessage(question, IDCANCEL);
+    Press(sheet, IDOK);
+    EXPECT_EQ(ReadFile(passwd_), changed);
+    ASSERT_TRUE(IsWindow(sheet));
+    ExpectMessage(question, IDYES);
+    Press(sheet, IDOK);
+    EXPECT_EQ(Items(page, IDC_MAPPING_LIST), (Names{"alice::500::::", "dave::700::::"}));
+    EXPECT_EQ(ReadFile(passwd_), changed);
+    AddMapping(page, "bob", "501");
+    WriteFile(passwd_, "carol::502:::: \r\n");
+    ExpectMessage(question, IDNO);
+    Press(sheet, IDOK);
+  });
+  EXPECT_EQ(ReadFile(passwd_), changed + "bob::501:::: \r\n");
+}
+
 TEST_F(MappingSheetTest, OkWritesThePagesThatWereShownCancelNoneAndAFailedWriteIsReported) {
   ASSERT_EQ(GetACP(), 1252u) << "run with LC_ALL=C";
   const std::string unixPasswd = "root:x:0:0:root:/root:/bin/sh\nalice:x:500:100::/home/alice:/bin/sh\n";
