@@ -5,16 +5,59 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "portable/VisibleText.h"
+
 namespace {
 
-std::string AnsiToUtf8(const std::string& text) {
-  if (text.empty()) return text;
-  const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring buffer(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), buffer.data(), wide);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
+bool g_jsonErrors = false;
+
+// The C0 controls, DEL, and the bytes that are C1 controls in a single-byte
+// ANSI code page (in 1252 the few it leaves undefined).
+const ByteSet& TerminalControls() {
+  static const ByteSet controls = [] {
+    ByteSet set = AsciiControlBytes();
+    for (int byte = 0x80; byte <= 0xff; ++byte) {
+      const char narrow = static_cast<char>(byte);
+      wchar_t wide = 0;
+      if (!IsDBCSLeadByte(static_cast<BYTE>(byte)) &&
+          MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &narrow, 1, &wide, 1) == 1 && wide >= 0x80 &&
+          wide <= 0x9f)
+        set.set(static_cast<size_t>(byte));
+    }
+    return set;
+  }();
+  return controls;
+}
+
+std::string Visible(const std::string& text) { return VisibleText(text, TerminalControls()); }
+
+std::string WideToUtf8(const std::wstring& wide) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                        nullptr, nullptr);
   std::string utf8(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
+}
+
+// A character of the code page (one byte, or a lead byte and its trail) as
+// UTF-8; bytes that convert to nothing become the text \xNN, so a name is never lost.
+std::string AnsiToUtf8(const std::string& text) {
+  std::string utf8;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    wchar_t wide[2];
+    const int converted =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data() + i, static_cast<int>(length), wide, 2);
+    if (converted > 0)
+      utf8 += WideToUtf8(std::wstring(wide, static_cast<size_t>(converted)));
+    else
+      for (size_t byte = i; byte < i + length; ++byte) {
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(text[byte]));
+        utf8 += escaped;
+      }
+    i += length;
+  }
   return utf8;
 }
 
@@ -33,7 +76,7 @@ Record ToUtf8(const Record& value) {
 
 // A table cell: texts as they are, lists joined by commas, switches as yes/no.
 std::string Cell(const Record& value) {
-  if (value.is_string()) return value.get<std::string>();
+  if (value.is_string()) return Visible(value.get<std::string>());
   if (value.is_boolean()) return value.get<bool>() ? "yes" : "no";
   if (value.is_null()) return "-";
   if (value.is_array()) {
@@ -84,14 +127,27 @@ void PrintRecords(const std::vector<Record>& records, bool json) {
   }
 }
 
+void PrintText(const std::string& text) {
+  ByteSet controls = TerminalControls();
+  controls.reset('\n').reset('\t');
+  std::fputs(VisibleText(text, controls).c_str(), stdout);
+}
+
 void PrintWouldDo(const std::string& text, bool json) {
   if (json)
     PrintJson({{"written", false}, {"would", text}});
   else
-    std::fputs(("would " + text + "\n").c_str(), stdout);
+    std::fputs(("would " + Visible(text) + "\n").c_str(), stdout);
 }
 
-int Fail(ExitCode code, const std::string& message) {
-  std::fprintf(stderr, "nfsctl: %s\n", message.c_str());
+void ReportErrorsAsJson(bool json) { g_jsonErrors = json; }
+
+int Fail(ExitCode code, const std::string& message, const std::string& file) {
+  if (g_jsonErrors) {
+    const Record error{{"error", message}, {"file", file.empty() ? Record() : Record(file)}, {"code", code}};
+    std::fputs((ToUtf8(error).dump() + "\n").c_str(), stderr);
+  } else {
+    std::fprintf(stderr, "nfsctl: %s\n", Visible(message).c_str());
+  }
   return code;
 }

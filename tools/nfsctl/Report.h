@@ -14,8 +14,14 @@ enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitFailed = 2 };
 using Record = nlohmann::ordered_json;
 
 // A table with a column per field of the first record, or a JSON array. Texts
-// are in the ANSI code page; JSON receives them as UTF-8.
+// are in the ANSI code page; JSON receives them as UTF-8, where a byte the code
+// page cannot convert becomes the text \xNN. In a table, control characters
+// are shown as \xNN (see VisibleText).
 void PrintRecords(const std::vector<Record>& records, bool json);
+
+// Text of many lines taken from files (a diff, a version), with its control
+// characters shown as \xNN but its line feeds and tabs kept.
+void PrintText(const std::string& text);
 
 // One JSON document (an object), converted to UTF-8 like PrintRecords.
 void PrintJson(const Record& document);
@@ -24,5 +30,9 @@ void PrintJson(const Record& document);
 // text, or {"written": false, "would": text} with --json.
 void PrintWouldDo(const std::string& text, bool json);
 
-// "nfsctl: <message>" on standard error; returns code.
-int Fail(ExitCode code, const std::string& message);
+// Errors as one JSON object, for --json: set once the command line is read.
+void ReportErrorsAsJson(bool json);
+
+// "nfsctl: <message>" on standard error, control characters shown as \xNN; or,
+// for --json, {"error": message, "file": file or null, "code": code}. Returns code.
+int Fail(ExitCode code, const std::string& message, const std::string& file = {});
