@@ -2,16 +2,56 @@
 // files and registry values as the console, through the same core functions and
 // with the same refusals; `check` says what the console or the service would
 // lose or misread, and `access` what the files grant one client.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cwchar>
 
 #include "framework/AnsiLeadBytes.h"
 #include "framework/AnsiText.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Report.h"
 
+namespace {
+
+// Whether --json was given: errors are then JSON from the first one on, even
+// those about the command line itself.
+bool JsonAsked() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!arguments) return false;
+  const bool asked = std::any_of(arguments + 1, arguments + count, [](LPCWSTR a) { return wcscmp(a, L"--json") == 0; });
+  LocalFree(arguments);
+  return asked;
+}
+
+// Every verb's help names the options of the whole program too.
+void ShowGlobalOptionsInHelp(CLI::App& app, const std::string& footer) {
+  for (CLI::App* verb : app.get_subcommands({})) {
+    verb->footer(footer);
+    ShowGlobalOptionsInHelp(*verb, footer);
+  }
+}
+
+// The refusal of a first word that is no verb, naming the verbs there are;
+// none when it is one.
+std::optional<std::string> UnknownVerbText(CLI::App& app, const std::string& word) {
+  std::string verbs;
+  for (const CLI::App* verb : app.get_subcommands({})) {
+    if (verb->get_name() == word) return std::nullopt;
+    verbs += " " + verb->get_name();
+  }
+  return "unknown verb \"" + word + "\"; the verbs are:" + verbs;
+}
+
+}  // namespace
+
 int main() {
   // Double-byte names compare and split as the console does.
   UseAnsiLeadBytes();
+  ReportErrorsAsJson(JsonAsked());
   // Names are stored as the console stores them: a character the code page lacks
   // is refused, never written as '?' or as a look-alike.
   std::string problem;
@@ -41,12 +81,17 @@ int main() {
   AddCheckCommand(app, settings, exitCode);
   AddAccessCommand(app, settings, exitCode);
 
+  ShowGlobalOptionsInHelp(app, "Options of every verb: --install-dir DIR, --system-dir DIR, --json, --force\n");
+
   // CLI11 reports bad usage by exception; it stops here, as an exit code.
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
   } catch (const CLI::ParseError& error) {
     // --help, on the program or on any verb.
     if (error.get_exit_code() == 0) return app.exit(error);
+    if (argv.size() > 1 && argv[1][0] != '-')
+      if (const std::optional<std::string> unknown = UnknownVerbText(app, argv[1]))
+        return Fail(kExitFailed, *unknown);
     return Fail(kExitFailed, std::string(error.what()) + " (see nfsctl --help)");
   }
   return exitCode;
