@@ -15,3 +15,5 @@
 #define IDS_SHARED_FILE_BUSY 3500
 #define IDS_SHARED_FILE_UNREADABLE 3501
 #define IDS_SHARED_FILE_CHANGED 3502
+/* The change was saved but its version history could not be written: why, one line per version. */
+#define IDS_HISTORY_NOT_KEPT 3503

@@ -199,7 +199,7 @@ std::string HashText(const FileFingerprint& fingerprint) {
 }
 
 std::string VersionStore::Record(const VersionOrigin& origin, const std::string& path,
-                                 const FileFingerprint& previous, std::string_view bytes) {
+                                 const FileFingerprint& previous, std::string_view bytes) const {
   if (MakeFolder(folder_) != 0 && errno != EEXIST)
     return "cannot make " + folder_ + ": " + std::strerror(errno);
   const std::string file = VersionFileName(path);

@@ -70,7 +70,7 @@ class VersionStore {
   // were previous before; makes the folder when missing. An empty text, or why
   // nothing was kept.
   std::string Record(const VersionOrigin& origin, const std::string& path, const FileFingerprint& previous,
-                     std::string_view bytes);
+                     std::string_view bytes) const;
 
   // Every version's header, newest first; those of file (a shared file's name)
   // only, when given.
