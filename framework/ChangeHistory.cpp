@@ -6,6 +6,8 @@
 
 #include "framework/FileLock.h"
 #include "framework/InstallDirs.h"
+#include "framework/RegKey.h"
+#include "portable/SharedWithService.h"
 #include "portable/VersionStore.h"
 #include "portable/WholeFile.h"
 
@@ -28,10 +30,10 @@ ChangeContext& Context() {
   return context;
 }
 
-void Keep(const VersionOrigin& origin, const std::string& path, const FileFingerprint& previous,
-          std::string_view bytes) {
+void Keep(const VersionOrigin& origin, const std::string& file, const std::string& path,
+          const FileFingerprint& previous, std::string_view bytes) {
   const std::optional<VersionStore> store = HistoryStore();
-  const std::string error = store ? store->Record(origin, path, previous, bytes)
+  const std::string error = store ? store->Record(origin, file, path, previous, bytes)
                                   : "norvo.ini names no install directory to keep a history in";
   if (error.empty()) return;
   std::string& unkept = Context().unkept;
@@ -54,7 +56,7 @@ std::optional<VersionStore> HistoryStore() {
 }
 
 void RecordVersion(const std::string& path, const FileFingerprint& previous, std::string_view bytes) {
-  Keep(Context().origin, path, previous, bytes);
+  Keep(Context().origin, VersionFileName(path), path, previous, bytes);
 }
 
 void NoticeOutsideChange(const std::string& path) {
@@ -79,7 +81,19 @@ void NoticeOutsideChange(const std::string& path) {
     previous.exists = true;
     previous.hash = std::strtoull(newest->newHash.c_str(), nullptr, 16);
   }
-  Keep(outside, path, previous, *disk);
+  Keep(outside, VersionFileName(path), path, previous, *disk);
+}
+
+void RecordServerOptions() {
+  CRegKey key;
+  const bool open = key.Open(HKEY_LOCAL_MACHINE, kServiceKey, KEY_QUERY_VALUE);
+  std::string values;
+  for (const char* name :
+       {kSupportNfs3Value, kSupportPcnfsdValue, kSupportNlmValue, kMaximumReadValue, kMaximumWriteValue}) {
+    const std::optional<DWORD> value = open ? key.QueryDword(name) : std::nullopt;
+    values += std::string(name) + "=" + (value ? std::to_string(*value) : "missing") + "\r\n";
+  }
+  Keep(Context().origin, "options", std::string("HKEY_LOCAL_MACHINE\\") + kServiceKey, {}, values);
 }
 
 std::string TakeUnkeptVersions() { return std::exchange(Context().unkept, {}); }

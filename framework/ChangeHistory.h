@@ -25,11 +25,16 @@ void SetHistoryInstallDir(std::string installDir);
 // The history of this installation; none when no install directory is known.
 std::optional<VersionStore> HistoryStore();
 
-// Keeps bytes, just written to path over previous, as its newest version.
+// Keeps bytes, just written to path over previous, as its newest version; for
+// mountd.list and Unlock.NLM, what was cleared or appended.
 void RecordVersion(const std::string& path, const FileFingerprint& previous, std::string_view bytes);
 // When path as it is on disk is not the newest version kept of it, keeps it as
 // a version "changed outside".
 void NoticeOutsideChange(const std::string& path);
+
+// Keeps the five server options as they are now in the registry, one
+// "name=value" line each, as a version of "options".
+void RecordServerOptions();
 
 // Why each version since the last call could not be kept, a line each; empty
 // when all were.

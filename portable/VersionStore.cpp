@@ -198,11 +198,10 @@ std::string HashText(const FileFingerprint& fingerprint) {
   return text;
 }
 
-std::string VersionStore::Record(const VersionOrigin& origin, const std::string& path,
+std::string VersionStore::Record(const VersionOrigin& origin, const std::string& file, const std::string& path,
                                  const FileFingerprint& previous, std::string_view bytes) const {
   if (MakeFolder(folder_) != 0 && errno != EEXIST)
     return "cannot make " + folder_ + ": " + std::strerror(errno);
-  const std::string file = VersionFileName(path);
   std::string before;
   if (const std::optional<Version> last = Newest(file))
     if (std::optional<std::string> kept = Bytes(last->id)) before = std::move(*kept);

@@ -66,11 +66,11 @@ class VersionStore {
 
   const std::string& Folder() const { return folder_; }
 
-  // Keeps bytes as the newest version of the shared file at path, whose bytes
-  // were previous before; makes the folder when missing. An empty text, or why
-  // nothing was kept.
-  std::string Record(const VersionOrigin& origin, const std::string& path, const FileFingerprint& previous,
-                     std::string_view bytes) const;
+  // Keeps bytes as the newest version of the shared file or value file (its
+  // name in the store), found at path, whose bytes were previous before; makes
+  // the folder when missing. An empty text, or why nothing was kept.
+  std::string Record(const VersionOrigin& origin, const std::string& file, const std::string& path,
+                     const FileFingerprint& previous, std::string_view bytes) const;
 
   // Every version's header, newest first; those of file (a shared file's name)
   // only, when given.
@@ -85,7 +85,7 @@ class VersionStore {
   Retention retention_;
 };
 
-// The shared file's name in the store: the last component of path.
+// A shared file's name in the store: the last component of its path.
 std::string VersionFileName(std::string_view path);
 // 16 hex digits of a fingerprint's hash, or "none" for no file.
 std::string HashText(const FileFingerprint& fingerprint);

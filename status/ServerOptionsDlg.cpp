@@ -1,5 +1,6 @@
 #include "status/ServerOptionsDlg.h"
 
+#include "framework/ChangeHistory.h"
 #include "framework/RegKey.h"
 #include "portable/SharedWithService.h"
 #include "resources/resource.h"
@@ -67,4 +68,5 @@ void CServerOptionsDlg::WriteRegistry() const {
   for (size_t i = 0; i < switches_.size(); ++i) key.SetDword(kSwitches[i].name, switches_[i] ? 1 : 0);
   for (size_t i = 0; i < sizeItems_.size(); ++i)
     key.SetDword(kSizes[i].name, static_cast<DWORD>(BufferSizeOfItem(sizeItems_[i])));
+  RecordServerOptions();
 }

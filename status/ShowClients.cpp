@@ -1,5 +1,6 @@
 #include "status/ShowClients.h"
 
+#include "framework/ChangeHistory.h"
 #include "framework/InstallDirs.h"
 #include "framework/Messages.h"
 #include "portable/SharedWithService.h"
@@ -34,6 +35,9 @@ void CShowClients::OnClearAll() {
   if (AfxMessageBox(IDS_CLEAR_MOUNT_LIST, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   const std::optional<std::string> path = RegistryInstallPath(kMountListFileName);
   if (!path) return;
-  if (std::FILE* emptied = std::fopen(path->c_str(), "w")) std::fclose(emptied);
+  if (std::FILE* emptied = std::fopen(path->c_str(), "w")) {
+    std::fclose(emptied);
+    RecordVersion(*path, {}, "");
+  }
   SetDlgItemText(IDC_MOUNTED_CLIENTS, "");
 }

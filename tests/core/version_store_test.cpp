@@ -28,9 +28,9 @@ TEST_F(VersionStoreTest, KeepsTheBytesAndWhoChangedThem) {
   VersionStore store(folder_);
   std::string everyByte = "c:\\a\r\n\r\n\x1A";
   for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
-  ASSERT_EQ(store.Record(kOrigin, "C:\\NFS\\exports", FingerprintOf(std::nullopt), "c:\\a\nc:\\b\n"), "");
+  ASSERT_EQ(store.Record(kOrigin, "exports", "C:\\NFS\\exports", FingerprintOf(std::nullopt), "c:\\a\nc:\\b\n"), "");
   const VersionOrigin hostile{"alice", "HOST", "nfsctl", "restore", "fix\n\x1b[2Jdone"};
-  ASSERT_EQ(store.Record(hostile, "C:\\NFS\\exports", FingerprintOf(std::string("c:\\a\nc:\\b\n")),
+  ASSERT_EQ(store.Record(hostile, "exports", "C:\\NFS\\exports", FingerprintOf(std::string("c:\\a\nc:\\b\n")),
                          "c:\\a\nc:\\c\nc:\\d\n" + everyByte),
             "");
 
@@ -56,7 +56,8 @@ TEST_F(VersionStoreTest, SavesAtTheSameMomentAreAllKept) {
   std::vector<std::thread> writers;
   for (int writer = 0; writer < 4; ++writer)
     writers.emplace_back([&store, writer] {
-      for (int i = 0; i < 20; ++i) store.Record(kOrigin, "passwd", {}, std::to_string(writer * 100 + i) + "\n");
+      for (int i = 0; i < 20; ++i)
+        store.Record(kOrigin, "passwd", "passwd", {}, std::to_string(writer * 100 + i) + "\n");
     });
   for (std::thread& writer : writers) writer.join();
   const std::vector<Version> versions = store.List();
@@ -72,8 +73,8 @@ TEST_F(VersionStoreTest, SavesAtTheSameMomentAreAllKept) {
 TEST_F(VersionStoreTest, RetentionDropsTheOldestFirst) {
   {
     VersionStore store(folder_);
-    for (int i = 0; i < 101; ++i) ASSERT_EQ(store.Record(kOrigin, "group", {}, std::to_string(i)), "");
-    ASSERT_EQ(store.Record(kOrigin, "hosts", {}, "other"), "");
+    for (int i = 0; i < 101; ++i) ASSERT_EQ(store.Record(kOrigin, "group", "group", {}, std::to_string(i)), "");
+    ASSERT_EQ(store.Record(kOrigin, "hosts", "hosts", {}, "other"), "");
     const std::vector<Version> group = store.List("group");
     ASSERT_EQ(group.size(), 100u);
     EXPECT_EQ(store.Bytes(group.front().id), "100");
@@ -87,10 +88,11 @@ TEST_F(VersionStoreTest, RetentionDropsTheOldestFirst) {
     return total;
   };
   VersionStore store(folder_, {100, 20000});
-  for (int i = 0; i < 30; ++i) ASSERT_EQ(store.Record(kOrigin, i % 2 ? "exports" : "printcap", {}, std::string(3000, 'a' + i % 26)), "");
+  for (int i = 0; i < 30; ++i)
+    ASSERT_EQ(store.Record(kOrigin, i % 2 ? "exports" : "printcap", "", {}, std::string(3000, 'a' + i % 26)), "");
   EXPECT_LE(folderSize(), 20000u);
   EXPECT_GE(folderSize(), 20000u - 2 * 3500);
-  ASSERT_EQ(store.Record(kOrigin, "exports", {}, std::string(30000, 'z')), "");
+  ASSERT_EQ(store.Record(kOrigin, "exports", "exports", {}, std::string(30000, 'z')), "");
   ASSERT_EQ(store.List().size(), 1u);
   EXPECT_EQ(store.Bytes(store.List().front().id)->size(), 30000u);
 }

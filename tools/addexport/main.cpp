@@ -17,6 +17,7 @@
 #include "exports/ExportLineProblem.h"
 #include "exports/SameDirectory.h"
 #include "framework/AnsiLeadBytes.h"
+#include "framework/ChangeHistory.h"
 #include "framework/FileLock.h"
 #include "framework/InstallDirs.h"
 #include "framework/ResMessage.h"
@@ -46,11 +47,13 @@ int Refuse(const std::string& line, const std::string& why) {
 
 int main(int argc, char** argv) {
   UseAnsiLeadBytes();
+  SetChangeProgram("addexport");
   if (argc != 2) {
     std::fprintf(stderr, "usage: addexport \"<drive>:<path> [client ...][;<mode> [rw-client ...]]\"\n");
     return kUsage;
   }
   const std::string line = argv[1];
+  SetChangeAction("addexport " + line);
   if (const ExportProblem problem = ExportLineProblem(line))
     return Refuse(line, ResMessage(problem.stringId, {problem.subject}));
 
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
   // released before the console, told of the line, reads the file.
   std::optional<FileLock> lock = FileLock::Take(*path);
   if (!lock) return Fail(kFileError, FileBusyText(*path));
+  NoticeOutsideChange(*path);
   UniqueFile file(std::fopen(path->c_str(), "a+b"));
   if (!file) return Fail(kFileError, "cannot open " + *path + " for appending");
   std::rewind(file.get());
@@ -78,7 +82,11 @@ int main(int argc, char** argv) {
   std::fseek(file.get(), 0, SEEK_END);
   if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
     return Fail(kFileError, "writing " + *path + " failed");
+  RecordVersion(*path, FingerprintOf(bytes), *bytes + text);
   lock.reset();
+  // The line stands; only its history is missing.
+  if (const std::string unkept = TakeUnkeptVersions(); !unkept.empty())
+    std::fprintf(stderr, "addexport: warning: %s\n", unkept.c_str());
   AnnounceAppendedExport();
   std::printf("added to %s\n", path->c_str());
   return kAdded;

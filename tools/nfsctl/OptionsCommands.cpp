@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "framework/ChangeHistory.h"
 #include "portable/AsciiCase.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/OptionRules.h"
@@ -56,6 +57,7 @@ int Set(const Settings& settings, const std::string& name, int32_t value, bool w
   }
   if (!WriteServerOption(kServerOptionNames[*index], value))
     return Fail(kExitFailed, std::string("cannot set \"") + kServerOptionNames[*index] + "\"");
+  RecordServerOptions();
   if (settings.json)
     PrintJson({{"name", kServerOptionNames[*index]}, {"value", value}});
   else
