@@ -200,8 +200,9 @@ std::string HashText(const FileFingerprint& fingerprint) {
 
 std::string VersionStore::Record(const VersionOrigin& origin, const std::string& file, const std::string& path,
                                  const FileFingerprint& previous, std::string_view bytes) const {
-  if (MakeFolder(folder_) != 0 && errno != EEXIST)
-    return "cannot make " + folder_ + ": " + std::strerror(errno);
+  if (MakeFolder(folder_) != 0 && errno != EEXIST) return "cannot make " + folder_ + ": " + std::strerror(errno);
+  struct stat folder {};
+  if (stat(folder_.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) return folder_ + " is not a folder";
   std::string before;
   if (const std::optional<Version> last = Newest(file))
     if (std::optional<std::string> kept = Bytes(last->id)) before = std::move(*kept);
