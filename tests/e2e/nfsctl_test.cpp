@@ -2,6 +2,7 @@
 // its exit code, and every file it was given read back afterwards.
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -250,6 +251,23 @@ TEST_F(NfsctlTest, HistoryKeepsEveryChangeAndRestoresOne) {
 TEST_F(NfsctlTest, AChangeIsMadeWhenItsHistoryCannotBeKept) {
   Check({"users add carol 502", {{kPasswdFile, kPasswd}, {"history", "not a folder"}}, 0, "warning: no version of",
          kPasswdFile, "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"});
+}
+
+// Twenty changes at once each keep their version, and none is taken for a
+// change made outside: only the file as the first of them found it is.
+TEST_F(NfsctlTest, ParallelChangesEachKeepTheirVersion) {
+  WriteFile(std::string(kRoot) + "\\" + kPasswdFile, kPasswd);
+  std::vector<std::unique_ptr<Process>> writers;
+  for (int i = 0; i < 20; ++i)
+    writers.push_back(std::make_unique<Process>(
+        BuildPath("tools\\nfsctl\\nfsctl.exe"),
+        std::vector<std::string>{"users", "add", "user" + std::to_string(i), std::to_string(600 + i), "--install-dir",
+                                 kRoot, "--system-dir", kRoot}));
+  for (const auto& writer : writers) EXPECT_EQ(writer->Wait(), std::optional<DWORD>(0));
+  const nlohmann::json history = nlohmann::json::parse(Run({"history", "passwd", "--json"}).output, nullptr, false);
+  ASSERT_TRUE(history.is_array() && history.size() == 21) << history.dump();
+  for (size_t i = 0; i < 20; ++i) EXPECT_EQ(history[i]["program"], "nfsctl") << i;
+  EXPECT_EQ(history[20]["program"], "changed outside");
 }
 
 }  // namespace
