@@ -125,11 +125,18 @@ std::vector<std::string_view> Lines(std::string_view text) {
 // Lines of after that before lacks, and lines of before that after lacks,
 // each line counted as often as it occurs.
 std::pair<size_t, size_t> AddedRemoved(std::string_view before, std::string_view after) {
+  const std::vector<std::string_view> old = Lines(before), now = Lines(after);
+  // Most changes touch a few lines: the shared head and tail need no counting.
+  size_t head = 0, tail = 0;
+  while (head < old.size() && head < now.size() && old[head] == now[head]) ++head;
+  while (tail < old.size() - head && tail < now.size() - head &&
+         old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
+    ++tail;
   std::unordered_map<std::string_view, long> count;
-  for (std::string_view line : Lines(before)) ++count[line];
+  for (size_t i = head; i < old.size() - tail; ++i) ++count[old[i]];
   size_t added = 0;
-  for (std::string_view line : Lines(after))
-    if (--count[line] < 0) ++added;
+  for (size_t i = head; i < now.size() - tail; ++i)
+    if (--count[now[i]] < 0) ++added;
   size_t removed = 0;
   for (const auto& [line, left] : count)
     if (left > 0) removed += static_cast<size_t>(left);
@@ -278,6 +285,19 @@ std::optional<Version> VersionStore::Newest(std::string_view file) const {
       if (std::optional<Version> version = ReadHeader(folder_ + kSeparator + entry.fileName, std::move(entry.id)))
         return version;
   return std::nullopt;
+}
+
+std::vector<Version> VersionStore::NewestOfEachFile() const {
+  std::vector<Version> newest;
+  std::vector<std::string> seen;
+  for (Entry& entry : Entries(folder_)) {
+    const auto same = [&entry](const std::string& file) { return SameFile(file, entry.file); };
+    if (std::any_of(seen.begin(), seen.end(), same)) continue;
+    seen.push_back(entry.file);
+    if (std::optional<Version> version = ReadHeader(folder_ + kSeparator + entry.fileName, std::move(entry.id)))
+      newest.push_back(std::move(*version));
+  }
+  return newest;
 }
 
 std::optional<Version> VersionStore::Find(std::string_view id) const {

@@ -76,6 +76,8 @@ class VersionStore {
   // only, when given.
   std::vector<Version> List(std::string_view file = {}) const;
   std::optional<Version> Newest(std::string_view file) const;
+  // The newest version's header of each file the store holds.
+  std::vector<Version> NewestOfEachFile() const;
   std::optional<Version> Find(std::string_view id) const;
   // The bytes a version kept; none when it cannot be read.
   std::optional<std::string> Bytes(std::string_view id) const;

@@ -3,7 +3,6 @@
 // (framework/ ChangeHistory.h), who made each change and why. Text from a
 // file's content is printed with its control characters escaped; the header
 // values were escaped when kept.
-#include <algorithm>
 #include <cstdio>
 
 #include "framework/ChangeHistory.h"
@@ -52,12 +51,8 @@ std::optional<VersionStore> Store(int& failure) {
     failure = Fail(kExitFailed, "norvo.ini names no install directory: give --install-dir");
     return store;
   }
-  std::vector<std::string> seen;
-  for (const Version& version : store->List()) {
-    if (!WholeFile(version) || std::find(seen.begin(), seen.end(), version.file) != seen.end()) continue;
-    seen.push_back(version.file);
-    NoticeOutsideChange(version.path);
-  }
+  for (const Version& version : store->NewestOfEachFile())
+    if (WholeFile(version)) NoticeOutsideChange(version.path);
   return store;
 }
 
