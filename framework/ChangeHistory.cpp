@@ -45,6 +45,25 @@ void SetChangeProgram(std::string program) { Context().origin.program = std::mov
 
 void SetChangeAction(std::string action) { Context().origin.action = std::move(action); }
 
+void SetChangeActionFromCommand(HWND window, UINT id, UINT code, HWND control) {
+  const auto plain = [](std::string text) {
+    text = text.substr(0, text.find('\t'));  // no accelerator
+    std::erase(text, '&');
+    return text;
+  };
+  char text[128] = "";
+  if (control && code == BN_CLICKED) {
+    GetWindowTextA(control, text, sizeof text);
+    char caption[128] = "";
+    // A property page's caption is its sheet's.
+    HWND top = GetAncestor(window, GA_ROOT);
+    GetWindowTextA(top ? top : window, caption, sizeof caption);
+    SetChangeAction(plain(caption) + ": " + plain(text));
+  } else if (!control && GetMenu(window) && GetMenuStringA(GetMenu(window), id, text, sizeof text, MF_BYCOMMAND)) {
+    SetChangeAction(plain(text));
+  }
+}
+
 void SetChangeReason(std::string reason) { Context().origin.reason = std::move(reason); }
 
 void SetHistoryInstallDir(std::string installDir) { Context().installDir = std::move(installDir); }

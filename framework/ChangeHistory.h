@@ -5,6 +5,8 @@
 // before anything is written over it. A history that cannot be written never
 // stops a change: the program asks TakeUnkeptVersions after its change and
 // tells the user that no version was kept.
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +20,9 @@ void SetChangeProgram(std::string program);
 // What the program is doing (the console's command, nfsctl's command line) and
 // why, for the versions that follow.
 void SetChangeAction(std::string action);
+// The same from a WM_COMMAND a window receives: a button's window caption and
+// text ("Server Options: OK"), or a menu item's text.
+void SetChangeActionFromCommand(HWND window, UINT id, UINT code, HWND control);
 void SetChangeReason(std::string reason);
 // The install directory whose "history" folder keeps the versions, in place of
 // the one norvo.ini names (nfsctl's --install-dir).

@@ -1,5 +1,6 @@
 #include "framework/PropertyPage.h"
 
+#include "framework/ChangeHistory.h"
 #include "framework/FrameworkIds.h"
 #include "framework/MainWindow.h"
 
@@ -48,6 +49,7 @@ bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
       result = OnKillActive() ? FALSE : TRUE;
       return true;
     case PSN_APPLY:
+      SetChangeAction(GetWindowText(header.hwndFrom) + ": OK");
       OnOK();
       result = PSNRET_NOERROR;
       return true;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "framework/ChangeHistory.h"
+
 // A bound window's object is in its GWLP_USERDATA, which the framework reserves
 // for itself on every window it creates or subclasses: reading it takes no trip
 // to the window manager, and list boxes ask for it on every comparison.
@@ -133,6 +135,8 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   switch (msg) {
     case WM_COMMAND:
+      // What the console is doing, should the command change a shared file.
+      SetChangeActionFromCommand(m_hWnd, LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       if (OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp))) return 0;
       break;
     case WM_NOTIFY:

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "portable/SharedWithService.h"
+#include "portable/VersionStore.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
 #include "tests/win/ConsoleFixture.h"
@@ -26,6 +27,13 @@ class StatusTest : public ConsoleTest {
     DeleteRegistryKey(kInstallDirKey);
   }
   static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
+  // The history's versions, oldest first: file, program and action of each.
+  static std::vector<std::string> History() {
+    std::vector<std::string> versions;
+    for (const Version& version : VersionStore(File("history")).List())
+      versions.insert(versions.begin(), version.file + " " + version.origin.program + " " + version.origin.action);
+    return versions;
+  }
   // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
   void OnPage(int index, std::function<void(HWND page)> look) {
     Expect(IDOK, [this, index, look](HWND sheet) {
@@ -79,6 +87,10 @@ TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
     EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
   });
   EXPECT_EQ(ReadFile(File(kLockFileName)), locks);
+  // The clear after Yes and each request appended are kept, with the command.
+  EXPECT_EQ(History(), (std::vector<std::string>{"mountd.list console Clients Information: Clear All",
+                                                 "Unlock.NLM console Clients Information: Remove",
+                                                 "Unlock.NLM console Clients Information: Remove"}));
 }
 
 // A value as stored: its type and bytes; none when it or its key is missing.
@@ -130,6 +142,8 @@ TEST_F(StatusTest, ServerOptionsShowWhatIsStoredAndOnlyOkWritesAllFiveBack) {
       }
     }
   }
+  // Only the OK that wrote is kept.
+  EXPECT_EQ(History(), (std::vector<std::string>{"options console Server Options: OK"}));
 }
 
 }  // namespace
