@@ -3,6 +3,7 @@
 #include "framework/ChangeHistory.h"
 #include "framework/FrameworkIds.h"
 #include "framework/MainWindow.h"
+#include "framework/UnkeptVersionsBox.h"
 
 PROPSHEETPAGEA CPropertyPage::SheetPage() {
   PROPSHEETPAGEA page{};
@@ -51,6 +52,7 @@ bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
     case PSN_APPLY:
       SetChangeAction(GetWindowText(header.hwndFrom) + ": OK");
       OnOK();
+      ShowUnkeptVersions();
       result = PSNRET_NOERROR;
       return true;
     case PSN_RESET:

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "framework/ChangeHistory.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Messages.h"
 #include "framework/ResMessage.h"
@@ -42,8 +41,6 @@ SaveResult SaveSharedFile(SharedFile& file, const std::function<std::string()>& 
     }
     std::string error = file.Write(*lock, bytes());
     if (!error.empty()) return {SaveOutcome::kWriteFailed, std::move(error)};
-    if (const std::string unkept = TakeUnkeptVersions(); !unkept.empty())
-      AfxMessageBox(ResMessage(IDS_HISTORY_NOT_KEPT, {unkept}), MB_OK | MB_ICONEXCLAMATION);
     return {SaveOutcome::kWritten, {}};
   }
 }
