@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "portable/ControlEscape.h"
+#include "portable/TextLine.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 
@@ -110,22 +111,10 @@ Stamp Now() {
           format(false, "%Y-%m-%d %H:%M:%S", ".%03d")};
 }
 
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
-
 // Lines of after that before lacks, and lines of before that after lacks,
 // each line counted as often as it occurs.
 std::pair<size_t, size_t> AddedRemoved(std::string_view before, std::string_view after) {
-  const std::vector<std::string_view> old = Lines(before), now = Lines(after);
+  const std::vector<std::string_view> old = LinesOf(before), now = LinesOf(after);
   // Most changes touch a few lines: the shared head and tail need no counting.
   size_t head = 0, tail = 0;
   while (head < old.size() && head < now.size() && old[head] == now[head]) ++head;

@@ -122,24 +122,15 @@ void PrintCsv(const std::vector<Record>& records) {
   std::fputs(out.c_str(), stdout);
 }
 
-int ListHistory(const Settings& settings, const Arguments& args) {
+// The versions of file (all when empty) since the date, a row each.
+int PrintVersions(const Settings& settings, const std::string& file, const std::string& since, bool csv,
+                  Record (*row)(const Version&)) {
   int failure = kExitOk;
-  const std::optional<std::vector<Version>> versions = Versions(args.file, args.since, failure);
+  const std::optional<std::vector<Version>> versions = Versions(file, since, failure);
   if (!versions) return failure;
   std::vector<Record> records;
-  for (const Version& version : *versions) records.push_back(HistoryRecord(version));
-  PrintRecords(records, settings.json);
-  return kExitOk;
-}
-
-int Audit(const Settings& settings, const Arguments& args) {
-  if (args.csv && settings.json) return Fail(kExitFailed, "--json and --csv exclude each other");
-  int failure = kExitOk;
-  const std::optional<std::vector<Version>> versions = Versions({}, args.since, failure);
-  if (!versions) return failure;
-  std::vector<Record> records;
-  for (const Version& version : *versions) records.push_back(AuditRecord(version));
-  if (args.csv)
+  for (const Version& version : *versions) records.push_back(row(version));
+  if (csv)
     PrintCsv(records);
   else
     PrintRecords(records, settings.json);
@@ -148,12 +139,14 @@ int Audit(const Settings& settings, const Arguments& args) {
 
 // The version with that id and its bytes; none, with the exit code, when there
 // is none.
-std::optional<std::pair<Version, std::string>> Kept(const VersionStore& store, const std::string& id, int& failure) {
-  std::optional<Version> version = store.Find(id);
-  std::optional<std::string> bytes = version ? store.Bytes(id) : std::nullopt;
+std::optional<std::pair<Version, std::string>> Kept(const std::string& id, int& failure) {
+  const std::optional<VersionStore> store = Store(failure);
+  if (!store) return std::nullopt;
+  std::optional<Version> version = store->Find(id);
+  std::optional<std::string> bytes = version ? store->Bytes(id) : std::nullopt;
   if (!bytes) {
     failure = Fail(kExitFailed, version ? "the version " + id + " cannot be read"
-                                        : "no version " + id + " in " + store.Folder() + " (see nfsctl history)");
+                                        : "no version " + id + " in " + store->Folder() + " (see nfsctl history)");
     return std::nullopt;
   }
   return std::make_pair(std::move(*version), std::move(*bytes));
@@ -161,9 +154,7 @@ std::optional<std::pair<Version, std::string>> Kept(const VersionStore& store, c
 
 int Show(const Settings& settings, const Arguments& args) {
   int failure = kExitOk;
-  const std::optional<VersionStore> store = Store(failure);
-  if (!store) return failure;
-  const auto kept = Kept(*store, args.id, failure);
+  const auto kept = Kept(args.id, failure);
   if (!kept) return failure;
   Record record = AuditRecord(kept->first);
   if (settings.json) {
@@ -181,13 +172,11 @@ int Show(const Settings& settings, const Arguments& args) {
 
 int Diff(const Settings& settings, const Arguments& args) {
   int failure = kExitOk;
-  const std::optional<VersionStore> store = Store(failure);
-  if (!store) return failure;
-  const auto from = Kept(*store, args.id, failure);
+  const auto from = Kept(args.id, failure);
   if (!from) return failure;
   std::string to;
   if (!args.otherId.empty()) {
-    const auto other = Kept(*store, args.otherId, failure);
+    const auto other = Kept(args.otherId, failure);
     if (!other) return failure;
     to = other->second;
   } else {
@@ -206,9 +195,7 @@ int Diff(const Settings& settings, const Arguments& args) {
 
 int Restore(const Settings& settings, const Arguments& args) {
   int failure = kExitOk;
-  const std::optional<VersionStore> store = Store(failure);
-  if (!store) return failure;
-  const auto kept = Kept(*store, args.id, failure);
+  const auto kept = Kept(args.id, failure);
   if (!kept) return failure;
   const Version& version = kept->first;
   if (!WholeFile(version))
@@ -236,7 +223,8 @@ void AddHistoryCommands(CLI::App& app, const Settings& settings, int& exitCode) 
   show->callback([&settings, &exitCode, args] { exitCode = Show(settings, *args); });
   diff->callback([&settings, &exitCode, args] { exitCode = Diff(settings, *args); });
   history->callback([&settings, &exitCode, args, history] {
-    if (history->get_subcommands().empty()) exitCode = ListHistory(settings, *args);
+    if (history->get_subcommands().empty())
+      exitCode = PrintVersions(settings, args->file, args->since, false, HistoryRecord);
   });
 
   CLI::App* restore = app.add_subcommand("restore", "Put a version back in its file's place, kept as a new version");
@@ -247,5 +235,8 @@ void AddHistoryCommands(CLI::App& app, const Settings& settings, int& exitCode) 
   CLI::App* audit = app.add_subcommand("audit", "Who changed which file when and why, one row per change");
   audit->add_option("--since", args->since, "Only changes since this UTC date (2026-12-07T08:30)");
   audit->add_flag("--csv", args->csv, "Comma-separated values with a heading row");
-  audit->callback([&settings, &exitCode, args] { exitCode = Audit(settings, *args); });
+  audit->callback([&settings, &exitCode, args] {
+    exitCode = args->csv && settings.json ? Fail(kExitFailed, "--json and --csv exclude each other")
+                                          : PrintVersions(settings, {}, args->since, args->csv, AuditRecord);
+  });
 }
