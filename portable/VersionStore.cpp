@@ -1,6 +1,5 @@
 #include "portable/VersionStore.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -24,6 +23,7 @@
 #include <io.h>
 #include <process.h>
 #else
+#include <dirent.h>
 #include <unistd.h>
 #endif
 
@@ -47,38 +47,55 @@ std::FILE* StreamOf(int handle) { return fdopen(handle, "wb"); }
 void CloseDescriptor(int handle) { close(handle); }
 #endif
 
+// The plain files of folder by name, with their sizes. A directory search gives
+// the sizes on Windows, where one stat per file would cost as much as reading it.
+std::vector<std::pair<std::string, uint64_t>> FilesIn(const std::string& folder) {
+  std::vector<std::pair<std::string, uint64_t>> files;
+#ifdef _WIN32
+  _finddatai64_t found;
+  const intptr_t search = _findfirsti64((folder + "\\*").c_str(), &found);
+  if (search == -1) return files;
+  do {
+    if (!(found.attrib & _A_SUBDIR)) files.emplace_back(found.name, static_cast<uint64_t>(found.size));
+  } while (_findnexti64(search, &found) == 0);
+  _findclose(search);
+#else
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return files;
+  while (const dirent* item = readdir(dir)) {
+    struct stat info {};
+    if (stat((folder + kSeparator + item->d_name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+      files.emplace_back(item->d_name, static_cast<uint64_t>(info.st_size));
+  }
+  closedir(dir);
+#endif
+  return files;
+}
+
 // One version file of the folder, as its name says.
 struct Entry {
   std::string fileName;
   std::string id;
   std::string file;
   uint64_t size = 0;
+  // Time, then process id and counter as numbers: the order in which versions were kept.
+  std::tuple<std::string, uint64_t, uint64_t> order;
 };
-
-// Time, then process id and counter as numbers: the order in which versions were kept.
-auto OrderKey(const std::string& id) {
-  const size_t pid = id.find('-'), counter = id.rfind('-');
-  const auto number = [&id](size_t from) { return std::strtoull(id.c_str() + from + 1, nullptr, 10); };
-  return std::make_tuple(id.substr(0, pid), pid == std::string::npos ? 0 : number(pid),
-                         counter == std::string::npos ? 0 : number(counter));
-}
-bool Newer(const Entry& a, const Entry& b) { return OrderKey(a.id) > OrderKey(b.id); }
 
 std::vector<Entry> Entries(const std::string& folder) {
   std::vector<Entry> entries;
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return entries;
-  while (const dirent* item = readdir(dir)) {
-    const std::string name = item->d_name;
+  for (auto& [name, size] : FilesIn(folder)) {
     const size_t dot = name.find('.');
     if (dot == std::string::npos || !name.ends_with(kSuffix) || dot + kSuffix.size() >= name.size()) continue;
-    Entry entry{name, name.substr(0, dot), name.substr(dot + 1, name.size() - dot - 1 - kSuffix.size())};
-    struct stat info {};
-    if (stat((folder + kSeparator + name).c_str(), &info) == 0) entry.size = static_cast<uint64_t>(info.st_size);
+    Entry entry{name, name.substr(0, dot), name.substr(dot + 1, name.size() - dot - 1 - kSuffix.size()), size, {}};
+    const size_t pid = entry.id.find('-'), counter = entry.id.rfind('-');
+    const auto number = [&entry](size_t from) {
+      return from == std::string::npos ? 0 : std::strtoull(entry.id.c_str() + from + 1, nullptr, 10);
+    };
+    entry.order = {entry.id.substr(0, pid), number(pid), number(counter)};
     entries.push_back(std::move(entry));
   }
-  closedir(dir);
-  std::sort(entries.begin(), entries.end(), Newer);
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.order > b.order; });
   return entries;
 }
 
