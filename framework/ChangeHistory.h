@@ -17,12 +17,13 @@
 // The program, set once at its start: "console", "nfsctl", "addexport",
 // "hostedit".
 void SetChangeProgram(std::string program);
-// What the program is doing (the console's command, nfsctl's command line) and
-// why, for the versions that follow.
+// What the program is doing (the console's command, nfsctl's command line),
+// for the versions that follow.
 void SetChangeAction(std::string action);
 // The same from a WM_COMMAND a window receives: a button's window caption and
 // text ("Server Options: OK"), or a menu item's text.
 void SetChangeActionFromCommand(HWND window, UINT id, UINT code, HWND control);
+// Why (nfsctl's --reason), for the versions that follow.
 void SetChangeReason(std::string reason);
 // The install directory whose "history" folder keeps the versions, in place of
 // the one norvo.ini names (nfsctl's --install-dir).
