@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "exports/ExportListStore.h"
 #include "framework/AnsiLeadBytes.h"
+#include "framework/ChangeHistory.h"
 #include "framework/InstallDirs.h"
 #include "framework/MainWindow.h"
 #include "framework/Messages.h"
@@ -48,6 +49,7 @@ BOOL CNfsAdminApp::InitApplication() {
 }
 
 BOOL CNfsAdminApp::InitInstance() {
+  SetChangeProgram("console");
   CDialog::SetColors(RGB(192, 192, 192), RGB(0, 0, 0));
 
   std::string title = LoadResString(IDR_MAINFRAME).substr(0, kTitleSize - 1);

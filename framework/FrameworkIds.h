@@ -15,6 +15,8 @@
 #define IDS_SHARED_FILE_BUSY 3500
 #define IDS_SHARED_FILE_UNREADABLE 3501
 #define IDS_SHARED_FILE_CHANGED 3502
+/* The change was saved but its version history could not be written: why, one line per version. */
+#define IDS_HISTORY_NOT_KEPT 3503
 /* The question before a write that would drop lines its reader never showed:
    the line where reading stopped, the file, and the count of lines dropped. */
 #define IDS_UNREAD_AFTER_END_MARK 3600

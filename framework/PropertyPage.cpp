@@ -1,7 +1,9 @@
 #include "framework/PropertyPage.h"
 
+#include "framework/ChangeHistory.h"
 #include "framework/FrameworkIds.h"
 #include "framework/MainWindow.h"
+#include "framework/UnkeptVersionsBox.h"
 
 PROPSHEETPAGEA CPropertyPage::SheetPage() {
   PROPSHEETPAGEA page{};
@@ -48,7 +50,9 @@ bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
       result = OnKillActive() ? FALSE : TRUE;
       return true;
     case PSN_APPLY:
+      SetChangeAction(GetWindowText(header.hwndFrom) + ": OK");
       result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID;
+      ShowUnkeptVersions();
       return true;
     case PSN_RESET:
       OnCancel();

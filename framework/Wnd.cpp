@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+#include "framework/ChangeHistory.h"
+#include "framework/UnkeptVersionsBox.h"
+
 // A bound window's object is in its GWLP_USERDATA, which the framework reserves
 // for itself on every window it creates or subclasses: reading it takes no trip
 // to the window manager, and list boxes ask for it on every comparison.
@@ -132,9 +135,15 @@ LRESULT CWnd::Default() {
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   switch (msg) {
-    case WM_COMMAND:
-      if (OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp))) return 0;
+    case WM_COMMAND: {
+      // Kept with the versions of any shared file the command changes; and the
+      // user is told, once it has ended, if none could be kept.
+      SetChangeActionFromCommand(m_hWnd, LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      const bool handled = OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      ShowUnkeptVersions();
+      if (handled) return 0;
       break;
+    }
     case WM_NOTIFY:
       if (OnNotify(*reinterpret_cast<const NMHDR*>(lp), result)) return result;
       break;

@@ -33,3 +33,15 @@ std::string_view WithoutLineEnd(std::string_view piece) {
   if (EndsLine(piece)) return piece.substr(0, piece.size() - 1);
   return piece;
 }
+
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}

@@ -3,6 +3,7 @@
 // always counts as one line end, whether or not the file was read in text mode.
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 // The pieces that a reader taking at most maxBytes at a time gets from text: a
 // piece ends after a line feed or at maxBytes bytes, and a carriage return that
@@ -31,3 +32,7 @@ bool EndsLine(std::string_view piece);
 
 // piece without its line end: a CR LF pair, or one line feed or carriage return.
 std::string_view WithoutLineEnd(std::string_view piece);
+
+// The lines of text without their ends (a line feed, or CR LF), as views into
+// text; a last line without an end is a line too.
+std::vector<std::string_view> LinesOf(std::string_view text);

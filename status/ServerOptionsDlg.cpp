@@ -1,5 +1,6 @@
 #include "status/ServerOptionsDlg.h"
 
+#include "framework/ChangeHistory.h"
 #include "resources/resource.h"
 #include "status/ServerOptionSizes.h"
 #include "status/ServerOptionsStore.h"
@@ -51,5 +52,5 @@ void CServerOptionsDlg::WriteRegistry() const {
   std::array<int32_t, kServerOptionCount> values{};
   for (size_t i = 0; i < switches_.size(); ++i) values[i] = switches_[i] ? 1 : 0;
   for (size_t i = 0; i < sizeItems_.size(); ++i) values[kFirstSizeOption + i] = BufferSizeOfItem(sizeItems_[i]);
-  WriteServerOptions(values);
+  if (WriteServerOptions(values)) RecordServerOptions();
 }

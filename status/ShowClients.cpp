@@ -1,5 +1,6 @@
 #include "status/ShowClients.h"
 
+#include "framework/ChangeHistory.h"
 #include "framework/InstallDirs.h"
 #include "framework/Messages.h"
 #include "portable/SharedWithService.h"
@@ -39,5 +40,6 @@ void CShowClients::OnClearAll() {
     AfxMessageBox(IDS_MOUNT_LIST_NOT_CLEARED, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  RecordVersion(*path, {}, "");
   SetDlgItemText(IDC_MOUNTED_CLIENTS, "");
 }

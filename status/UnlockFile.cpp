@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "framework/ChangeHistory.h"
 #include "portable/UniqueFile.h"
 
 UnlockAppend AppendUnlockRequest(const std::string& path, const std::string& bytes) {
@@ -15,8 +16,10 @@ UnlockAppend AppendUnlockRequest(const std::string& path, const std::string& byt
   // Unbuffered, so that nothing of a failed write is left to go out at the close.
   std::setvbuf(file.get(), nullptr, _IONBF, 0);
   if (oldLength >= 0 && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-      std::fflush(file.get()) == 0)
+      std::fflush(file.get()) == 0) {
+    RecordVersion(path, {}, bytes);
     return UnlockAppend::kAppended;
+  }
   std::clearerr(file.get());
   if (oldLength >= 0) _chsize_s(handle, oldLength);
   return UnlockAppend::kWriteFailed;

@@ -73,6 +73,11 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   // The console only read the file: it is what the tools wrote.
   EXPECT_EQ(ReadFile(File("exports")),
             std::string(kInitialExports) + "e:\\new gamma;1\r\ne:\\fromtool delta Eps zeta;2 eps\r\n");
+  // Each tool's line is kept, newest first, after the file as the first of them found it.
+  const std::string history = RunNfsctl({"history", "exports"}).output;
+  const size_t byNfsctl = history.find(" nfsctl "), byAddexport = history.find(" addexport "),
+               outside = history.find(" changed outside ");
+  EXPECT_TRUE(byNfsctl < byAddexport && byAddexport < outside && outside != std::string::npos) << history;
 
   // The editor checks what is typed, and writes nothing before Save.
   HWND editor = PressCtrlFor(console, 'S', "Hosts Editor - " + hosts);

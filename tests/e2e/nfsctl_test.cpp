@@ -1,6 +1,8 @@
 // nfsctl run as a script runs it, on an installation of its own: what it prints,
 // its exit code, and every file it was given read back afterwards.
+#include <algorithm>
 #include <iterator>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -295,6 +297,72 @@ TEST_F(NfsctlTest, AddexportRefusesEverySpellingOfAnExportedDirectory) {
   WriteFile(exports, kExports);
   EXPECT_EQ(Process(BuildPath("tools\\addexport.exe"), {"c:\\pub2;0"}).Wait(), std::optional<DWORD>(0));
   EXPECT_EQ(ReadFile(exports), kExports + "c:\\pub2;0\r\n");
+}
+
+// Every change is kept: two of nfsctl's and a hand edit, noticed as made
+// outside; each diffs against the one before, content escaped; a restore puts
+// the first version's bytes back and is kept itself.
+TEST_F(NfsctlTest, HistoryKeepsEveryChangeAndRestoresOne) {
+  const std::string exports = std::string(kRoot) + "\\exports";
+  ASSERT_EQ(Run({"exports", "add", "c:\\one", "--reason", "first one"}).exitCode, std::optional<DWORD>(0));
+  const std::optional<std::string> first = ReadFile(exports);
+  ASSERT_EQ(Run({"exports", "add", "c:\\two"}).exitCode, std::optional<DWORD>(0));
+  WriteFile(exports, *ReadFile(exports) + "c:\\hand\x1b[2J;0 \r\n");
+
+  const nlohmann::json history = nlohmann::json::parse(Run({"history", "--json"}).output, nullptr, false);
+  ASSERT_TRUE(history.is_array() && history.size() == 3) << history.dump();
+  std::vector<std::string> ids;
+  for (const auto& version : history) ids.insert(ids.begin(), version["id"].get<std::string>());
+  EXPECT_EQ(history[0]["program"], "changed outside");
+  EXPECT_EQ(history[1]["program"], "nfsctl");
+  EXPECT_EQ(history[2]["reason"], "first one");
+  EXPECT_EQ(history[2]["file"], "exports");
+  const std::pair<std::vector<std::string>, std::string> diffs[] = {
+      {{ids[0], ids[1]}, "+c:\\two;"},
+      {{ids[1], ids[2]}, "+c:\\hand\\x1b[2J;0 \n"},
+      {{ids[0]}, "+c:\\hand\\x1b[2J;0 \n"},  // against the file as it is now
+  };
+  for (const auto& [versions, line] : diffs) {
+    std::vector<std::string> command = {"history", "diff"};
+    command.insert(command.end(), versions.begin(), versions.end());
+    const NfsctlResult diff = Run(command);
+    EXPECT_NE(diff.output.find(line), std::string::npos) << diff.output;
+    EXPECT_EQ(diff.output.find('\x1b'), std::string::npos);
+  }
+  const NfsctlResult shown = Run({"history", "show", ids[2]});
+  EXPECT_NE(shown.output.find("program: changed outside"), std::string::npos) << shown.output;
+  EXPECT_EQ(shown.output.find('\x1b'), std::string::npos) << shown.output;
+
+  EXPECT_EQ(Run({"restore", ids[0]}).exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(exports), first);
+  const NfsctlResult audit = Run({"audit", "--csv"});
+  EXPECT_EQ(std::count(audit.output.begin(), audit.output.end(), '\n'), 5) << audit.output;
+  EXPECT_NE(audit.output.find("nfsctl restore " + ids[0]), std::string::npos) << audit.output;
+  EXPECT_EQ(Run({"history", "show", "nosuchid"}).exitCode, std::optional<DWORD>(2));
+}
+
+// A history that cannot be written (a file in its folder's place) never stops
+// a change: it is made, and nfsctl warns that no version was kept.
+TEST_F(NfsctlTest, AChangeIsMadeWhenItsHistoryCannotBeKept) {
+  Check({"users add carol 502", {{kPasswdFile, kPasswd}, {"history", "not a folder"}}, 0, "warning: no version of",
+         kPasswdFile, "alice::500:::: \r\nroot::0:::: \r\ncarol::502:::: \r\n"});
+}
+
+// Twenty changes at once each keep their version, and none is taken for a
+// change made outside: only the file as the first of them found it is.
+TEST_F(NfsctlTest, ParallelChangesEachKeepTheirVersion) {
+  WriteFile(std::string(kRoot) + "\\" + kPasswdFile, kPasswd);
+  std::vector<std::unique_ptr<Process>> writers;
+  for (int i = 0; i < 20; ++i)
+    writers.push_back(std::make_unique<Process>(
+        BuildPath("tools\\nfsctl\\nfsctl.exe"),
+        std::vector<std::string>{"users", "add", "user" + std::to_string(i), std::to_string(600 + i), "--install-dir",
+                                 kRoot, "--system-dir", kRoot}));
+  for (const auto& writer : writers) EXPECT_EQ(writer->Wait(), std::optional<DWORD>(0));
+  const nlohmann::json history = nlohmann::json::parse(Run({"history", "passwd", "--json"}).output, nullptr, false);
+  ASSERT_TRUE(history.is_array() && history.size() == 21) << history.dump();
+  for (size_t i = 0; i < 20; ++i) EXPECT_EQ(history[i]["program"], "nfsctl") << i;
+  EXPECT_EQ(history[20]["program"], "changed outside");
 }
 
 }  // namespace

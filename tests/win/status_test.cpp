@@ -8,8 +8,10 @@
 
 #include "framework/Messages.h"
 #include "portable/SharedWithService.h"
+#include "portable/VersionStore.h"
 #include "resources/resource.h"
 #include "status/LockRecord.h"
+#include "tests/common/EmptyFolder.h"
 #include "tests/win/ConsoleFixture.h"
 
 namespace {
@@ -29,6 +31,13 @@ class StatusTest : public ConsoleTest {
     DeleteRegistryKey(kInstallDirKey);
   }
   static std::string File(const char* name) { return std::string(kInstallDir) + "\\" + name; }
+  // The history's versions, oldest first: file, program and action of each.
+  static std::vector<std::string> History() {
+    std::vector<std::string> versions;
+    for (const Version& version : VersionStore(File("history")).List())
+      versions.insert(versions.begin(), version.file + " " + version.origin.program + " " + version.origin.action);
+    return versions;
+  }
   // Opens the sheet with command 104, runs look on one of its pages, closes it with OK.
   void OnPage(int index, std::function<void(HWND page)> look) {
     Expect(IDOK, [this, index, look](HWND sheet) {
@@ -41,15 +50,15 @@ class StatusTest : public ConsoleTest {
 };
 
 TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
+  const std::string kClearQuestion =
+      "You have to make sure that no client is mounting this server before you go on  with this command "
+      ". \nClearing the mount list can not stop the active connection.\n\nAre you sure you want to clear "
+      "it ?";
   WriteFile(File(kMountListFileName), "pc7 /a\npc8 /b\r\n\0pc9"s);
   for (int answer : {IDNO, IDYES}) {
     OnPage(0, [&](HWND page) {
       EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS), "pc7 /a\r\npc8 /b\r\n");
-      ExpectMessage(
-          "You have to make sure that no client is mounting this server before you go on  with this command "
-          ". \nClearing the mount list can not stop the active connection.\n\nAre you sure you want to clear "
-          "it ?",
-          answer);
+      ExpectMessage(kClearQuestion, answer);
       Press(page, IDC_CLEAR_ALL);
       EXPECT_EQ(Text(page, IDC_MOUNTED_CLIENTS).empty(), answer == IDYES);
     });
@@ -82,6 +91,26 @@ TEST_F(StatusTest, TheClientSheetClearsTheMountListAfterYesAndRemovesLocks) {
     EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 1u);
   });
   EXPECT_EQ(ReadFile(File(kLockFileName)), locks);
+  // The clear after Yes and each request appended are kept, with the command.
+  EXPECT_EQ(History(), (std::vector<std::string>{"mountd.list console Clients Information: Clear All",
+                                                 "Unlock.NLM console Clients Information: Remove",
+                                                 "Unlock.NLM console Clients Information: Remove"}));
+
+  // A history that cannot be written: the list is cleared all the same, and the
+  // administrator told so once.
+  EmptyFolder(File("history"));
+  RemoveDirectoryA(File("history").c_str());
+  WriteFile(File("history"), "in the way");
+  WriteFile(File(kMountListFileName), "pc7 /a\r\n");
+  OnPage(0, [&](HWND page) {
+    ExpectMessage(kClearQuestion, IDYES);
+    ExpectMessage(
+        "The change was saved, but no version of it was kept in the history folder of the install directory, so it "
+        "cannot be listed or restored later:\n\nno version of C:\\nfs-test\\mountd.list was kept: "
+        "C:\\nfs-test\\history is not a folder");
+    Press(page, IDC_CLEAR_ALL);
+  });
+  EXPECT_EQ(ReadFile(File(kMountListFileName)), "");
 }
 
 // When the file cannot be written, nothing on the page says it was: the mount
@@ -171,6 +200,8 @@ TEST_F(StatusTest, ServerOptionsShowWhatIsStoredAndOnlyOkWritesAllFiveBack) {
       }
     }
   }
+  // Only the OK that wrote is kept.
+  EXPECT_EQ(History(), (std::vector<std::string>{"options console Server Options: OK"}));
 }
 
 }  // namespace

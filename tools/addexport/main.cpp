@@ -17,6 +17,7 @@
 #include "exports/ExportLineProblem.h"
 #include "framework/AnsiLeadBytes.h"
 #include "framework/AnsiText.h"
+#include "framework/ChangeHistory.h"
 #include "framework/FileLock.h"
 #include "framework/InstallDirs.h"
 #include "framework/ResMessage.h"
@@ -46,6 +47,7 @@ int Refuse(const std::string& line, const std::string& why) {
 
 int main() {
   UseAnsiLeadBytes();
+  SetChangeProgram("addexport");
   std::string problem;
   const std::optional<std::vector<std::string>> arguments = ExactAnsiArguments(problem);
   if (!arguments) return Fail(kRefusedLine, problem);
@@ -54,6 +56,7 @@ int main() {
     return kUsage;
   }
   const std::string line = (*arguments)[1];
+  SetChangeAction("addexport " + line);
   if (const ExportProblem problem = ExportLineProblem(line))
     return Refuse(line, ResMessage(problem.stringId, {problem.subject}));
 
@@ -67,6 +70,7 @@ int main() {
   // released before the console, told of the line, reads the file.
   std::optional<FileLock> lock = FileLock::Take(*path);
   if (!lock) return Fail(kFileError, FileBusyText(*path));
+  NoticeOutsideChange(*path);
   UniqueFile file(std::fopen(path->c_str(), "a+b"));
   if (!file) return Fail(kFileError, "cannot open " + *path + " for appending");
   std::rewind(file.get());
@@ -81,7 +85,11 @@ int main() {
   std::fseek(file.get(), 0, SEEK_END);
   if (std::fputs(text.c_str(), file.get()) < 0 || std::fclose(file.release()) != 0)
     return Fail(kFileError, "writing " + *path + " failed");
+  RecordVersion(*path, FingerprintOf(bytes), *bytes + text);
   lock.reset();
+  // The line stands; only its history is missing.
+  if (const std::string unkept = TakeUnkeptVersions(); !unkept.empty())
+    std::fprintf(stderr, "addexport: warning: %s\n", unkept.c_str());
   AnnounceAppendedExport();
   std::printf("added to %s\n", path->c_str());
   return kAdded;

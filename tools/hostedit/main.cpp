@@ -6,11 +6,13 @@
 
 #include "exports/HostNames.h"
 #include "framework/AnsiLeadBytes.h"
+#include "framework/ChangeHistory.h"
 #include "framework/SystemDirectory.h"
 #include "tools/hostedit/HostEditor.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   UseAnsiLeadBytes();
+  SetChangeProgram("hostedit");
   const std::optional<std::string> system = SystemDirectory();
   if (!system) return 1;
   const std::string path = *system + kHostsFileName;

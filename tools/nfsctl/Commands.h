@@ -16,6 +16,8 @@ struct Settings {
   // Write although the file changed since it was read, or a running console
   // holds it in memory: the refusals that keep another program's change.
   bool force = false;
+  // Why the change is made: kept with its version in the history.
+  std::string reason;
 
   Installation Where() const { return Installation(installDir, systemDir); }
 };
@@ -28,6 +30,7 @@ void AddStatusCommands(CLI::App& app, const Settings& settings, int& exitCode);
 void AddOptionsCommands(CLI::App& app, const Settings& settings, int& exitCode);
 void AddCheckCommand(CLI::App& app, const Settings& settings, int& exitCode);
 void AddAccessCommand(CLI::App& app, const Settings& settings, int& exitCode);
+void AddHistoryCommands(CLI::App& app, const Settings& settings, int& exitCode);
 
 // --what-if on a mutating verb.
 inline void AddWhatIf(CLI::App& verb, bool& whatIf) {

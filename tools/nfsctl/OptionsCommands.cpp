@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "framework/ChangeHistory.h"
 #include "portable/AsciiCase.h"
 #include "status/ServerOptionsStore.h"
 #include "tools/nfsctl/Commands.h"
@@ -60,6 +61,7 @@ int Set(const Settings& settings, const std::string& name, const std::string& va
   }
   if (!WriteServerOption(kServerOptionNames[*index], value))
     return Fail(kExitFailed, std::string("cannot set \"") + kServerOptionNames[*index] + "\"");
+  RecordServerOptions();
   if (settings.json)
     PrintJson({{"name", kServerOptionNames[*index]}, {"value", value}});
   else

@@ -116,6 +116,8 @@ void PrintRecords(const std::vector<Record>& records, bool json) {
   std::vector<size_t> widths(keys.size());
   for (const auto& row : rows)
     for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+  // One write: under Wine each write to a redirected standard output costs milliseconds.
+  std::string table;
   for (const auto& row : rows) {
     std::string line;
     for (size_t i = 0; i < row.size(); ++i) {
@@ -123,14 +125,18 @@ void PrintRecords(const std::vector<Record>& records, bool json) {
       if (i + 1 < row.size()) line += std::string(widths[i] - row[i].size() + 2, ' ');
     }
     line.erase(line.find_last_not_of(' ') + 1);
-    std::fputs((line + "\n").c_str(), stdout);
+    table += line + "\n";
   }
+  std::fputs(table.c_str(), stdout);
 }
 
 void PrintText(const std::string& text) {
   ByteSet controls = TerminalControls();
   controls.reset('\n').reset('\t');
-  std::fputs(VisibleText(text, controls).c_str(), stdout);
+  // A CR LF pair is a line end (the text-mode stream writes it back), not a control.
+  std::string lines = text;
+  for (size_t at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at)) lines.erase(at, 1);
+  std::fputs(VisibleText(lines, controls).c_str(), stdout);
 }
 
 void PrintWouldDo(const std::string& text, bool json) {

@@ -20,7 +20,7 @@ using Record = nlohmann::ordered_json;
 void PrintRecords(const std::vector<Record>& records, bool json);
 
 // Text of many lines taken from files (a diff, a version), with its control
-// characters shown as \xNN but its line feeds and tabs kept.
+// characters shown as \xNN but its line ends and tabs kept.
 void PrintText(const std::string& text);
 
 // One JSON document (an object), converted to UTF-8 like PrintRecords.

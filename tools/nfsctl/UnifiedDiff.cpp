@@ -3,20 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "portable/TextLine.h"
+
 namespace {
 constexpr size_t kContext = 3;
-
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
 
 // "start,count" of a hunk side; an empty side names the line before it.
 std::string Range(size_t start, size_t count) {
@@ -25,7 +15,7 @@ std::string Range(size_t start, size_t count) {
 }  // namespace
 
 std::string UnifiedDiff(std::string_view path, std::string_view oldText, std::string_view newText) {
-  const std::vector<std::string_view> before = Lines(oldText), after = Lines(newText);
+  const std::vector<std::string_view> before = LinesOf(oldText), after = LinesOf(newText);
   size_t head = 0;
   while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
   if (head == before.size() && head == after.size()) return {};

@@ -11,6 +11,7 @@
 
 #include "framework/AnsiLeadBytes.h"
 #include "framework/AnsiText.h"
+#include "framework/ChangeHistory.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/Report.h"
 
@@ -46,6 +47,14 @@ std::optional<std::string> UnknownVerbText(CLI::App& app, const std::string& wor
   return "unknown verb \"" + word + "\"; the verbs are:" + verbs;
 }
 
+// The command line as the history keeps it: arguments with blanks quoted.
+std::string CommandLine(const std::vector<std::string>& arguments) {
+  std::string line = "nfsctl";
+  for (size_t i = 1; i < arguments.size(); ++i)
+    line += arguments[i].find(' ') == std::string::npos ? " " + arguments[i] : " \"" + arguments[i] + "\"";
+  return line;
+}
+
 }  // namespace
 
 int main() {
@@ -57,6 +66,8 @@ int main() {
   std::string problem;
   std::optional<std::vector<std::string>> arguments = ExactAnsiArguments(problem);
   if (!arguments) return Fail(kExitRefused, "refused: " + problem + "; nothing was written");
+  SetChangeProgram("nfsctl");
+  SetChangeAction(CommandLine(*arguments));
   std::vector<char*> argv;
   for (std::string& argument : *arguments) argv.push_back(argument.data());
   CLI::App app{"nfsctl: the NFS server's shared files from the command line", "nfsctl"};
@@ -64,12 +75,15 @@ int main() {
   // Options of the whole program may follow the verb.
   app.fallthrough();
   Settings settings;
-  app.add_option("--install-dir", settings.installDir,
-                 "Install directory, in place of norvo.ini's and the registry's");
+  // Options are taken before any verb runs: the history is where the verb reads and writes.
+  app.add_option("--install-dir", settings.installDir, "Install directory, in place of norvo.ini's and the registry's")
+      ->each([](const std::string& dir) { SetHistoryInstallDir(dir); });
   app.add_option("--system-dir", settings.systemDir, "System directory that holds drivers\\etc\\passwd and group");
   app.add_flag("--json", settings.json, "JSON output");
   app.add_flag("--force", settings.force,
                "Write although another program changed the file since it was read, or a running console holds it");
+  app.add_option("--reason", settings.reason, "Why the change is made, kept with its version in the history")
+      ->each([](const std::string& reason) { SetChangeReason(reason); });
 
   int exitCode = kExitOk;
   AddExportsCommands(app, settings, exitCode);
@@ -80,8 +94,9 @@ int main() {
   AddOptionsCommands(app, settings, exitCode);
   AddCheckCommand(app, settings, exitCode);
   AddAccessCommand(app, settings, exitCode);
+  AddHistoryCommands(app, settings, exitCode);
 
-  ShowGlobalOptionsInHelp(app, "Options of every verb: --install-dir DIR, --system-dir DIR, --json, --force\n");
+  ShowGlobalOptionsInHelp(app, "Options of every verb: --install-dir DIR, --system-dir DIR, --json, --force, --reason TEXT\n");
 
   // CLI11 reports bad usage by exception; it stops here, as an exit code.
   try {
@@ -93,6 +108,12 @@ int main() {
       if (const std::optional<std::string> unknown = UnknownVerbText(app, argv[1]))
         return Fail(kExitFailed, *unknown);
     return Fail(kExitFailed, std::string(error.what()) + " (see nfsctl --help)");
+  }
+  // The change stands; only its history is missing.
+  std::string unkept = TakeUnkeptVersions();
+  for (size_t end; !unkept.empty(); unkept.erase(0, end == std::string::npos ? end : end + 1)) {
+    end = unkept.find('\n');
+    std::fprintf(stderr, "nfsctl: warning: %s\n", unkept.substr(0, end).c_str());
   }
   return exitCode;
 }
