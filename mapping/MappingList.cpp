@@ -3,15 +3,22 @@
 #include <algorithm>
 
 #include "mapping/MappingLine.h"
+#include "portable/WholeNumber.h"
 
 std::string MappingIdText(int32_t id) { return std::to_string(id); }
+
+MappingIdKey MappingIdKeyOf(std::string_view idText) {
+  if (const std::optional<int> value = ParseWholeNumber(idText)) return {value, {}};
+  return {std::nullopt, std::string(idText)};
+}
 
 MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std::string_view name,
                                     std::string_view idText) {
   auto has = [&](auto field) {
     return std::any_of(mappings.begin(), mappings.end(), field);
   };
-  if (has([&](const CUserInfo& r) { return r.m_strId == idText; })) return MappingConflict::kIdTaken;
+  const MappingIdKey id = MappingIdKeyOf(idText);
+  if (has([&](const CUserInfo& r) { return MappingIdKeyOf(r.m_strId) == id; })) return MappingConflict::kIdTaken;
   if (has([&](const CUserInfo& r) { return r.m_strName == name; })) return MappingConflict::kNameTaken;
   return MappingConflict::kNone;
 }

@@ -12,8 +12,17 @@
 // The ID text of a new mapping: signed decimal, no leading zeros.
 std::string MappingIdText(int32_t id);
 
+// The ID of a mapping as the service reads it: a decimal number, so 0500 is 500;
+// text that is no number stands for itself.
+struct MappingIdKey {
+  std::optional<int> value;
+  std::string text;  // when it is no number
+  auto operator<=>(const MappingIdKey&) const = default;
+};
+MappingIdKey MappingIdKeyOf(std::string_view idText);
+
 // Why a mapping of name to idText may not be added. The ID is tested before the
-// name; both comparisons are exact (Alice is not alice, 0500 is not 500).
+// name; names compare exactly (Alice is not alice), IDs by their key.
 enum class MappingConflict { kNone, kIdTaken, kNameTaken };
 MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std::string_view name,
                                     std::string_view idText);

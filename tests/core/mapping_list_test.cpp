@@ -20,7 +20,8 @@ TEST(MappingList, IdIsTestedBeforeTheNameAndBothExactly) {
       {"carol", "500", MappingConflict::kIdTaken},
       {"alice", "700", MappingConflict::kNameTaken},
       {"Alice", "700", MappingConflict::kNone},
-      {"carol", "501", MappingConflict::kNone},  // 0501 is another text
+      {"carol", "501", MappingConflict::kIdTaken},  // 0501 is 501, as the service reads it
+      {"carol", "abc", MappingConflict::kNone},
       {"", "8", MappingConflict::kNameTaken},
   };
   for (const Case& c : cases) EXPECT_EQ(FindMappingConflict(kMappings, c.name, c.id), c.conflict) << c.name << c.id;

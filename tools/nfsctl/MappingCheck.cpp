@@ -5,6 +5,7 @@
 
 #include "mapping/MappingFile.h"
 #include "mapping/MappingLine.h"
+#include "mapping/MappingList.h"
 #include "portable/TextLine.h"
 #include "portable/WholeNumber.h"
 #include "tools/nfsctl/TextPieces.h"
@@ -19,7 +20,7 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
     size_t line;
     std::string text;
   };
-  std::map<int, IdSeen> lineOfId;
+  std::map<MappingIdKey, IdSeen> lineOfId;
   std::map<std::string, size_t> lineOfName;
   const std::optional<ReadStop> stop = FindMappingReadStop(rawBytes);
   const std::vector<TextPiece> pieces =
@@ -35,10 +36,10 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
       continue;
     }
     // The service reads the ID as a number: 0501, +501 and " 501" are all 501.
-    if (const std::optional<int> id = ParseWholeNumber(record.m_strId); !id) {
+    if (const MappingIdKey id = MappingIdKeyOf(record.m_strId); !id.value) {
       report(Finding::kError, "bad-id", piece.line,
              std::string(idName) + " " + WholeNumberProblem(record.m_strId) + ": the service cannot read it");
-    } else if (auto [it, added] = lineOfId.try_emplace(*id, IdSeen{piece.line, record.m_strId}); !added) {
+    } else if (auto [it, added] = lineOfId.try_emplace(id, IdSeen{piece.line, record.m_strId}); !added) {
       const IdSeen& earlier = it->second;
       report(Finding::kError, "duplicate-id", piece.line,
              std::string(idName) + " " + record.m_strId + " is mapped already on line " + std::to_string(earlier.line) +
