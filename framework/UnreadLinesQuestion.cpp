@@ -5,7 +5,6 @@
 #include "framework/FrameworkIds.h"
 #include "framework/Messages.h"
 #include "framework/ResMessage.h"
-#include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 
 namespace {
@@ -24,12 +23,9 @@ UINT QuestionId(ReadStop::Cause cause) {
 
 bool MayDropUnreadLines(const std::string& path, ReadStopFinder findStop) {
   // A file that cannot be read holds nothing this write could drop.
-  UniqueFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) return true;
-  const std::optional<std::string> bytes = ReadWholeFile(file.get());
-  file.reset();
-  if (!bytes) return true;
-  const std::optional<ReadStop> stop = findStop(*bytes);
+  const PathRead read = ReadWholeFileAt(path);
+  if (!read.bytes) return true;
+  const std::optional<ReadStop> stop = findStop(*read.bytes);
   if (!stop || !stop->DropsLines()) return true;
   const std::string question =
       ResMessage(QuestionId(stop->cause), {std::to_string(stop->line), path, std::to_string(stop->linesNotShown)});

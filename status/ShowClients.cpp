@@ -15,7 +15,7 @@ CShowClients::CShowClients() : CPropertyPage(IDD_SHOW_CLIENTS) {}
 // empty: the service may simply not have written the list yet.
 BOOL CShowClients::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
-  if (const std::optional<std::string> bytes = ReadServiceFile(kMountListFileName, "rb"))
+  if (const std::optional<std::string> bytes = ReadServiceFile(kMountListFileName))
     SetDlgItemText(IDC_MOUNTED_CLIENTS, MountListDisplayText(MountListText(*bytes)));
   return result;
 }

@@ -27,7 +27,7 @@ CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
 BOOL CShowLocks::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
   locks_.SubclassDlgItem(IDC_LOCK_LIST, this);
-  if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName, "rbc")) {
+  if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName)) {
     const std::vector<LockRecord> records = ParseLockRecords(*bytes);
     CListBox::BulkAdd bulk(locks_, records.size());
     for (const LockRecord& record : records) {
