@@ -78,6 +78,13 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   const size_t byNfsctl = history.find(" nfsctl "), byAddexport = history.find(" addexport "),
                outside = history.find(" changed outside ");
   EXPECT_TRUE(byNfsctl < byAddexport && byAddexport < outside && outside != std::string::npos) << history;
+  // The console's own change is kept too, newest of all.
+  SendMessageA(GetDlgItem(GetDlgItem(console, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST), LB_SETCURSEL, 0, 0);
+  PostMessageA(console, WM_COMMAND, ID_EXPORT_DELETE, 0);
+  EXPECT_EQ(AnswerMessage("NFS Server Message", IDYES), "Do you want to delete the selected entry?");
+  EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 3; }));
+  const std::string withConsole = RunNfsctl({"history", "exports"}).output;
+  EXPECT_LT(withConsole.find(" console "), withConsole.find(" nfsctl ")) << withConsole;
 
   // The editor checks what is typed, and writes nothing before Save.
   HWND editor = PressCtrlFor(console, 'S', "Hosts Editor - " + hosts);
