@@ -109,7 +109,7 @@ void SendRawDocument(const std::string& device, const std::string& dataPath) {
 }  // namespace
 
 bool IsUsableDataFile(std::string_view dataFileName) {
-  if (!IsSafeDataFileName(dataFileName)) return false;
+  if (!IsSafeSpoolFileName(dataFileName)) return false;
   const DWORD attributes = GetFileAttributesA(SpoolPath(dataFileName).c_str());
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }

@@ -27,10 +27,10 @@ bool MatchesControlFilePattern(std::string_view name) {
 }
 
 bool IsHandledControlFileName(std::string_view name) {
-  return name.size() <= kMaxControlFileName && MatchesControlFilePattern(name);
+  return name.size() <= kMaxControlFileName && MatchesControlFilePattern(name) && IsSafeSpoolFileName(name);
 }
 
-bool IsSafeDataFileName(std::string_view name) {
+bool IsSafeSpoolFileName(std::string_view name) {
   if (name.empty() || name == "." || name == ".." || IsDeviceName(name)) return false;
   const LeadByteSet& leadBytes = LeadBytes();
   for (size_t i = 0; i < name.size(); ++i) {

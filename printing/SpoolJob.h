@@ -10,6 +10,6 @@ struct SpoolJob {
   std::string shortValue;       // line 5; not used
   std::string documentName;     // names the job in messages and the banner document
   std::string controlFileName;
-  std::string dataFileName;     // line 1; check with IsSafeDataFileName before any use
+  std::string dataFileName;     // line 1; check with IsSafeSpoolFileName before any use
   int32_t number = 0;           // line 6; not used
 };

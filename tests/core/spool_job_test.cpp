@@ -80,16 +80,16 @@ TEST(QueueRow, WordsOfTheControlFileAndTheNameBack) {
 }
 
 TEST(SpoolFiles, OnlyPlainDataFileNamesAreSafe) {
-  for (const char* safe : {"dfA001", "...x", "com10", "console"}) EXPECT_TRUE(IsSafeDataFileName(safe)) << safe;
+  for (const char* safe : {"dfA001", "...x", "com10", "console"}) EXPECT_TRUE(IsSafeSpoolFileName(safe)) << safe;
   for (const char* unsafe : {"", "..", "..\\exports", "a/b", "c:x", "\\\\srv\\share", "nul.txt", "Com1", "aux  .x"})
-    EXPECT_FALSE(IsSafeDataFileName(unsafe)) << unsafe;
+    EXPECT_FALSE(IsSafeSpoolFileName(unsafe)) << unsafe;
 
   // A double-byte character whose trail byte is a backslash is one character.
-  EXPECT_FALSE(IsSafeDataFileName("\x95\x5c"));
+  EXPECT_FALSE(IsSafeSpoolFileName("\x95\x5c"));
   {
     const ShiftJisScope shiftJis;
-    EXPECT_TRUE(IsSafeDataFileName("\x95\x5c"));
-    EXPECT_FALSE(IsSafeDataFileName("\x95\x5c\\x"));
+    EXPECT_TRUE(IsSafeSpoolFileName("\x95\x5c"));
+    EXPECT_FALSE(IsSafeSpoolFileName("\x95\x5c\\x"));
   }
 
   EXPECT_EQ(MakeSpoolPath("C:\\nfs\\SPOOL\\PCNFSD", "dfA001"), "C:\\nfs\\SPOOL\\PCNFSD\\dfA001");
@@ -110,7 +110,7 @@ TEST(JobOrder, OldestFirstThenEnumerationOrder) {
   EXPECT_EQ(OldestControlFile(files)->name, "cf0123456.nfs");
   for (const char* name : {"cf.nfs", "Cf.Nfs", "cf0123456.nfs"})
     EXPECT_TRUE(IsHandledControlFileName(name)) << name;
-  for (const char* name : {"cf0123456x.nfs", "cf.nf", "dfA001", "cfnfs", "xcf.nfs"})
+  for (const char* name : {"cf0123456x.nfs", "cf.nf", "dfA001", "cfnfs", "xcf.nfs", "cf\\..\\..\\.nfs", "cf/../.nfs"})
     EXPECT_FALSE(IsHandledControlFileName(name)) << name;
 }
 

@@ -126,6 +126,8 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"queue delete cfA001.nfs --what-if", kJobs, 0, ""},
       {"queue delete cfA001.nfs", kJobs, 0, "", "SPOOL\\PCNFSD\\"},
       {"queue delete notes.txt", kJobs, 1, ""},
+      // A control file name that climbs out of the spool directory names no job.
+      {"queue delete cf\\..\\..\\.nfs", kJobs, 1, "not a job id"},
       {"mounts clear", One("mountd.list", "pc7 /export\r\n"), 0, "", "mountd.list", ""},
       {unlock + " --what-if", locks, 0, "", "Unlock.NLM"},
       {unlock, locks, 0, "", "Unlock.NLM", kUnlockRequest},

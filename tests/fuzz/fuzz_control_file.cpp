@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (job.dataFileName.size() > 11 || job.requestId.size() > 61 || job.userName.size() > 61 ||
       job.printerName.size() > 61 || job.shortValue.size() > 11)
     std::abort();
-  IsSafeDataFileName(job.dataFileName);
+  IsSafeSpoolFileName(job.dataFileName);
 
   const int width = size > 0 ? data[0] * 2 - 100 : 80;
   const auto lines = LayoutBannerPage(width, {job.userName, job.requestId, "date", job.dataFileName});

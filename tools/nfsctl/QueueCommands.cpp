@@ -44,7 +44,7 @@ int Delete(const Settings& settings, const std::string& id, bool whatIf) {
   const std::string data = ReadQueueEntry(file.get()).dataFileName;
   file.reset();
   // A data file name from a client may name a file outside the spool directory.
-  const bool safe = IsSafeDataFileName(data);
+  const bool safe = IsSafeSpoolFileName(data);
   if (whatIf) {
     PrintWouldDo("delete " + control + (safe ? " and " + MakeSpoolPath(*spool.path, data) : ""), settings.json);
     return kExitOk;

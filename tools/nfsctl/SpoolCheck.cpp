@@ -13,7 +13,7 @@ std::vector<Finding> CheckSpoolFiles(const std::string& spoolDirectory, const st
   for (const std::string& name : fileNames) present.push_back(AsciiLower(name));
   for (const auto& [control, data] : dataFileOf) {
     named.push_back(AsciiLower(data));
-    if (!IsSafeDataFileName(data))
+    if (!IsSafeSpoolFileName(data))
       findings.push_back({Finding::kError, "spool.unsafe-data-file", path(control), 1,
                           "data file name \"" + data + "\" reaches outside the spool directory or a device: "
                           "the console drops this job unprinted"});
