@@ -13,7 +13,8 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
                  const std::string& outputPath, UINT codePage) {
   std::string line = "\"" + program + "\"";
   for (const std::string& argument : arguments)
-    line += argument.find_first_of(" \t") == std::string::npos ? " " + argument : " \"" + argument + "\"";
+    line += !argument.empty() && argument.find_first_of(" \t") == std::string::npos ? " " + argument
+                                                                                     : " \"" + argument + "\"";
   std::wstring wideLine(line.size() + 1, L'\0');
   wideLine.resize(static_cast<size_t>(MultiByteToWideChar(codePage, 0, line.c_str(), -1, wideLine.data(),
                                                           static_cast<int>(wideLine.size()))));

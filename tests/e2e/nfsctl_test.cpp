@@ -8,6 +8,7 @@
 
 #include "framework/FileLock.h"
 #include "portable/SharedWithService.h"
+#include "status/LockRecord.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
 
@@ -247,6 +248,45 @@ TEST_F(NfsctlTest, AccessAnswersPerHostAndExport) {
 }
 
 // options: shown as the console shows them, set only within its rules.
+// What a script expects of a command-line tool: a wrong word or directory is
+// named with exit 2, an empty list still has its heading ([] in JSON), an error
+// under --json is one JSON object, and text that clients wrote reaches the
+// terminal with its control characters shown, not obeyed.
+TEST_F(NfsctlTest, ConventionsOfACommandLineTool) {
+  const std::string escape = "pc7\x1b]0;owned\x07";
+  LockRecord lock;
+  lock.firstText = escape;
+  lock.secondText = "/export/notes01";
+  lock.opaque = "ab";
+  WriteFile(std::string(kRoot) + "\\Lock.NLM", EncodeLockRecord(lock));
+  WriteFile(std::string(kRoot) + "\\" + kPasswdFile, "");
+  const struct {
+    std::vector<std::string> arguments;
+    DWORD exitCode;
+    std::string output;
+  } cases[] = {
+      {{"bogus"}, 2, "unknown verb \"bogus\"; the verbs are: exports users groups"},
+      {{"bogus", "--json"}, 2, R"({"code":2,"error":"unknown verb \"bogus\"; the verbs are: )"},
+      {{"exports", "list", "--install-dir", "C:\\typo"}, 2, "--install-dir C:\\typo is no directory"},
+      {{"access", "", "--install-dir", kRoot}, 2, "the host name is empty"},
+      {{"users", "list", "--system-dir", kRoot}, 0, "NAME  UID\n"},
+      {{"users", "list", "--system-dir", kRoot, "--json"}, 0, "[]"},
+      {{"exports", "add", "--help"}, 0, "Options of every verb: --install-dir DIR, --system-dir DIR, --json"},
+      {{"locks", "list", "--install-dir", kRoot}, 0, "pc7\\x1b]0;owned\\x07:/export/notes01"},
+      {{"locks", "list", "--install-dir", kRoot, "--json"}, 0, R"("first_text": "pc7\u001b]0;owned\u0007")"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments[0] + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
+    const NfsctlResult result = RunNfsctl(c.arguments);
+    EXPECT_EQ(result.exitCode, std::optional<DWORD>(c.exitCode)) << result.output;
+    std::string output = result.output;
+    if (const nlohmann::json json = nlohmann::json::parse(output, nullptr, false); json.is_object())
+      output = json.dump();  // keys sorted, one line
+    EXPECT_NE(output.find(c.output), std::string::npos) << output;
+    EXPECT_EQ(output.find('\x1b'), std::string::npos) << output;
+  }
+}
+
 TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
   const Row rows[] = {
       {"options set read 11", {}, 1, ""},

@@ -39,6 +39,9 @@ Record Mapping(const Installation& where, MappingFileKind kind, int32_t id, int&
 }
 
 int Access(const Settings& settings, const Arguments& arguments) {
+  // An empty host would match no export and read as "no access anywhere".
+  if (arguments.host.find_first_not_of(" \t") == std::string::npos)
+    return Fail(kExitFailed, "the host name is empty");
   int failure = kExitOk;
   const char* idName = arguments.uid ? "UID" : "GID";
   std::optional<int32_t> id;
@@ -67,7 +70,7 @@ int Access(const Settings& settings, const Arguments& arguments) {
     PrintJson(document);
     return kExitOk;
   }
-  PrintRecords(rows, false);
+  PrintRecords(rows, false, {});
   if (!mapping.is_null()) {
     const auto& names = mapping["mapped_to"];
     if (names.empty())

@@ -92,7 +92,7 @@ int Check(const Settings& settings) {
                        {"line", finding.line},
                        {"kind", finding.kind},
                        {"message", finding.message}});
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {});
   if (!settings.json && findings.empty()) std::printf("nothing found: the console and the service read every file as written\n");
   return findings.empty() ? kExitOk : kExitRefused;
 }

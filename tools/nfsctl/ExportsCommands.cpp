@@ -61,7 +61,7 @@ int List(const Settings& settings) {
   if (!entries) return Fail(kExitFailed, problem);
   std::vector<Record> records;
   for (const ExportEntry& entry : *entries) records.push_back(RecordOf(entry));
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, KeysOf(RecordOf(ExportEntry{})));
   return kExitOk;
 }
 

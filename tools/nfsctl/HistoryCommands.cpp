@@ -104,11 +104,9 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-void PrintCsv(const std::vector<Record>& records) {
+void PrintCsv(const std::vector<Record>& records, const std::vector<std::string>& columns) {
   std::string out;
-  if (!records.empty())
-    for (auto it = records.front().begin(); it != records.front().end(); ++it)
-      out += (it == records.front().begin() ? "" : ",") + it.key();
+  for (const std::string& column : columns) out += (out.empty() ? "" : ",") + column;
   out += "\n";
   for (const Record& record : records) {
     bool first = true;
@@ -130,9 +128,9 @@ int PrintVersions(const Settings& settings, const std::string& file, const std::
   std::vector<Record> records;
   for (const Version& version : *versions) records.push_back(row(version));
   if (csv)
-    PrintCsv(records);
+    PrintCsv(records, KeysOf(row(Version{})));
   else
-    PrintRecords(records, settings.json);
+    PrintRecords(records, settings.json, KeysOf(row(Version{})));
   return kExitOk;
 }
 

@@ -11,8 +11,19 @@
 #include "printing/DefaultPrinter.h"
 #include "printing/PrintingPaths.h"
 
+namespace {
+// A directory given on the command line, which must exist: a typo would
+// otherwise read as an installation without files.
+Located GivenDirectory(const std::string& dir, const char* option) {
+  const DWORD attributes = GetFileAttributesA(dir.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return {std::nullopt, std::string(option) + " " + dir + " is no directory"};
+  return {dir, {}};
+}
+}  // namespace
+
 Located Installation::IniDir() const {
-  if (!installDir_.empty()) return {installDir_, {}};
+  if (!installDir_.empty()) return GivenDirectory(installDir_, "--install-dir");
   std::string dir = IniInstallDir();
   // Without one the console works in the root of its own current drive, which
   // this tool cannot know.
@@ -43,6 +54,7 @@ Located Installation::SpoolDirectory() const { return PrintingPath(&PrintingPath
 
 Located Installation::RegistryFilePath(const char* name) const {
   if (!installDir_.empty()) {
+    if (const Located given = GivenDirectory(installDir_, "--install-dir"); !given.path) return given;
     if (auto path = JoinRegistryPath(installDir_, name)) return {path, {}};
     return {std::nullopt, "the install directory is too long"};
   }
@@ -55,8 +67,9 @@ Located Installation::RegistryFilePath(const char* name) const {
 }
 
 Located Installation::MappingPath(MappingFileKind kind) const {
-  std::optional<std::string> system = systemDir_;
-  if (system->empty()) system = SystemDirectory();
+  if (!systemDir_.empty())
+    if (const Located given = GivenDirectory(systemDir_, "--system-dir"); !given.path) return given;
+  const std::optional<std::string> system = systemDir_.empty() ? SystemDirectory() : systemDir_;
   if (!system) return {std::nullopt, "the system directory cannot be found"};
   if (auto path = MappingFilePath(*system, kind)) return {path, {}};
   return {std::nullopt, "the system directory is too long"};

@@ -70,7 +70,7 @@ int List(const Settings& settings, const MappingKind& kind) {
   if (!state) return failure;
   std::vector<Record> records;
   for (const CUserInfo& record : state->records) records.push_back({{"name", record.m_strName}, {kind.idField, record.m_strId}});
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {"name", kind.idField});
   return kExitOk;
 }
 

@@ -36,7 +36,7 @@ int Get(const Settings& settings) {
     record["console_shows"] = shown[i];
     records.push_back(std::move(record));
   }
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {});
   return kExitOk;
 }
 

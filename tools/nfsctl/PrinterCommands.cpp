@@ -64,7 +64,7 @@ int List(const Settings& settings) {
                        {"device", entry.device},
                        {"port", entry.port},
                        {"extra", entry.extra}});
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {"name", "default", "driver", "device", "port", "extra"});
   return kExitOk;
 }
 

@@ -29,7 +29,7 @@ int List(const Settings& settings) {
     const QueueEntry entry = ReadQueueEntry(file.get());
     records.push_back({{"id", name}, {"user", entry.userName}, {"data_file", entry.dataFileName}});
   }
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {"id", "user", "data_file"});
   return kExitOk;
 }
 

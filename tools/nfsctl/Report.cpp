@@ -99,14 +99,19 @@ void PrintJson(const Record& document) {
   std::fputs((ToUtf8(document).dump(2) + "\n").c_str(), stdout);
 }
 
-void PrintRecords(const std::vector<Record>& records, bool json) {
+std::vector<std::string> KeysOf(const Record& record) {
+  std::vector<std::string> keys;
+  for (auto it = record.begin(); it != record.end(); ++it) keys.push_back(it.key());
+  return keys;
+}
+
+void PrintRecords(const std::vector<Record>& records, bool json, const std::vector<std::string>& columns) {
   if (json) {
-    PrintJson(Record(records));
+    PrintJson(records.empty() ? Record::array() : Record(records));
     return;
   }
-  if (records.empty()) return;
-  std::vector<std::string> keys;
-  for (auto it = records[0].begin(); it != records[0].end(); ++it) keys.push_back(it.key());
+  const std::vector<std::string> keys = records.empty() ? columns : KeysOf(records[0]);
+  if (keys.empty()) return;
   std::vector<std::vector<std::string>> rows{{}};
   for (const std::string& key : keys) rows[0].push_back(Heading(key));
   for (const Record& record : records) {

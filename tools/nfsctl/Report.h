@@ -17,7 +17,11 @@ using Record = nlohmann::ordered_json;
 // are in the ANSI code page; JSON receives them as UTF-8, where a byte the code
 // page cannot convert becomes the text \xNN. In a table, control characters
 // are shown as \xNN (see VisibleText).
-void PrintRecords(const std::vector<Record>& records, bool json);
+// Without records a table is its heading, of columns.
+void PrintRecords(const std::vector<Record>& records, bool json, const std::vector<std::string>& columns);
+
+// The field names of record, in order: a list's columns when it is empty.
+std::vector<std::string> KeysOf(const Record& record);
 
 // Text of many lines taken from files (a diff, a version), with its control
 // characters shown as \xNN but its line ends and tabs kept.

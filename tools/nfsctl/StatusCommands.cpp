@@ -61,7 +61,7 @@ int ListLocks(const Settings& settings) {
                        {"number", lock.number},
                        {"first_long", lock.firstLong},
                        {"second_long", lock.secondLong}});
-  PrintRecords(records, settings.json);
+  PrintRecords(records, settings.json, {"lock", "first_text", "second_text", "number", "first_long", "second_long"});
   return kExitOk;
 }
 
