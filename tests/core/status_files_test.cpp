@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "portable/WholeFile.h"
+#include "portable/Wildcard.h"
 #include "status/MountList.h"
 #include "status/ServerOptionSizes.h"
 #include "status/ServerOptions.h"
@@ -32,6 +33,24 @@ TEST(MountList, UpToItsFirstZeroByteWithLoneLineFeedsAsLineBreaks) {
 
 // What the Server Options dialog shows for a stored value, and so writes back at
 // OK; nfsctl reports exactly the values it would change.
+// The evidence before a release: a client's mounts, found by its first word
+// in any case; and the patterns that select locks by path.
+TEST(MountList, ClientLinesAndPathPatterns) {
+  const std::string text = "PC7  /export\r\npc70 /home\n  pc7\t/data\nx pc7\n";
+  EXPECT_EQ(MountLinesOf(text, "pc7"), (std::vector<std::string_view>{"PC7  /export", "  pc7\t/data"}));
+  EXPECT_TRUE(MountLinesOf(text, "pc").empty());
+  const struct {
+    const char* pattern;
+    const char* path;
+    bool matches;
+  } cases[] = {
+      {"/export/*", "/export/data/a", true}, {"*", "", true},           {"/export/?", "/export/ab", false},
+      {"*/a", "/export/data/a", true},       {"*a*b", "/xaxxb", true},   {"*a*b", "/xaxxbc", false},
+      {"/Export/*", "/export/x", false},     {"/export/**", "/export", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MatchesWildcard(c.pattern, c.path), c.matches) << c.pattern << " " << c.path;
+}
+
 TEST(ServerOptions, WhatOkWritesBackForAStoredValue) {
   const struct {
     size_t index;

@@ -8,6 +8,7 @@
 
 #include "framework/FileLock.h"
 #include "portable/SharedWithService.h"
+#include "status/LockLine.h"
 #include "status/LockRecord.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/e2e/ConsoleProcess.h"
@@ -285,6 +286,51 @@ TEST_F(NfsctlTest, ConventionsOfACommandLineTool) {
     EXPECT_NE(output.find(c.output), std::string::npos) << output;
     EXPECT_EQ(output.find('\x1b'), std::string::npos) << output;
   }
+}
+
+// Before a release, the evidence: which lock's client still has a mount. A
+// client or a path pattern releases what it matches, --what-if lists exactly
+// those requests, and a pattern that takes every lock needs --all.
+TEST_F(NfsctlTest, LocksShowTheirEvidenceAndPatternsReleaseWhatTheyMatch) {
+  std::string held;
+  const std::pair<const char*, const char*> locks[] = {
+      {"pc7", "/export/notes01"}, {"pc7", "/export/data/a"}, {"pc9", "/export/data/b"}};
+  for (const auto& [client, path] : locks) {
+    LockRecord lock;
+    lock.firstText = client;
+    lock.secondText = path;
+    lock.opaque = "ab";
+    held += EncodeLockRecord(lock);
+  }
+  WriteFile(std::string(kRoot) + "\\Lock.NLM", held);
+  WriteFile(std::string(kRoot) + "\\mountd.list", "PC7  /export\r\npc8  /home\r\n");
+  const std::string unlockFile = std::string(kRoot) + "\\Unlock.NLM";
+  const struct {
+    std::string command;
+    DWORD exitCode;
+    std::string output;
+  } cases[] = {
+      {"locks list --json", 0, R"("client_mounted":true,"first_long":0,"first_text":"pc7")"},
+      {"locks list --path /export/data/* --json", 0, R"("client_mounted":false,"first_long":0,"first_text":"pc9")"},
+      {"locks list --client pc9", 0, "pc9:/export/data/b:0:0:0"},
+      {"mounts show --client pc7", 0, "PC7  /export\n"},
+      {"locks unlock --path /export/data/* --what-if", 0,
+       "would append 2 unlock request(s) to " + unlockFile + ":\n  pc7:/export/data/a:0:0:0\n  pc9:/export/data/b:0:0:0\n"},
+      {"locks unlock --path * --what-if", 1, "give --all"},
+      {"locks unlock --path /export/* --all --what-if", 0, "would append 3 unlock request(s)"},
+      {"locks unlock --client nobody", 1, "no lock"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    std::istringstream words(c.command);
+    const NfsctlResult result = Run({std::istream_iterator<std::string>(words), {}});
+    EXPECT_EQ(result.exitCode, std::optional<DWORD>(c.exitCode)) << result.output;
+    EXPECT_NE(result.output.find(c.output), std::string::npos) << result.output;
+    EXPECT_FALSE(Exists(unlockFile));
+  }
+  EXPECT_EQ(Run({"locks", "unlock", "--client", "PC9"}).exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(unlockFile), UnlockRequestFor("pc9:/export/data/b:0:0:0"));
+  EXPECT_EQ(ReadFile(std::string(kRoot) + "\\Lock.NLM"), held);
 }
 
 TEST_F(NfsctlTest, OptionsAreSetOnlyWithinTheConsolesRules) {
