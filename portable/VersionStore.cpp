@@ -13,10 +13,13 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "portable/AsciiCase.h"
+#include "portable/SaveWholeFile.h"
 #include "portable/TextLine.h"
 #include "portable/UniqueFile.h"
 #include "portable/WholeFile.h"
 #include "portable/VisibleText.h"
+#include "portable/WholeNumber.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -99,13 +102,7 @@ std::vector<Entry> Entries(const std::string& folder) {
   return entries;
 }
 
-std::string ToLower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
-}
-bool SameFile(std::string_view a, std::string_view b) { return ToLower(a) == ToLower(b); }
+bool SameFile(std::string_view a, std::string_view b) { return EqualsIgnoringAsciiCase(a, b); }
 
 // "20261207T083431123", "2026-12-07T08:34:31.123Z" and "2026-12-07 09:34:31.123".
 struct Stamp {
@@ -188,10 +185,58 @@ std::optional<Version> ReadHeader(const std::string& path, std::string id) {
     else if (key == "reason") version.origin.reason = value;
     else if (key == "previous") version.previousHash = value;
     else if (key == "new") version.newHash = value;
-    else if (key == "added") version.added = std::strtoul(value.c_str(), nullptr, 10);
-    else if (key == "removed") version.removed = std::strtoul(value.c_str(), nullptr, 10);
+    else if (key == "added") version.added = static_cast<size_t>(ParseWholeNumber(value).value_or(0));
+    else if (key == "removed") version.removed = static_cast<size_t>(ParseWholeNumber(value).value_or(0));
   }
   return version;
+}
+
+// The headers already read, one line each in the folder's "headers.cache": a
+// listing then opens no version file it has seen. Versions never change once
+// kept, so a cached header stays true; one whose version is gone is dropped at
+// the next write of the cache, and a missing or unreadable cache is only slower.
+constexpr char kHeaderCache[] = "headers.cache";
+constexpr std::string_view kCacheMagic = "nfs-header-cache 1\n";
+
+std::vector<std::string*> FieldsOf(Version& version) {
+  return {&version.id,     &version.file,           &version.path,           &version.utc,
+          &version.local,  &version.origin.account, &version.origin.machine, &version.origin.program,
+          &version.origin.action, &version.origin.reason, &version.previousHash, &version.newHash};
+}
+
+std::unordered_map<std::string, Version> ReadHeaderCache(const std::string& folder) {
+  std::unordered_map<std::string, Version> cached;
+  const PathRead read = ReadWholeFileAt(folder + kSeparator + kHeaderCache);
+  if (!read.bytes || !read.bytes->starts_with(kCacheMagic)) return cached;
+  // Header values never hold a tab or a line end: they are kept escaped.
+  for (const std::string_view line : LinesOf(std::string_view(*read.bytes).substr(kCacheMagic.size()))) {
+    Version version;
+    std::vector<std::string*> fields = FieldsOf(version);
+    std::string added, removed;
+    fields.push_back(&added);
+    fields.push_back(&removed);
+    size_t start = 0, field = 0;
+    for (; field < fields.size() && start <= line.size(); ++field) {
+      const size_t end = std::min(line.find('\t', start), line.size());
+      fields[field]->assign(line.substr(start, end - start));
+      start = end + 1;
+    }
+    if (field != fields.size() || start != line.size() + 1) continue;
+    version.added = static_cast<size_t>(ParseWholeNumber(added).value_or(0));
+    version.removed = static_cast<size_t>(ParseWholeNumber(removed).value_or(0));
+    std::string id = version.id;
+    cached.emplace(std::move(id), std::move(version));
+  }
+  return cached;
+}
+
+void WriteHeaderCache(const std::string& folder, std::vector<Version> versions) {
+  std::string text(kCacheMagic);
+  for (Version& version : versions) {
+    for (const std::string* field : FieldsOf(version)) text += *field + '\t';
+    text += std::to_string(version.added) + '\t' + std::to_string(version.removed) + '\n';
+  }
+  SaveWholeFile(folder + kSeparator + kHeaderCache, text);
 }
 
 std::string NameOf(std::string_view id, std::string_view file) {
@@ -276,12 +321,22 @@ std::string VersionStore::Record(const VersionOrigin& origin, const std::string&
 }
 
 std::vector<Version> VersionStore::List(std::string_view file) const {
-  std::vector<Version> versions;
+  std::unordered_map<std::string, Version> cached = ReadHeaderCache(folder_);
+  std::vector<Version> versions, known;
+  bool read = false;
   for (Entry& entry : Entries(folder_)) {
-    if (!file.empty() && !SameFile(entry.file, file)) continue;
-    if (std::optional<Version> version = ReadHeader(folder_ + kSeparator + entry.fileName, std::move(entry.id)))
-      versions.push_back(std::move(*version));
+    std::optional<Version> version;
+    if (const auto hit = cached.find(entry.id); hit != cached.end()) {
+      version = std::move(hit->second);
+    } else if (file.empty() || SameFile(entry.file, file)) {
+      version = ReadHeader(folder_ + kSeparator + entry.fileName, entry.id);
+      read |= version.has_value();
+    }
+    if (!version) continue;
+    if (file.empty() || SameFile(entry.file, file)) versions.push_back(*version);
+    known.push_back(std::move(*version));
   }
+  if (read || known.size() != cached.size()) WriteHeaderCache(folder_, std::move(known));
   return versions;
 }
 

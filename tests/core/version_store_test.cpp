@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include <unistd.h>
@@ -48,6 +49,17 @@ TEST_F(VersionStoreTest, KeepsTheBytesAndWhoChangedThem) {
   EXPECT_EQ(newest.removed, 1u);
   EXPECT_EQ(store.Newest("exports")->id, newest.id);
   EXPECT_TRUE(store.List("passwd").empty());
+
+  // A listing again takes the headers the first one cached, unchanged; a cached
+  // header whose version is gone is not listed.
+  ASSERT_TRUE(std::filesystem::exists(std::filesystem::path(folder_) / "headers.cache"));
+  const std::vector<Version> again = store.List();
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(std::tie(again[0].id, again[0].origin.reason, again[0].added, again[0].removed, again[0].previousHash),
+            std::tie(newest.id, newest.origin.reason, newest.added, newest.removed, newest.previousHash));
+  for (const auto& item : std::filesystem::directory_iterator(folder_))
+    if (item.path().filename().string().starts_with(versions[1].id)) std::filesystem::remove(item.path());
+  ASSERT_EQ(store.List().size(), 1u);
 }
 
 // Programs saving in the same millisecond each keep their version.

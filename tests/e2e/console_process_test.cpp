@@ -1,5 +1,8 @@
 // The real console started as a user would, on an installation of its own, with
 // its companion programs beside it and watched from this process.
+#include <algorithm>
+#include <memory>
+
 #include "exports/HostNames.h"
 #include "portable/SharedWithService.h"
 #include "resources/resource.h"
@@ -85,6 +88,23 @@ TEST(ConsoleProcess, PrintsAtStartRaisesTheFirstCopyListsWhatToolsAddAndEditsHos
   EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 3; }));
   const std::string withConsole = RunNfsctl({"history", "exports"}).output;
   EXPECT_LT(withConsole.find(" console "), withConsole.find(" nfsctl ")) << withConsole;
+  // Twenty tools and the console change the file at once: every change is made
+  // once and kept as a version of its own.
+  const auto versions = [] {
+    const std::string listed = RunNfsctl({"history", "exports"}).output;
+    return std::count(listed.begin(), listed.end(), '\n') - 1;
+  };
+  const auto kept = versions();
+  std::vector<std::unique_ptr<Process>> tools;
+  for (int i = 0; i < 20; ++i)
+    tools.push_back(std::make_unique<Process>(BuildPath("tools\\nfsctl\\nfsctl.exe"),
+                                              std::vector<std::string>{"exports", "add", "e:\\p" + std::to_string(i)}));
+  SendMessageA(GetDlgItem(GetDlgItem(console, AFX_IDW_PANE_FIRST), IDC_EXPORT_LIST), LB_SETCURSEL, 0, 0);
+  PostMessageA(console, WM_COMMAND, ID_EXPORT_DELETE, 0);
+  EXPECT_EQ(AnswerMessage("NFS Server Message", IDYES), "Do you want to delete the selected entry?");
+  for (const auto& tool : tools) EXPECT_EQ(tool->Wait(), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([&] { return ListedExports(console) == 22; })) << ListedExports(console);
+  EXPECT_EQ(versions(), kept + 21);
 
   // The editor checks what is typed, and writes nothing before Save.
   HWND editor = PressCtrlFor(console, 'S', "Hosts Editor - " + hosts);
