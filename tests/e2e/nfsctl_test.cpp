@@ -136,8 +136,8 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"users set root 0500", passwd, 1, "(UID 500 is mapped)"},
       {"groups set eng 5", {}, 1, "eng is not mapped"},
       // The entry keeps its place and its fifth field.
-      {"printers set laser --device D --driver R --port P", One("printcap", kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"),
-       0, "", "printcap", "laser,R,D,P,keep,this\r\nplotter,HPGL,Plotter,COM2:,\r\n"},
+      {"printers set laser --device D --driver R --port P",
+       One("printcap", kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"), 0, "", "printcap", "laser,R,D,P,keep,this\r\nplotter,HPGL,Plotter,COM2:,\r\n"},
       {"printers set plotter --device D --driver R --port P", printcap, 1, "plotter is not exported"},
       {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
        kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"},

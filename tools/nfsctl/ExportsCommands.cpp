@@ -104,13 +104,20 @@ void SayRunningConsoleShowsTheOldExport(const std::string& directory) {
                  "next change asks whether to reload it or write its own list back\n", directory.c_str());
 }
 
+// The directory given; none, after saying why, when it is not <drive>:<path>.
+std::optional<ExportEntry> DirectoryArgument(const std::string& text, int& failure) {
+  ExportEntry entry;
+  if (ParseDirectory(text, entry)) return entry;
+  failure = Fail(kExitFailed, "\"" + text + "\" is not <drive>:<path>, as c:\\public");
+  return std::nullopt;
+}
+
 int Add(const Settings& settings, const EntryArguments& arguments) {
   int failure = kExitOk;
   const std::optional<GivenValues> given = Given(arguments, failure);
-  if (!given) return failure;
-  ExportEntry entry;
-  if (!ParseDirectory(arguments.directory, entry))
-    return Fail(kExitFailed, "\"" + arguments.directory + "\" is not <drive>:<path>, as c:\\public");
+  std::optional<ExportEntry> directory;
+  if (!given || !(directory = DirectoryArgument(arguments.directory, failure))) return failure;
+  ExportEntry entry = std::move(*directory);
   if (given->clients.empty()) entry.flags = ExportEntry::kAllClients;
   entry.clients = Joined(given->clients, ", ");
   entry.rwList = Joined(given->rwList, ",");
@@ -126,38 +133,33 @@ int Add(const Settings& settings, const EntryArguments& arguments) {
   const std::optional<std::string> line = WrittenLine(entry, failure);
   if (!line) return failure;
 
-  const Located exports = settings.Where().ExportsPath();
-  if (!exports.path) return Fail(kExitFailed, exports.problem);
-  std::string problem;
-  const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
-  if (!bytes) return Fail(kExitFailed, problem);
+  const std::optional<FileBytes> exports = ReadLocatedFile(settings.Where().ExportsPath(), failure);
+  if (!exports) return failure;
   // Appended as the last line: that is the line a running console reads when told.
-  const ExportAppend append = AppendExportLine(*bytes, *line);
+  const ExportAppend append = AppendExportLine(exports->bytes, *line);
   if (append.refusal == ExportAppend::kEndOfFileMark)
-    return Fail(kExitRefused, "refused: line " + std::to_string(append.markLine) + " of " + *exports.path +
+    return Fail(kExitRefused, "refused: line " + std::to_string(append.markLine) + " of " + exports->path +
                                   " holds an end-of-file mark (Ctrl+Z), after which the console reads nothing, "
                                   "the added line neither; nothing was written");
   if (append.refusal == ExportAppend::kExportedAlready)
     return Fail(kExitRefused,
                 "refused: " + DirectoryText(append.existing) + " is exported already; nothing was written");
-  const int result = ApplyChange(*exports.path, *bytes, *bytes + append.appended, arguments.whatIf, settings);
+  const int result =
+      ApplyChange(exports->path, exports->bytes, exports->bytes + append.appended, arguments.whatIf, settings);
   if (result == kExitOk && !arguments.whatIf && AnnounceAppendedExport() && !settings.json)
     std::printf("the running console lists it now\n");
   return result;
 }
 
 int Remove(const Settings& settings, const std::string& directory, bool whatIf) {
-  ExportEntry removed;
-  if (!ParseDirectory(directory, removed))
-    return Fail(kExitFailed, "\"" + directory + "\" is not <drive>:<path>, as c:\\public");
-  const Located exports = settings.Where().ExportsPath();
-  if (!exports.path) return Fail(kExitFailed, exports.problem);
-  std::string problem;
-  const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
-  if (!bytes) return Fail(kExitFailed, problem);
-  const std::string kept = WithoutExportLinesOf(*bytes, removed);
-  if (kept == *bytes) return Fail(kExitRefused, directory + " is not exported; nothing was written");
-  const int result = ApplyChange(*exports.path, *bytes, kept, whatIf, settings);
+  int failure = kExitOk;
+  const std::optional<ExportEntry> removed = DirectoryArgument(directory, failure);
+  if (!removed) return failure;
+  const std::optional<FileBytes> exports = ReadLocatedFile(settings.Where().ExportsPath(), failure);
+  if (!exports) return failure;
+  const std::string kept = WithoutExportLinesOf(exports->bytes, *removed);
+  if (kept == exports->bytes) return Fail(kExitRefused, directory + " is not exported; nothing was written");
+  const int result = ApplyChange(exports->path, exports->bytes, kept, whatIf, settings);
   if (result == kExitOk && !whatIf) SayRunningConsoleShowsTheOldExport(directory);
   return result;
 }
@@ -166,16 +168,11 @@ int Remove(const Settings& settings, const std::string& directory, bool whatIf) 
 int Set(const Settings& settings, const EntryArguments& arguments) {
   int failure = kExitOk;
   const std::optional<GivenValues> given = Given(arguments, failure);
-  if (!given) return failure;
-  ExportEntry wanted;
-  if (!ParseDirectory(arguments.directory, wanted))
-    return Fail(kExitFailed, "\"" + arguments.directory + "\" is not <drive>:<path>, as c:\\public");
-  const Located exports = settings.Where().ExportsPath();
-  if (!exports.path) return Fail(kExitFailed, exports.problem);
-  std::string problem;
-  const std::optional<std::string> bytes = ReadFileBytes(*exports.path, problem);
-  if (!bytes) return Fail(kExitFailed, problem);
-  const std::optional<ExportLineAt> found = FirstExportLineOf(*bytes, wanted);
+  std::optional<ExportEntry> wanted;
+  if (!given || !(wanted = DirectoryArgument(arguments.directory, failure))) return failure;
+  const std::optional<FileBytes> exports = ReadLocatedFile(settings.Where().ExportsPath(), failure);
+  if (!exports) return failure;
+  const std::optional<ExportLineAt> found = FirstExportLineOf(exports->bytes, *wanted);
   if (!found) return Fail(kExitRefused, arguments.directory + " is not exported; nothing was written");
   ExportEntry entry = found->entry;
   if (arguments.allClients) {
@@ -189,8 +186,8 @@ int Set(const Settings& settings, const EntryArguments& arguments) {
   if (given->mode) entry.mode = *given->mode;
   const std::optional<std::string> line = WrittenLine(entry, failure);
   if (!line) return failure;
-  const std::string changed = std::string(*bytes).replace(found->offset, found->length, *line);
-  const int result = ApplyChange(*exports.path, *bytes, changed, arguments.whatIf, settings);
+  const std::string changed = std::string(exports->bytes).replace(found->offset, found->length, *line);
+  const int result = ApplyChange(exports->path, exports->bytes, changed, arguments.whatIf, settings);
   if (result == kExitOk && !arguments.whatIf) SayRunningConsoleShowsTheOldExport(DirectoryText(entry));
   return result;
 }

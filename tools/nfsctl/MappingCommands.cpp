@@ -64,6 +64,14 @@ int Save(const Settings& settings, const MappingFileState& state, const std::vec
   return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings);
 }
 
+// The first line mapping name, which a change or removal takes; none, after
+// saying so, when no line does.
+std::optional<size_t> FirstMapped(const MappingFileState& state, const std::string& name, int& failure) {
+  const std::optional<size_t> index = FirstMappingNamed(state.records, name);
+  if (!index) failure = Fail(kExitRefused, name + " is not mapped; nothing was written");
+  return index;
+}
+
 int IdTaken(const MappingKind& kind, const std::string& idText) {
   return Fail(kExitRefused, std::string(kMappingExists) + " (" + kind.idName + " " + idText + " is mapped)");
 }
@@ -117,8 +125,8 @@ int Set(const Settings& settings, const MappingKind& kind, const Arguments& argu
   if (!idText) return failure;
   auto state = Load(settings, kind, failure);
   if (!state) return failure;
-  const std::optional<size_t> index = FirstMappingNamed(state->records, arguments.name);
-  if (!index) return Fail(kExitRefused, arguments.name + " is not mapped; nothing was written");
+  const std::optional<size_t> index = FirstMapped(*state, arguments.name, failure);
+  if (!index) return failure;
   // Any other line holding the ID, a second one of this name too, is a conflict.
   std::vector<CUserInfo> others = state->records;
   others.erase(others.begin() + static_cast<std::ptrdiff_t>(*index));
@@ -133,8 +141,8 @@ int Remove(const Settings& settings, const MappingKind& kind, const Arguments& a
   int failure = kExitOk;
   auto state = Load(settings, kind, failure);
   if (!state) return failure;
-  const std::optional<size_t> index = FirstMappingNamed(state->records, arguments.name);
-  if (!index) return Fail(kExitRefused, arguments.name + " is not mapped; nothing was written");
+  const std::optional<size_t> index = FirstMapped(*state, arguments.name, failure);
+  if (!index) return failure;
   std::vector<CUserInfo> records = state->records;
   records.erase(records.begin() + static_cast<std::ptrdiff_t>(*index));
   return Save(settings, *state, records, kind, arguments.whatIf);

@@ -95,12 +95,15 @@ std::optional<PrinterSelection> SelectionOf(const Arguments& arguments, int& fai
   return selection;
 }
 
-// The first entry of the name, which a change or removal takes.
-std::optional<size_t> FirstNamed(const PrinterExportTable& table, const std::string& name) {
+// The first entry of the name, which a change or removal takes; none, after
+// saying so, when no entry has it.
+std::optional<size_t> FirstNamed(const PrinterExportTable& table, const std::string& name, int& failure) {
   const auto& entries = table.Entries();
-  const auto it = std::find_if(entries.begin(), entries.end(), [&](const PrinterExport& entry) { return entry.name == name; });
-  if (it == entries.end()) return std::nullopt;
-  return static_cast<size_t>(it - entries.begin());
+  const auto it =
+      std::find_if(entries.begin(), entries.end(), [&](const PrinterExport& entry) { return entry.name == name; });
+  if (it != entries.end()) return static_cast<size_t>(it - entries.begin());
+  failure = Fail(kExitRefused, name + " is not exported; nothing was written");
+  return std::nullopt;
 }
 
 int Add(const Settings& settings, const Arguments& arguments) {
@@ -126,8 +129,8 @@ int Set(const Settings& settings, const Arguments& arguments) {
   if (!selection) return failure;
   auto state = Load(settings, failure);
   if (!state) return failure;
-  const std::optional<size_t> position = FirstNamed(state->table, arguments.name);
-  if (!position) return Fail(kExitRefused, arguments.name + " is not exported; nothing was written");
+  const std::optional<size_t> position = FirstNamed(state->table, arguments.name, failure);
+  if (!position) return failure;
   std::vector<PrinterExport> entries = state->table.Entries();
   PrinterExport& entry = entries[*position];
   entry.useDefault = selection->useDefault;
@@ -143,8 +146,8 @@ int Remove(const Settings& settings, const Arguments& arguments) {
   int failure = kExitOk;
   auto state = Load(settings, failure);
   if (!state) return failure;
-  const std::optional<size_t> position = FirstNamed(state->table, arguments.name);
-  if (!position) return Fail(kExitRefused, arguments.name + " is not exported; nothing was written");
+  const std::optional<size_t> position = FirstNamed(state->table, arguments.name, failure);
+  if (!position) return failure;
   PrinterExportTable table = state->table;
   table.Remove(*position);
   return Save(settings, *state, table, arguments.whatIf);
@@ -166,7 +169,8 @@ void AddPrinterVerb(CLI::App& printers, const char* name, const char* descriptio
   AddWhatIf(*verb, arguments.whatIf);
   verb->callback([&arguments, &exitCode, device, name, run = std::move(run)] {
     if (!arguments.useDefault && device->count() == 0)
-      exitCode = Fail(kExitFailed, std::string("printers ") + name + " needs --device, --driver and --port, or --default");
+      exitCode =
+          Fail(kExitFailed, std::string("printers ") + name + " needs --device, --driver and --port, or --default");
     else
       run();
   });
