@@ -102,6 +102,16 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       {"exports add c:\\public\\.", One("exports", kExports), 1, "c:\\public is exported already"},
       {"exports add c:public", One("exports", kExports), 1, "c:\\public is exported already"},
       {"exports remove e:\\absent", One("exports", kExports), 1, "is not exported"},
+      // A change in place: the line is written anew where it was, every other byte
+      // kept (the comment the console would drop too); what is not given stays.
+      {"exports set D:/Data/ --clients gamma --rw gamma --mode 2", One("exports", kExports), 0, "", "exports",
+       "c:\\public;0 \r\n# lab machines\r\nd:\\data gamma;2 gamma\r\n"},
+      {"exports set c:public --clients beta", One("exports", kExports), 0, "", "exports",
+       "c:\\public beta;0 \r\n# lab machines\r\nd:\\data alpha beta;1 \r\n"},
+      {"exports set c:\\public --mode 1 --what-if", One("exports", kExports), 0, "-c:\\public;0 \n+c:\\public;1 \n"},
+      {"exports set e:\\absent --mode 1", One("exports", kExports), 1, "e:\\absent is not exported"},
+      {"exports set c:\\public --mode 3", One("exports", kExports), 1, "refused: "},
+      {"exports set c:\\public --rw ,", One("exports", kExports), 2, "without a host name"},
       // An empty client list never means every client.
       {"exports add c:\\pub2 --clients ,", One("exports", kExports), 2, "without a host name"},
       // After an end-of-file mark the console would read nothing.
@@ -122,6 +132,14 @@ TEST_F(NfsctlTest, EachVerbWritesExactlyWhatTheConsoleReadsAndRefusalsChangeNoth
       // The same after a Ctrl+Z, where text mode ends the file.
       {"users add carol 502", One(kPasswdFile, "alice::500:::: \r\n\x1a\r\nbob::501:::: \r\n"), 1,
        "line 2: an end-of-file mark (Ctrl+Z) ends the console's reading: the 1 line(s)"},
+      {"users set alice 0600", One(kPasswdFile, "root::0:::: \r\nalice::500:::: \r\nbob::501:::: \r\n"), 0, "",
+       kPasswdFile, "root::0:::: \r\nalice::600:::: \r\nbob::501:::: \r\n"},
+      {"users set root 0500", passwd, 1, "(UID 500 is mapped)"},
+      {"groups set eng 5", {}, 1, "eng is not mapped"},
+      // The entry keeps its place and its fifth field.
+      {"printers set laser --device D --driver R --port P",
+       One("printcap", kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"), 0, "", "printcap", "laser,R,D,P,keep,this\r\nplotter,HPGL,Plotter,COM2:,\r\n"},
+      {"printers set plotter --device D --driver R --port P", printcap, 1, "plotter is not exported"},
       {"printers add plotter --device Plotter --driver HPGL --port COM2:", printcap, 0, "", "printcap",
        kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"},
       {"printers add laser --device D --driver R --port P", printcap, 1, "exported already"},

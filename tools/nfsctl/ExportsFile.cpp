@@ -1,10 +1,12 @@
 #include "tools/nfsctl/ExportsFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
+#include "portable/ReadStop.h"
 #include "portable/WholeFile.h"
 
 std::string DirectoryText(const ExportEntry& entry) {
@@ -24,6 +26,21 @@ std::optional<std::vector<ExportEntry>> ReadExports(const std::string& path, std
   if (read.bytes) return ReadExportEntries(*read.bytes);
   if (read.Missing()) return std::vector<ExportEntry>();
   problem = "cannot read " + path + (read.error ? std::string(": ") + std::strerror(read.error) : "");
+  return std::nullopt;
+}
+
+std::optional<ExportLineAt> FirstExportLineOf(std::string_view bytes, const ExportEntry& entry) {
+  bytes = bytes.substr(0, bytes.find(kEndOfFileMark));
+  for (size_t offset = 0; offset < bytes.size();) {
+    const size_t end = std::min(bytes.find('\n', offset), bytes.size() - 1);
+    const std::string_view line = bytes.substr(offset, end + 1 - offset);
+    ExportEntry read;
+    if (IsAcceptedExportLine(ParseExportLine(line, kStartupScanLimit, read)) && SameDirectory(read, entry)) {
+      const std::string_view text = line.substr(0, line.find_last_not_of("\r\n") + 1);
+      return ExportLineAt{offset, text.size(), std::move(read)};
+    }
+    offset = end + 1;
+  }
   return std::nullopt;
 }
 

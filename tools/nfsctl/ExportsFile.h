@@ -19,5 +19,15 @@ bool ParseDirectory(std::string_view text, ExportEntry& entry);
 // with the reason in problem, when it cannot be read.
 std::optional<std::vector<ExportEntry>> ReadExports(const std::string& path, std::string& problem);
 
+// The first line of bytes, up to the end-of-file mark where the console stops,
+// that exports the directory of entry: where its text starts, its length
+// without the line end, and the entry the console reads from it.
+struct ExportLineAt {
+  size_t offset;
+  size_t length;
+  ExportEntry entry;
+};
+std::optional<ExportLineAt> FirstExportLineOf(std::string_view bytes, const ExportEntry& entry);
+
 // bytes without the lines that export the directory of entry.
 std::string WithoutExportLinesOf(std::string_view bytes, const ExportEntry& entry);

@@ -1,4 +1,4 @@
-// users list | add | remove, and the same for groups: the passwd and group files
+// users list | add | set | remove, and the same for groups: the passwd and group files
 // in the console's line form, with the console's refusals.
 #include <memory>
 
@@ -64,6 +64,31 @@ int Save(const Settings& settings, const MappingFileState& state, const std::vec
   return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings);
 }
 
+// The first line mapping name, which a change or removal takes; none, after
+// saying so, when no line does.
+std::optional<size_t> FirstMapped(const MappingFileState& state, const std::string& name, int& failure) {
+  const std::optional<size_t> index = FirstMappingNamed(state.records, name);
+  if (!index) failure = Fail(kExitRefused, name + " is not mapped; nothing was written");
+  return index;
+}
+
+int IdTaken(const MappingKind& kind, const std::string& idText) {
+  return Fail(kExitRefused, std::string(kMappingExists) + " (" + kind.idName + " " + idText + " is mapped)");
+}
+
+// The ID text of a new mapping of name; none, after saying why, when the file
+// would not carry the line.
+std::optional<std::string> NewIdText(const MappingKind& kind, const Arguments& arguments, int& failure) {
+  const std::optional<int32_t> id = NumberArgument(arguments.id, kind.idName, failure);
+  if (!id) return std::nullopt;
+  std::string idText = MappingIdText(*id);
+  if (auto problem = MappingNameProblem(arguments.name, idText)) {
+    failure = Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+    return std::nullopt;
+  }
+  return idText;
+}
+
 int List(const Settings& settings, const MappingKind& kind) {
   int failure = kExitOk;
   const auto state = Load(settings, kind, failure);
@@ -76,23 +101,39 @@ int List(const Settings& settings, const MappingKind& kind) {
 
 int Add(const Settings& settings, const MappingKind& kind, const Arguments& arguments) {
   int failure = kExitOk;
-  const std::optional<int32_t> id = NumberArgument(arguments.id, kind.idName, failure);
-  if (!id) return failure;
-  const std::string idText = MappingIdText(*id);
-  if (auto problem = MappingNameProblem(arguments.name, idText))
-    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+  const std::optional<std::string> idText = NewIdText(kind, arguments, failure);
+  if (!idText) return failure;
   auto state = Load(settings, kind, failure);
   if (!state) return failure;
-  switch (FindMappingConflict(state->records, arguments.name, idText)) {
+  switch (FindMappingConflict(state->records, arguments.name, *idText)) {
     case MappingConflict::kIdTaken:
-      return Fail(kExitRefused, std::string(kMappingExists) + " (" + kind.idName + " " + idText + " is mapped)");
+      return IdTaken(kind, *idText);
     case MappingConflict::kNameTaken:
       return Fail(kExitRefused, std::string(kMappingExists) + " (" + arguments.name + " is mapped)");
     case MappingConflict::kNone:
       break;
   }
   std::vector<CUserInfo> records = state->records;
-  records.push_back({arguments.name, idText});
+  records.push_back({arguments.name, *idText});
+  return Save(settings, *state, records, kind, arguments.whatIf);
+}
+
+// The first mapping of the name takes the ID in its place.
+int Set(const Settings& settings, const MappingKind& kind, const Arguments& arguments) {
+  int failure = kExitOk;
+  const std::optional<std::string> idText = NewIdText(kind, arguments, failure);
+  if (!idText) return failure;
+  auto state = Load(settings, kind, failure);
+  if (!state) return failure;
+  const std::optional<size_t> index = FirstMapped(*state, arguments.name, failure);
+  if (!index) return failure;
+  // Any other line holding the ID, a second one of this name too, is a conflict.
+  std::vector<CUserInfo> others = state->records;
+  others.erase(others.begin() + static_cast<std::ptrdiff_t>(*index));
+  if (FindMappingConflict(others, arguments.name, *idText) == MappingConflict::kIdTaken)
+    return IdTaken(kind, *idText);
+  std::vector<CUserInfo> records = state->records;
+  records[*index].m_strId = *idText;
   return Save(settings, *state, records, kind, arguments.whatIf);
 }
 
@@ -100,8 +141,8 @@ int Remove(const Settings& settings, const MappingKind& kind, const Arguments& a
   int failure = kExitOk;
   auto state = Load(settings, kind, failure);
   if (!state) return failure;
-  const std::optional<size_t> index = FirstMappingNamed(state->records, arguments.name);
-  if (!index) return Fail(kExitRefused, arguments.name + " is not mapped; nothing was written");
+  const std::optional<size_t> index = FirstMapped(*state, arguments.name, failure);
+  if (!index) return failure;
   std::vector<CUserInfo> records = state->records;
   records.erase(records.begin() + static_cast<std::ptrdiff_t>(*index));
   return Save(settings, *state, records, kind, arguments.whatIf);
@@ -121,6 +162,13 @@ void AddGroup(CLI::App& app, const char* name, const char* description, const Ma
   add->add_option("ID", added->id, kind.idName)->required();
   AddWhatIf(*add, added->whatIf);
   add->callback([&settings, &exitCode, &kind, added] { exitCode = Add(settings, kind, *added); });
+
+  auto changed = std::make_shared<Arguments>();
+  CLI::App* set = group->add_subcommand("set", std::string("Give the first mapping of a name another ") + kind.idName);
+  set->add_option("NAME", changed->name, "Windows account or group name")->required();
+  set->add_option("ID", changed->id, std::string("The new ") + kind.idName)->required();
+  AddWhatIf(*set, changed->whatIf);
+  set->callback([&settings, &exitCode, &kind, changed] { exitCode = Set(settings, kind, *changed); });
 
   auto removed = std::make_shared<Arguments>();
   CLI::App* remove = group->add_subcommand("remove", "Remove the first mapping of a name");

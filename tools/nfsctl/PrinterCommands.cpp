@@ -1,7 +1,8 @@
-// printers list | add | remove: printcap through the core's table and line format.
+// printers list | add | set | remove: printcap through the core's table and line format.
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "portable/SharedWithService.h"
@@ -81,14 +82,34 @@ std::optional<std::string> Problem(const Arguments& arguments, const WindowsPrin
   return std::nullopt;
 }
 
-int Add(const Settings& settings, const Arguments& arguments) {
+// The printer the options choose; none, after saying why, when refused.
+std::optional<PrinterSelection> SelectionOf(const Arguments& arguments, int& failure) {
   PrinterSelection selection;
   selection.useDefault = arguments.useDefault ? 1 : 0;
   selection.printer = arguments.useDefault ? Installation::DefaultPrinter()
                                            : WindowsPrinter{arguments.driver, arguments.device, arguments.port};
-  if (auto problem = Problem(arguments, selection.printer))
-    return Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+  if (auto problem = Problem(arguments, selection.printer)) {
+    failure = Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
+    return std::nullopt;
+  }
+  return selection;
+}
+
+// The first entry of the name, which a change or removal takes; none, after
+// saying so, when no entry has it.
+std::optional<size_t> FirstNamed(const PrinterExportTable& table, const std::string& name, int& failure) {
+  const auto& entries = table.Entries();
+  const auto it =
+      std::find_if(entries.begin(), entries.end(), [&](const PrinterExport& entry) { return entry.name == name; });
+  if (it != entries.end()) return static_cast<size_t>(it - entries.begin());
+  failure = Fail(kExitRefused, name + " is not exported; nothing was written");
+  return std::nullopt;
+}
+
+int Add(const Settings& settings, const Arguments& arguments) {
   int failure = kExitOk;
+  const std::optional<PrinterSelection> selection = SelectionOf(arguments, failure);
+  if (!selection) return failure;
   auto state = Load(settings, failure);
   if (!state) return failure;
   // The console would take a second entry of the name, but jobs never reach it.
@@ -96,7 +117,28 @@ int Add(const Settings& settings, const Arguments& arguments) {
   if (state->table.FindPrinter(arguments.name, existing) == 0)
     return Fail(kExitRefused, "refused: " + arguments.name + " is exported already; nothing was written");
   PrinterExportTable table = state->table;
-  table.Store("", arguments.name, selection);
+  table.Store("", arguments.name, *selection);
+  return Save(settings, *state, table, arguments.whatIf);
+}
+
+// The entry takes the printer in its place and keeps its fifth field, which
+// nfsctl was not asked to change.
+int Set(const Settings& settings, const Arguments& arguments) {
+  int failure = kExitOk;
+  const std::optional<PrinterSelection> selection = SelectionOf(arguments, failure);
+  if (!selection) return failure;
+  auto state = Load(settings, failure);
+  if (!state) return failure;
+  const std::optional<size_t> position = FirstNamed(state->table, arguments.name, failure);
+  if (!position) return failure;
+  std::vector<PrinterExport> entries = state->table.Entries();
+  PrinterExport& entry = entries[*position];
+  entry.useDefault = selection->useDefault;
+  entry.driver = selection->printer.driver;
+  entry.device = selection->printer.device;
+  entry.port = selection->printer.port;
+  PrinterExportTable table;
+  table.Assign(std::move(entries));
   return Save(settings, *state, table, arguments.whatIf);
 }
 
@@ -104,13 +146,34 @@ int Remove(const Settings& settings, const Arguments& arguments) {
   int failure = kExitOk;
   auto state = Load(settings, failure);
   if (!state) return failure;
-  const auto& entries = state->table.Entries();
-  const auto it = std::find_if(entries.begin(), entries.end(),
-                               [&](const PrinterExport& entry) { return entry.name == arguments.name; });
-  if (it == entries.end()) return Fail(kExitRefused, arguments.name + " is not exported; nothing was written");
+  const std::optional<size_t> position = FirstNamed(state->table, arguments.name, failure);
+  if (!position) return failure;
   PrinterExportTable table = state->table;
-  table.Remove(static_cast<size_t>(it - entries.begin()));
+  table.Remove(*position);
   return Save(settings, *state, table, arguments.whatIf);
+}
+
+// add or set: a name and a printer, either --device, --driver and --port together or --default.
+void AddPrinterVerb(CLI::App& printers, const char* name, const char* description, Arguments& arguments,
+                    std::function<void()> run, int& exitCode) {
+  CLI::App* verb = printers.add_subcommand(name, description);
+  verb->add_option("NAME", arguments.name, "Export name PC clients print to")->required();
+  CLI::Option* device = verb->add_option("--device", arguments.device, "Windows printer name");
+  CLI::Option* driver = verb->add_option("--driver", arguments.driver, "Printer driver");
+  CLI::Option* port = verb->add_option("--port", arguments.port, "Output port");
+  CLI::Option* useDefault = verb->add_flag("--default", arguments.useDefault, "Follow the Windows default printer");
+  device->needs(driver, port);
+  driver->needs(device, port);
+  port->needs(device, driver);
+  useDefault->excludes(device, driver, port);
+  AddWhatIf(*verb, arguments.whatIf);
+  verb->callback([&arguments, &exitCode, device, name, run = std::move(run)] {
+    if (!arguments.useDefault && device->count() == 0)
+      exitCode =
+          Fail(kExitFailed, std::string("printers ") + name + " needs --device, --driver and --port, or --default");
+    else
+      run();
+  });
 }
 
 }  // namespace
@@ -123,23 +186,11 @@ void AddPrinterCommands(CLI::App& app, const Settings& settings, int& exitCode) 
   });
 
   auto added = std::make_shared<Arguments>();
-  CLI::App* add = printers->add_subcommand("add", "Export a Windows printer, or the default printer");
-  add->add_option("NAME", added->name, "Export name PC clients print to")->required();
-  CLI::Option* device = add->add_option("--device", added->device, "Windows printer name");
-  CLI::Option* driver = add->add_option("--driver", added->driver, "Printer driver");
-  CLI::Option* port = add->add_option("--port", added->port, "Output port");
-  CLI::Option* useDefault = add->add_flag("--default", added->useDefault, "Follow the Windows default printer");
-  device->needs(driver, port);
-  driver->needs(device, port);
-  port->needs(device, driver);
-  useDefault->excludes(device, driver, port);
-  AddWhatIf(*add, added->whatIf);
-  add->callback([&settings, &exitCode, added, device] {
-    if (!added->useDefault && device->count() == 0)
-      exitCode = Fail(kExitFailed, "printers add needs --device, --driver and --port, or --default");
-    else
-      exitCode = Add(settings, *added);
-  });
+  AddPrinterVerb(*printers, "add", "Export a Windows printer, or the default printer", *added,
+                 [&settings, &exitCode, added] { exitCode = Add(settings, *added); }, exitCode);
+  auto changed = std::make_shared<Arguments>();
+  AddPrinterVerb(*printers, "set", "Give an exported printer another Windows printer, or the default, in its place",
+                 *changed, [&settings, &exitCode, changed] { exitCode = Set(settings, *changed); }, exitCode);
 
   auto removed = std::make_shared<Arguments>();
   CLI::App* remove = printers->add_subcommand("remove", "Stop exporting a printer (the first of that name)");
