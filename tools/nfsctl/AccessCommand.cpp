@@ -73,10 +73,12 @@ int Access(const Settings& settings, const Arguments& arguments) {
   PrintRecords(rows, false, {});
   if (!mapping.is_null()) {
     const auto& names = mapping["mapped_to"];
-    if (names.empty())
-      std::printf("%s %d: no mapping in %s\n", idName, *id, mapping["file"].get<std::string>().c_str());
-    for (const auto& name : names) std::printf("%s %d is mapped to %s\n", idName, *id, name.get<std::string>().c_str());
-    if (mapping.contains("warning")) std::printf("warning: %s\n", mapping["warning"].get<std::string>().c_str());
+    const std::string which = std::string(idName) + " " + std::to_string(*id);
+    std::string text;
+    if (names.empty()) text += which + ": no mapping in " + mapping["file"].get<std::string>() + "\n";
+    for (const auto& name : names) text += which + " is mapped to " + name.get<std::string>() + "\n";
+    if (mapping.contains("warning")) text += "warning: " + mapping["warning"].get<std::string>() + "\n";
+    PrintText(text);
   }
   return kExitOk;
 }

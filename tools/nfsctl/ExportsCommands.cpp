@@ -100,8 +100,8 @@ std::optional<std::string> WrittenLine(const ExportEntry& entry, int& failure) {
 // finds the file changed.
 void SayRunningConsoleShowsTheOldExport(const std::string& directory) {
   if (FindWindowA(kMainWindowClass, nullptr))
-    std::fprintf(stderr, "nfsctl: the running console still lists %s as it was until it reloads the file; its "
-                 "next change asks whether to reload it or write its own list back\n", directory.c_str());
+    Note("the running console still lists " + directory + " as it was until it reloads the file; its next "
+         "change asks whether to reload it or write its own list back");
 }
 
 // The directory given; none, after saying why, when it is not <drive>:<path>.

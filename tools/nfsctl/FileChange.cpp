@@ -61,7 +61,7 @@ int ApplyChange(const std::string& path, const std::string& oldBytes, const std:
     if (settings.json)
       PrintJson({{"file", path}, {"written", false}, {"diff", diff}});
     else
-      std::fputs(diff.c_str(), stdout);
+      PrintText(diff);
     return kExitOk;
   }
   const auto held = HeldFiles().find(path);

@@ -51,7 +51,7 @@ int Delete(const Settings& settings, const std::string& id, bool whatIf) {
   }
   if (!DeleteFileA(control.c_str())) return Fail(kExitFailed, "cannot delete " + control);
   if (safe) DeleteFileA(MakeSpoolPath(*spool.path, data).c_str());
-  if (!safe) std::fprintf(stderr, "nfsctl: kept the data file \"%s\": its name is not safe\n", data.c_str());
+  if (!safe) Note("kept the data file \"" + data + "\": its name is not safe");
   if (settings.json)
     PrintJson({{"deleted", id}});
   else

@@ -151,6 +151,8 @@ void PrintWouldDo(const std::string& text, bool json) {
     std::fputs(("would " + Visible(text) + "\n").c_str(), stdout);
 }
 
+void Note(const std::string& message) { std::fprintf(stderr, "nfsctl: %s\n", Visible(message).c_str()); }
+
 void ReportErrorsAsJson(bool json) { g_jsonErrors = json; }
 
 int Fail(ExitCode code, const std::string& message, const std::string& file) {

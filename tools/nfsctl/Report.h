@@ -34,6 +34,10 @@ void PrintJson(const Record& document);
 // text, or {"written": false, "would": text} with --json.
 void PrintWouldDo(const std::string& text, bool json);
 
+// "nfsctl: <message>" on standard error, control characters shown as \xNN:
+// what the user should know of a change that was made.
+void Note(const std::string& message);
+
 // Errors as one JSON object, for --json: set once the command line is read.
 void ReportErrorsAsJson(bool json);
 

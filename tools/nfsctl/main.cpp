@@ -113,7 +113,7 @@ int main() {
   std::string unkept = TakeUnkeptVersions();
   for (size_t end; !unkept.empty(); unkept.erase(0, end == std::string::npos ? end : end + 1)) {
     end = unkept.find('\n');
-    std::fprintf(stderr, "nfsctl: warning: %s\n", unkept.substr(0, end).c_str());
+    Note("warning: " + unkept.substr(0, end));
   }
   return exitCode;
 }
