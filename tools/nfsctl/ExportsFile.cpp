@@ -5,6 +5,7 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
+#include "portable/AsciiCase.h"
 #include "portable/WholeFile.h"
 
 std::string DirectoryText(const ExportEntry& entry) {
@@ -38,4 +39,8 @@ std::string WithoutExportLinesOf(std::string_view bytes, const ExportEntry& entr
     bytes.remove_prefix(line.size());
   }
   return kept;
+}
+
+std::string DirectoryBucket(const ExportEntry& entry) {
+  return AsciiLower(std::string(1, static_cast<char>(entry.drive)) + CanonicalPath(entry.path));
 }
