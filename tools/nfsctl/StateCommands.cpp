@@ -87,12 +87,15 @@ int Export(const Settings& settings) {
     if (!file) return failure;
     document[part.part] = MappingsOf(ReadMappingRecords(file->bytes), part.idField);
   }
-  // What the Server Options dialog shows, and so would save.
-  const auto shown = OptionValuesShown(ReadServerOptions());
-  Record options = Record::object();
-  for (size_t i = 0; i < kServerOptionCount; ++i)
-    options[kStateOptionNames[i]] = i < kFirstSizeOption ? Record(shown[i] != 0) : Record(shown[i]);
-  document["options"] = options;
+  // What the Server Options dialog shows, and so would save; without the key
+  // there is nothing to apply them to, so the part is left out.
+  if (const auto stored = ReadServerOptions()) {
+    const auto shown = OptionValuesShown(stored);
+    Record options = Record::object();
+    for (size_t i = 0; i < kServerOptionCount; ++i)
+      options[kStateOptionNames[i]] = i < kFirstSizeOption ? Record(shown[i] != 0) : Record(shown[i]);
+    document["options"] = options;
+  }
   PrintJson(document);
   return kExitOk;
 }
