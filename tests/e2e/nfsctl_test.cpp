@@ -510,6 +510,10 @@ TEST_F(NfsctlTest, ApplyWritesTheWholeDocumentOrNothing) {
       // alice, whom the document does not name, keeps 500.
       {apply, with(installed, state(R"("exports": [)" + publicRw + R"(], "users": [{"name": "bob", "uid": 500}])")),
        1, "users[0].uid 500 is mapped to alice"},
+      // A line appended after the mark would never be read.
+      {apply, with({{"exports", kExports + "\x1a"}}, state(R"("exports": [{"directory": "f:\\new", "all_clients": true,
+                                                                          "mode": 0}])")),
+       1, "end-of-file mark"},
       {apply + " --what-if", with(installed, state(R"("exports": [)" + publicRw + "]")), 0,
        "-c:\\public;0 \n+c:\\public;1 \n # lab machines\n d:\\data alpha beta;1 \nchanged\n"},
       {apply, with(installed, state(R"("exports": [)" + publicRw + "]")), 0, "changed\n", "exports",

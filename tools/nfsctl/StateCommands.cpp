@@ -24,7 +24,6 @@
 #include "tools/nfsctl/OptionsCheck.h"
 #include "tools/nfsctl/Report.h"
 #include "tools/nfsctl/StateMerge.h"
-#include "tools/nfsctl/TextPieces.h"
 #include "tools/nfsctl/UnifiedDiff.h"
 
 namespace {
@@ -136,9 +135,11 @@ int PlanExports(const Settings& settings, const std::vector<ExportEntry>& desire
   int failure = kExitOk;
   const std::optional<FileBytes> file = ReadLocatedFile(settings.Where().ExportsPath(), failure);
   if (!file) return failure;
-  if (const auto stop = FindExportsReadStop(file->bytes); stop && stop->DropsLines())
-    return Fail(kExitRefused, "refused: the console stops reading " + file->path + " at line " +
-                                  std::to_string(stop->line) + " (" + NotShownText(*stop) + "); nothing was written",
+  // As exports add: a line written after the mark would never be read either.
+  if (const auto stop = FindExportsReadStop(file->bytes))
+    return Fail(kExitRefused, "refused: line " + std::to_string(stop->line) + " of " + file->path +
+                                  " holds an end-of-file mark (Ctrl+Z), after which the console reads nothing; "
+                                  "nothing was written",
                 file->path);
   plans.push_back({file->path, file->bytes, MergedExportsFile(file->bytes, desired, prune)});
   return kExitOk;
