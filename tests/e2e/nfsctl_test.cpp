@@ -472,3 +472,74 @@ TEST_F(NfsctlTest, ParallelChangesEachKeepTheirVersion) {
 }
 
 }  // namespace
+
+// A desired state exported, applied to an empty installation and exported again
+// is the same document; a second apply finds nothing to change and writes nothing.
+TEST_F(NfsctlTest, StateAppliedToAnEmptyInstallationExportsTheSameAndOnlyOnce) {
+  const std::string root = kRoot, document = root + "-state.json";
+  const std::vector<std::string> files = {root + "\\exports", root + "\\" + kPasswdFile,
+                                          root + "\\drivers\\etc\\group"};
+  WriteFile(files[0], kExports);
+  WriteFile(files[1], kPasswd);
+  WriteFile(files[2], "staff::20:::: \r\n");
+  for (const char* name : {kSupportNfs3Value, kSupportPcnfsdValue}) SetRegistryValue(kServiceKey, name, 1);
+  SetRegistryValue(kServiceKey, kSupportNlmValue, 0);
+  const NfsctlResult exported = Run({"state", "export"});
+  ASSERT_EQ(exported.exitCode, std::optional<DWORD>(0)) << exported.output;
+  WriteFile(document, exported.output);
+
+  SetUp();
+  SetRegistryValue(kServiceKey, kSupportNlmValue, 1);
+  const NfsctlResult first = Run({"apply", document, "--json"});
+  EXPECT_EQ(first.exitCode, std::optional<DWORD>(0)) << first.output;
+  const nlohmann::json report = nlohmann::json::parse(first.output, nullptr, false);
+  EXPECT_EQ(report.value("changed", false), true) << first.output;
+  EXPECT_EQ(report["files"].size(), 3u) << first.output;
+  EXPECT_EQ(report["options"].dump(), R"([{"from":1,"name":"nlm","to":0}])");
+  EXPECT_EQ(Run({"state", "export", "--json"}).output, exported.output);
+
+  std::vector<std::optional<std::string>> before;
+  for (const std::string& file : files) before.push_back(ReadFile(file));
+  const NfsctlResult second = Run({"apply", document, "--json"});
+  EXPECT_EQ(second.exitCode, std::optional<DWORD>(0));
+  EXPECT_EQ(second.output, R"({"changed":false,"files":[],"options":[]})");
+  for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(ReadFile(files[i]), before[i]) << files[i];
+  EXPECT_EQ(Run({"apply", document}).output, "unchanged\n");
+  DeleteFileA(document.c_str());
+}
+
+// apply changes only what the document names (and with --prune removes what it
+// does not), and a document refused anywhere, or shown with --what-if, writes
+// nothing at all.
+TEST_F(NfsctlTest, ApplyWritesTheWholeDocumentOrNothing) {
+  const std::string publicRw = R"({"directory": "c:\\public", "all_clients": true, "mode": 1})";
+  auto state = [](const std::string& parts) {
+    return One("state.json", R"({"schema": "nfs-server-state", "version": 1, )" + parts + "}");
+  };
+  auto with = [](Files files, const Files& more) {
+    files.insert(files.end(), more.begin(), more.end());
+    return files;
+  };
+  const Files installed = {{"exports", kExports}, {kPasswdFile, kPasswd}};
+  const std::string apply = "apply C:\\nfsctl\\state.json";
+  const Row rows[] = {
+      {apply, with(installed, state(R"("exports": [)" + publicRw + R"(], "users": [{"name": "bob", "uid": "x"}])")),
+       1, "users[0].uid is not a whole number"},
+      // alice, whom the document does not name, keeps 500.
+      {apply, with(installed, state(R"("exports": [)" + publicRw + R"(], "users": [{"name": "bob", "uid": 500}])")),
+       1, "users[0].uid 500 is mapped to alice"},
+      // A line appended after the mark would never be read.
+      {apply, with({{"exports", kExports + "\x1a"}}, state(R"("exports": [{"directory": "f:\\new", "all_clients": true,
+                                                                          "mode": 0}])")),
+       1, "end-of-file mark"},
+      {apply + " --what-if", with(installed, state(R"("exports": [)" + publicRw + "]")), 0,
+       "-c:\\public;0 \n+c:\\public;1 \n # lab machines\n d:\\data alpha beta;1 \nchanged\n"},
+      {apply, with(installed, state(R"("exports": [)" + publicRw + "]")), 0, "changed\n", "exports",
+       "c:\\public;1 \r\n# lab machines\r\nd:\\data alpha beta;1 \r\n"},
+      {apply + " --prune", with(installed, state(R"("exports": [)" + publicRw + "]")), 0, "changed\n", "exports",
+       "c:\\public;1 \r\n# lab machines\r\n"},
+      {apply + " --prune", with(installed, state(R"("users": [{"name": "alice", "uid": 500}])")), 0, "changed\n",
+       kPasswdFile, "alice::500:::: \r\n"},
+  };
+  for (const Row& row : rows) Check(row);
+}

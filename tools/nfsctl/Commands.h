@@ -31,6 +31,7 @@ void AddOptionsCommands(CLI::App& app, const Settings& settings, int& exitCode);
 void AddCheckCommand(CLI::App& app, const Settings& settings, int& exitCode);
 void AddAccessCommand(CLI::App& app, const Settings& settings, int& exitCode);
 void AddHistoryCommands(CLI::App& app, const Settings& settings, int& exitCode);
+void AddStateCommands(CLI::App& app, const Settings& settings, int& exitCode);
 
 // --what-if on a mutating verb.
 inline void AddWhatIf(CLI::App& verb, bool& whatIf) {

@@ -6,6 +6,7 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
+#include "portable/AsciiCase.h"
 #include "portable/ReadStop.h"
 #include "portable/WholeFile.h"
 
@@ -55,4 +56,8 @@ std::string WithoutExportLinesOf(std::string_view bytes, const ExportEntry& entr
     bytes.remove_prefix(line.size());
   }
   return kept;
+}
+
+std::string DirectoryBucket(const ExportEntry& entry) {
+  return AsciiLower(std::string(1, static_cast<char>(entry.drive)) + CanonicalPath(entry.path));
 }

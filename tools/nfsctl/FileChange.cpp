@@ -21,6 +21,13 @@ std::map<std::string, HeldFile>& HeldFiles() {
   static std::map<std::string, HeldFile> held;
   return held;
 }
+
+std::optional<std::string> Refusal(const HeldFile& file, const Settings& settings) {
+  // Only a program that takes no lock (an editor, the service) can have changed it.
+  if (settings.force || file.file.Unchanged(file.file.ReadDisk(file.lock))) return std::nullopt;
+  return "refused: " + file.file.Path() + " was changed by another program since nfsctl read it; "
+         "nothing was written (--force writes over that change)";
+}
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string& problem) {
@@ -69,10 +76,7 @@ int ApplyChange(const std::string& path, const std::string& oldBytes, const std:
   // Released on return: a running console told of the change next must be able to read the file.
   HeldFile file = std::move(held->second);
   HeldFiles().erase(held);
-  // Only a program that takes no lock (an editor, the service) can have changed it.
-  if (!settings.force && !file.file.Unchanged(file.file.ReadDisk(file.lock)))
-    return Fail(kExitRefused, "refused: " + path + " was changed by another program since nfsctl read it; "
-                              "nothing was written (--force writes over that change)");
+  if (auto refused = Refusal(file, settings)) return Fail(kExitRefused, *refused);
   const std::string error = file.file.Write(file.lock, newBytes);
   if (!error.empty()) return Fail(kExitFailed, "cannot write " + path + ": " + error);
   if (settings.json)
@@ -80,4 +84,16 @@ int ApplyChange(const std::string& path, const std::string& oldBytes, const std:
   else
     std::printf("wrote %s\n", path.c_str());
   return kExitOk;
+}
+
+std::optional<std::string> ChangedSinceRead(const std::string& path, const Settings& settings) {
+  const auto held = HeldFiles().find(path);
+  if (held == HeldFiles().end()) return path + " was not read before its change";
+  return Refusal(held->second, settings);
+}
+
+std::string WriteReadFile(const std::string& path, std::string_view bytes) {
+  const auto held = HeldFiles().find(path);
+  if (held == HeldFiles().end()) return "it was not read before its change";
+  return held->second.file.Write(held->second.lock, bytes);
 }

@@ -6,6 +6,7 @@
 // the change is only shown.
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct Settings;
 
@@ -29,3 +30,12 @@ std::optional<FileBytes> ReadLocatedFile(const Located& located, int& failure);
 // Returns the exit code.
 int ApplyChange(const std::string& path, const std::string& oldBytes, const std::string& newBytes, bool whatIf,
                 const Settings& settings);
+
+// A change of several files that stands or falls whole: each file read by
+// ReadFileBytes is first checked, then written, its lock kept to the end so that
+// its old bytes can be written back when a later file fails.
+// The refusal when another program changed the file since it was read (none
+// when forced).
+std::optional<std::string> ChangedSinceRead(const std::string& path, const Settings& settings);
+// Replaces the file; an empty text, or what went wrong (the old file is whole).
+std::string WriteReadFile(const std::string& path, std::string_view bytes);

@@ -60,3 +60,14 @@ std::vector<Finding> CheckMappingFile(const std::string& path, std::string_view 
   }
   return findings;
 }
+
+std::optional<std::string> MappingSaveLoss(const std::string& path, std::string_view rawBytes,
+                                           const char* kindPrefix, const char* idName) {
+  for (const Finding& finding : CheckMappingFile(path, rawBytes, kindPrefix, idName)) {
+    if (finding.severity != Finding::kError || finding.kind.ends_with("duplicate-id") ||
+        finding.kind.ends_with("duplicate-name") || finding.kind.ends_with("bad-id"))
+      continue;
+    return "line " + std::to_string(finding.line) + ": " + finding.message;
+  }
+  return std::nullopt;
+}

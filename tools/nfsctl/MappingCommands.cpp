@@ -45,20 +45,10 @@ std::optional<MappingFileState> Load(const Settings& settings, const MappingKind
   return MappingFileState{std::move(file->path), std::move(file->bytes), std::move(records)};
 }
 
-// A save writes only what the console read: refuse when that would lose lines.
-std::optional<std::string> SaveWouldLose(const MappingFileState& state, const MappingKind& kind) {
-  for (const Finding& finding : CheckMappingFile(state.path, state.bytes, kind.fileName, kind.idName)) {
-    if (finding.severity != Finding::kError || finding.kind.ends_with("duplicate-id") ||
-        finding.kind.ends_with("duplicate-name") || finding.kind.ends_with("bad-id"))
-      continue;
-    return "line " + std::to_string(finding.line) + ": " + finding.message;
-  }
-  return std::nullopt;
-}
-
 int Save(const Settings& settings, const MappingFileState& state, const std::vector<CUserInfo>& records,
          const MappingKind& kind, bool whatIf) {
-  if (auto loss = SaveWouldLose(state, kind))
+  // A save writes only what the console read: refuse when that would lose lines.
+  if (auto loss = MappingSaveLoss(state.path, state.bytes, kind.fileName, kind.idName))
     return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (" + *loss +
                                   "); nothing was written");
   return ApplyChange(state.path, state.bytes, MappingFileBytes(records), whatIf, settings);

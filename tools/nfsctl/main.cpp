@@ -95,6 +95,7 @@ int main() {
   AddCheckCommand(app, settings, exitCode);
   AddAccessCommand(app, settings, exitCode);
   AddHistoryCommands(app, settings, exitCode);
+  AddStateCommands(app, settings, exitCode);
 
   ShowGlobalOptionsInHelp(app, "Options of every verb: --install-dir DIR, --system-dir DIR, --json, --force, --reason TEXT\n");
 
