@@ -10,7 +10,7 @@ packages=(
   libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1 libgnutls30
   xvfb xauth x11-utils imagemagick xdotool
   cups cups-client cups-bsd ghostscript gcovr
-  wixl
+  wixl ansible
 )
 
 missing=()
