@@ -32,9 +32,11 @@ class StateReader {
   // Whether object is an object holding no key but those allowed.
   bool IsObjectOf(const Json& object, const std::string& where, std::initializer_list<const char*> allowed) {
     if (!object.is_object()) return Refuse(where, "is not an object");
-    for (const auto& [key, value] : object.items())
-      if (std::none_of(allowed.begin(), allowed.end(), [&](const char* name) { return key == name; }))
+    for (const auto& item : object.items()) {
+      const std::string& key = item.key();
+      if (std::none_of(allowed.begin(), allowed.end(), [&key](const char* name) { return key == name; }))
         return Refuse(where.empty() ? key : where + "." + key, "is not a key of this document");
+    }
     return true;
   }
 
@@ -128,9 +130,11 @@ class StateReader {
 
   bool Options(const Json& object, std::array<std::optional<int32_t>, kServerOptionCount>& options) {
     if (!object.is_object()) return Refuse("options", "is not an object");
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& item : object.items()) {
+      const std::string& key = item.key();
+      const Json& value = item.value();
       const auto named = std::find_if(kStateOptionNames.begin(), kStateOptionNames.end(),
-                                      [&](const char* name) { return key == name; });
+                                      [&key](const char* name) { return key == name; });
       const std::string where = "options." + key;
       if (named == kStateOptionNames.end()) return Refuse(where, "is no option (nfs3, pcnfsd, nlm, read, write)");
       const size_t index = static_cast<size_t>(named - kStateOptionNames.begin());
