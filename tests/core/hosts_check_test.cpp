@@ -22,7 +22,7 @@ TEST(HostsCheck, Addresses) {
   EXPECT_EQ(CheckAddress(""), "Type the address of the host.");
 }
 
-TEST(HostsCheck, HostNames) {
+TEST(HostsCheck, HostNamesAlonePerTextAndAsTheConsoleListsThem) {
   const char* good[] = {"ws-lab", "_svc_1", "a", "host.example.org", "1host"};
   for (const char* name : good) EXPECT_EQ(CheckHostName(name), "") << name;
 
@@ -42,9 +42,7 @@ TEST(HostsCheck, HostNames) {
     const std::string error = CheckHostName(b.name);
     EXPECT_NE(error.find(b.says), std::string::npos) << b.name << ": " << error;
   }
-}
 
-TEST(HostsCheck, NamesOfATextAreCheckedOneByOne) {
   std::vector<std::string> names{"kept"};
   EXPECT_EQ(CheckHostNames("  alpha  beta.lan ", names), "");
   EXPECT_EQ(names, (std::vector<std::string>{"alpha", "beta.lan"}));
