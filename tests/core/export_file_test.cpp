@@ -58,13 +58,6 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   std::filesystem::remove_all(dir);
 }
 
-ExportEntry Directory(char drive, const char* path) {
-  ExportEntry entry;
-  entry.drive = drive;
-  entry.path = path;
-  return entry;
-}
-
 // Every program refuses a second export of one directory, however it is spelled.
 TEST(SameDirectory, EverySpellingOfOneDirectory) {
   const struct {
@@ -77,21 +70,21 @@ TEST(SameDirectory, EverySpellingOfOneDirectory) {
       {'c', "\\.\\public/", true}, {'c', "\\public\\sub", false}, {'d', "\\public", false},
       {'c', "\\publi", false},     {'c', "\\", false},
   };
-  const ExportEntry exported = Directory('c', "\\public");
+  const ExportEntry exported = Entry('c', "\\public");
   for (const auto& c : cases)
-    EXPECT_EQ(SameDirectory(Directory(c.drive, c.path), exported), c.same) << c.drive << c.path;
+    EXPECT_EQ(SameDirectory(Entry(c.drive, c.path), exported), c.same) << c.drive << c.path;
   EXPECT_EQ(CanonicalPath("public//sub\\.\\"), "\\public\\sub");
   EXPECT_EQ(CanonicalPath("/"), "\\");
 
   // Under code page 932 the trail byte 0x5C of \x83\x5C is no separator, and a
   // trail byte in the letter range keeps its case.
   const ShiftJisScope shiftJis;
-  const ExportEntry katakana = Directory('c', "\\\x83\x5c");
-  EXPECT_TRUE(SameDirectory(Directory('c', "\\\x83\x5c\\"), katakana));
-  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83"), katakana));
-  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83\x41"), Directory('c', "\\\x83\x61")));
+  const ExportEntry katakana = Entry('c', "\\\x83\x5c");
+  EXPECT_TRUE(SameDirectory(Entry('c', "\\\x83\x5c\\"), katakana));
+  EXPECT_FALSE(SameDirectory(Entry('c', "\\\x83"), katakana));
+  EXPECT_FALSE(SameDirectory(Entry('c', "\\\x83\x41"), Entry('c', "\\\x83\x61")));
   const std::vector<ExportEntry> entries = {exported, katakana};
-  EXPECT_EQ(FindSameDirectory(entries, Directory('C', "\\\x83\x5c\\.")), &entries[1]);
+  EXPECT_EQ(FindSameDirectory(entries, Entry('C', "\\\x83\x5c\\.")), &entries[1]);
 }
 
 // What a program read, and what others did to the file since: only lines added

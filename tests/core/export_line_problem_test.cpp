@@ -5,19 +5,9 @@
 #include "exports/ExportLineGrammar.h"
 #include "exports/ExportLineProblem.h"
 #include "resources/resource.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
-
-ExportEntry Entry(const std::string& path, const std::string& clients, int mode, const std::string& rwList) {
-  ExportEntry entry;
-  entry.flags = clients.empty() ? ExportEntry::kAllClients : 0;
-  entry.drive = 'c';
-  entry.path = path;
-  entry.clients = clients;
-  entry.mode = mode;
-  entry.rwList = rwList;
-  return entry;
-}
 
 TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
   const std::string name127 = std::string(127, 'h');
@@ -29,21 +19,21 @@ TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
     ExportProblem::Field field;
   };
   const Case cases[] = {
-      {Entry("\\pub", "alpha, beta", 2, "alpha beta,gamma"), 0, "", ExportProblem::kLine},
-      {Entry("", "", 0, ""), IDS_EXPORT_PATH_EMPTY, "", ExportProblem::kPath},
-      {Entry("\\proj#1", "", 0, ""), IDS_EXPORT_PATH_CHARACTER, "c:\\proj#1", ExportProblem::kPath},
-      {Entry("\\d:\\x", "", 0, ""), IDS_EXPORT_PATH_CHARACTER, "c:\\d:\\x", ExportProblem::kPath},
-      {Entry("\\My Dir", "", 0, ""), IDS_NO_SHORT_PATH, "c:\\My Dir", ExportProblem::kPath},
-      {Entry(path127, "", 0, ""), 0, "", ExportProblem::kLine},
-      {Entry(path127 + "p", "", 0, ""), IDS_EXPORT_PATH_TOO_LONG, "c:" + path127 + "p", ExportProblem::kPath},
-      {Entry("\\pub", "good, bad;1", 0, ""), IDS_EXPORT_HOST_CHARACTER, "bad;1", ExportProblem::kClients},
-      {Entry("\\pub", "a\x1f", 0, ""), IDS_EXPORT_HOST_CHARACTER, "a\x1f", ExportProblem::kClients},
-      {Entry("\\pub", name127, 0, ""), 0, "", ExportProblem::kLine},
-      {Entry("\\pub", name127 + "h", 0, ""), IDS_EXPORT_CLIENTS_TOO_LONG, "", ExportProblem::kClients},
-      {Entry("\\pub", "", 2, "alpha;1 beta"), IDS_EXPORT_HOST_CHARACTER, "alpha;1", ExportProblem::kRwList},
-      {Entry("\\pub", "", 2, name127), 0, "", ExportProblem::kLine},
-      {Entry("\\pub", "", 2, name127 + "h"), IDS_EXPORT_RW_LIST_TOO_LONG, "", ExportProblem::kRwList},
-      {Entry("\\pub", "", 3, ""), IDS_EXPORT_MODE, "", ExportProblem::kMode},
+      {Entry('c', "\\pub", "alpha, beta", 2, "alpha beta,gamma"), 0, "", ExportProblem::kLine},
+      {Entry('c', ""), IDS_EXPORT_PATH_EMPTY, "", ExportProblem::kPath},
+      {Entry('c', "\\proj#1"), IDS_EXPORT_PATH_CHARACTER, "c:\\proj#1", ExportProblem::kPath},
+      {Entry('c', "\\d:\\x"), IDS_EXPORT_PATH_CHARACTER, "c:\\d:\\x", ExportProblem::kPath},
+      {Entry('c', "\\My Dir"), IDS_NO_SHORT_PATH, "c:\\My Dir", ExportProblem::kPath},
+      {Entry('c', path127), 0, "", ExportProblem::kLine},
+      {Entry('c', path127 + "p"), IDS_EXPORT_PATH_TOO_LONG, "c:" + path127 + "p", ExportProblem::kPath},
+      {Entry('c', "\\pub", "good, bad;1"), IDS_EXPORT_HOST_CHARACTER, "bad;1", ExportProblem::kClients},
+      {Entry('c', "\\pub", "a\x1f"), IDS_EXPORT_HOST_CHARACTER, "a\x1f", ExportProblem::kClients},
+      {Entry('c', "\\pub", name127), 0, "", ExportProblem::kLine},
+      {Entry('c', "\\pub", name127 + "h"), IDS_EXPORT_CLIENTS_TOO_LONG, "", ExportProblem::kClients},
+      {Entry('c', "\\pub", "", 2, "alpha;1 beta"), IDS_EXPORT_HOST_CHARACTER, "alpha;1", ExportProblem::kRwList},
+      {Entry('c', "\\pub", "", 2, name127), 0, "", ExportProblem::kLine},
+      {Entry('c', "\\pub", "", 2, name127 + "h"), IDS_EXPORT_RW_LIST_TOO_LONG, "", ExportProblem::kRwList},
+      {Entry('c', "\\pub", "", 3), IDS_EXPORT_MODE, "", ExportProblem::kMode},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry.path + " | " + c.entry.clients + " | " + c.entry.rwList);
@@ -55,11 +45,11 @@ TEST(ExportEntryProblem, RefusesWhatTheLineCannotCarry) {
     }
   }
   // Not to all clients, yet no client named: the line would read back as to all.
-  ExportEntry nobody = Entry("\\pub", "x", 0, "");
+  ExportEntry nobody = Entry('c', "\\pub", "x");
   nobody.clients = " , ";
   EXPECT_EQ(ExportEntryProblem(nobody).stringId, IDS_EXPORT_NO_CLIENTS);
   // Clients that the file does not write are not looked at.
-  ExportEntry toAll = Entry("\\pub", "", 0, "");
+  ExportEntry toAll = Entry('c', "\\pub");
   toAll.clients = "x#y";
   EXPECT_FALSE(ExportEntryProblem(toAll));
 }

@@ -34,7 +34,6 @@ TEST(HostsCheck, HostNamesAlonePerTextAndAsTheConsoleListsThem) {
       {"lab-", "starts or ends with '-'"},
       {"host.", "empty part between dots"},
       {"h\xe9te", "only letters, digits"},
-      {"a#b", "only letters, digits"},
       {std::string(64, 'x'), "longer than 63"},
       {std::string(127, 'x') + "." + std::string(127, 'x'), "longer than 253"},
   };

@@ -32,7 +32,6 @@ TEST(ControlFile, SixLinesCutAtTheirLongestValue) {
       {"dfA001234567\nreq\nuser\nlp\nx\n9\n", {"dfA00123456", "7", "req", "user", "lp"}, 0},
       // The file ends early: the missing lines are empty.
       {"df\nreq", {"df", "req", "", "", ""}, 0},
-      {"", {"", "", "", "", ""}, 0},
       // The text of a line ends at a NUL.
       {std::string("d\0f\nr\n", 6), {"d", "r", "", "", ""}, 0},
       {"d\nr\nu\np\ns\n  +2147483647x\n", {"d", "r", "u", "p", "s"}, 2147483647},  // as atoi reads
