@@ -26,7 +26,6 @@ TEST(TextLine, PiecesEndAfterALineEndOrAtTheirLengthAndLoseTheirLineEnd) {
       {"ab\ncd", {"ab\n", "cd"}},
       {"abcdef\n", {"abcd", "ef\n"}},
       {"abcd\n", {"abcd", "\n"}},
-      {"\n\n", {"\n", "\n"}},
       // Zero bytes are bytes of the piece, wherever they stand.
       {"a\0b\n\0\0"s, {"a\0b\n"s, "\0\0"s}},
       // A carriage return that ends a piece takes its line feed along.
