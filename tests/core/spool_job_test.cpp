@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
