@@ -1,9 +1,11 @@
 #pragma once
 // What several core tests share: temporary files holding given bytes, for the
-// readers that take an open stream, and the lead bytes of code page 932.
+// readers that take an open stream, the lead bytes of code page 932, and
+// exports as the editor stores them.
 #include <cstdio>
 #include <string>
 
+#include "exports/ExportEntry.h"
 #include "portable/MbcsText.h"
 #include "portable/UniqueFile.h"
 
@@ -26,3 +28,16 @@ class ShiftJisScope {
   }
   ~ShiftJisScope() { SetLeadBytes({}); }
 };
+
+// Exported to every client when no client is named.
+inline ExportEntry Entry(char drive, std::string path, std::string clients = "", int mode = 0,
+                         std::string rwList = "") {
+  ExportEntry entry;
+  entry.flags = clients.empty() ? ExportEntry::kAllClients : 0;
+  entry.drive = drive;
+  entry.path = std::move(path);
+  entry.clients = std::move(clients);
+  entry.mode = mode;
+  entry.rwList = std::move(rwList);
+  return entry;
+}

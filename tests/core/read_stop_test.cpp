@@ -36,9 +36,7 @@ TEST(ReadStop, WhereEachReaderStopsAndHowManyLinesItDoesNotShow) {
       // The rest of the marked line counts, the mark and line ends do not.
       {mapping, "a::1\r\nb::\x1a" "2\r\nc::3\r\n", Stop{Cause::kEndOfFileMark, 2, 2}},
       {mapping, "a::1\r\n\x1a\r\nc::3\r\n\r\nd::4", Stop{Cause::kEndOfFileMark, 2, 2}},
-      {mapping, "a::1\r\nb::2\r\n\x1a", Stop{Cause::kEndOfFileMark, 3, 0}},
       {mapping, "a::1\n\nc::3\n\x1a\nd::4\n", Stop{Cause::kEmptyLine, 2, 2}},
-      {mapping, "a::1\r\n\r\n\r\n", Stop{Cause::kEmptyLine, 2, 0}},
       // 255 bytes: the line end is read alone, as an empty line.
       {mapping, std::string(251, 'c') + "::42\r\nnext::1\r\n", Stop{Cause::kEmptyLine, 1, 1}},
       {exports, "c:\\a;0 \r\n\r\nc:\\b;0 \r\n", std::nullopt},
