@@ -96,6 +96,7 @@ TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices)
     // E: and F: once; the floppy letters never, though they hold directories.
     for (const char* drive : {"E:", "F:", "A:", "B:"})
       EXPECT_EQ(std::count(drives.begin(), drives.end(), drive), drive[0] >= 'E') << drive;
+    EXPECT_FALSE(Enabled(dialog, IDC_CLIENTS_TEXT) || Enabled(dialog, IDC_RW_CANDIDATES));
     // Exported to all clients, the R/W candidates are all hosts.
     EXPECT_EQ(Items(dialog, IDC_HOST_LIST), kAllHosts);
     EXPECT_EQ(Items(dialog, IDC_RW_CANDIDATES), kAllHosts);
@@ -144,6 +145,12 @@ TEST_F(ExportsTest, TheEditorOffersHostsDrivesAndDirectoriesAndStoresTheChoices)
   EXPECT_EQ(lstrcmpiA(longPath, "e:\\My Dir"), 0) << longPath;
   EXPECT_EQ(Exports(), "f:\\;0 \r\n" + edited + "e:" + stored + ";0 \r\n");
   EXPECT_EQ(stored.find(' '), std::string::npos) << stored;
+  // Without a hosts file the editor still opens, offering no host.
+  DeleteFileA(EtcFile("hosts").c_str());
+  RunEditor(ID_EXPORT_NEW, false, [](HWND dialog) {
+    EXPECT_EQ(Items(dialog, IDC_HOST_LIST), Names{});
+    Press(dialog, IDCANCEL);
+  });
 }
 
 // Whatever the exports file would carry so that it reads back as something else

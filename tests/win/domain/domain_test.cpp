@@ -46,6 +46,8 @@ class MappingSheetTest : public ConsoleTest {
   void RunSheet(const Names& messages, std::function<void(HWND sheet)> step) {
     Expect(0, [this, step](HWND sheet) {
       EXPECT_EQ(GetWindow(sheet, GW_OWNER), Frame().m_hWnd);
+      EXPECT_FALSE(IsWindowEnabled(Frame().m_hWnd));
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet, 0x3021))) << "Apply is never offered";
       step(sheet);
     });
     for (const std::string& text : messages) ExpectMessage(text);
