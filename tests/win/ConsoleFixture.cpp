@@ -105,6 +105,13 @@ void ConsoleTest::ExpectBox(const std::string& caption, const std::string& text,
   });
 }
 
+void ConsoleTest::ExpectChangedQuestion(const std::string& path, int answer) {
+  ExpectMessage("The file " + path +
+                    " was changed by another program since it was read here.\n\nYes: reload it, losing the changes "
+                    "made here.\nNo: overwrite it with what is shown here.\nCancel: keep editing without saving.",
+                answer);
+}
+
 void ConsoleTest::Expect(int button, std::function<void(HWND)> act) {
   g_script.steps.push_back([act, button](HWND window) {
     act(window);
@@ -148,11 +155,6 @@ void Choose(HWND dialog, int id, const std::string& text, UINT code) {
                       reinterpret_cast<LPARAM>(text.c_str()));
   Notify(dialog, id, code);
 }
-
-std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
-void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 std::string EtcFile(const char* name) {
   char system[MAX_PATH];

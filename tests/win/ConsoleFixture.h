@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +44,8 @@ class ConsoleTest : public ::testing::Test {
   void ExpectMessage(const std::string& text, int button = IDOK) {
     ExpectBox("NFS Server Message", text, button);
   }
+  // The question of a save that finds path changed by another program since it was read.
+  void ExpectChangedQuestion(const std::string& path, int answer);
 
   std::unique_ptr<CNfsAdminApp> app_;
 };
@@ -62,10 +63,10 @@ void Notify(HWND dialog, int id, UINT code);
 void Pick(HWND dialog, int id, const std::string& text);
 // Selects the entry with text in a combo box, which then notifies code as the user's choice does.
 void Choose(HWND dialog, int id, const std::string& text, UINT code = CBN_SELCHANGE);
-std::string Text(HWND dialog, int id);
-void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
-bool Enabled(HWND dialog, int id);
+inline std::string Text(HWND dialog, int id) { return CWnd::GetWindowText(GetDlgItem(dialog, id)); }
+inline void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 // A file of the system's "drivers\etc" folder: hosts, passwd, group.
 std::string EtcFile(const char* name);

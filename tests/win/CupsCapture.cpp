@@ -2,15 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
-namespace {
-std::string Bytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-}  // namespace
+#include "tests/common/WholeFiles.h"
 
 CupsCapture::CupsCapture(const std::string& queue) {
   const char* out = std::getenv("NFS_CUPS_OUT");
@@ -43,7 +36,7 @@ std::vector<CapturedJob> CupsCapture::Take(size_t count, DWORD timeoutMs) {
   std::vector<CapturedJob> jobs;
   for (int id : fresh) {
     const std::string path = folder_ + "\\" + std::to_string(id);
-    jobs.push_back({Bytes(path), Bytes(path + ".txt")});
+    jobs.push_back({ReadFile(path).value_or(""), ReadFile(path + ".txt").value_or("")});
     seen_.insert(id);
   }
   return jobs;

@@ -7,17 +7,14 @@
 #include <string>
 #include <vector>
 
-// The queues that scripts/cups-rig.sh makes for the tests; the first is the
+// The queues of scripts/cups-rig.sh that the tests read back; the first is the
 // default printer.
 inline constexpr char kTestQueue[] = "nfs-win";
-inline constexpr char kOtherQueue[] = "nfs-other";
 inline constexpr char kProcessQueue[] = "nfs-e2e";  // the end-to-end tests'
 
 struct CapturedJob {
   std::string bytes;
   std::string text;  // a PostScript job's text; empty otherwise
-
-  bool IsPostScript() const { return bytes.rfind("%!PS", 0) == 0; }
 };
 
 class CupsCapture {
