@@ -10,8 +10,8 @@
 #include "mapping/MappingList.h"
 #include "portable/TextLine.h"
 #include "printing/PrintcapFile.h"
-#include "tools/nfsctl/PrinterExportProblem.h"
 #include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/PrinterExportProblem.h"
 
 namespace {
 
