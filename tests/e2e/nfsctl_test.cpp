@@ -559,6 +559,10 @@ TEST_F(NfsctlTest, ApplyWritesTheWholeDocumentOrNothing) {
       {apply, with({{"exports", kExports + "\x1a"}}, state(R"("exports": [{"directory": "f:\\new", "all_clients": true,
                                                                           "mode": 0}])")),
        1, "end-of-file mark"},
+      // The console stops at the empty line: the entry appended after it would not be read.
+      {apply, with(One("printcap", kPrintcap + "\r\n"), state(R"("printers": [{"name": "plotter", "driver": "HPGL",
+                                                                       "device": "Plotter", "port": "COM2:"}])")),
+       1, "would lose data"},
       {apply + " --what-if", with(installed, state(R"("exports": [)" + publicRw + "]")), 0,
        "-c:\\public;0 \n+c:\\public;1 \n # lab machines\n d:\\data alpha beta;1 \nchanged\n"},
       {apply, with(installed, state(R"("exports": [)" + publicRw + "]")), 0, "changed\n", "exports",
