@@ -7,6 +7,8 @@ struct WindowsPrinter {
   std::string driver;
   std::string device;
   std::string port;
+
+  bool operator==(const WindowsPrinter&) const = default;
 };
 
 struct PrinterExport {

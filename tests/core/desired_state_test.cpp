@@ -25,7 +25,9 @@ TEST(DesiredState, RefusesTheFirstBadValueByItsPlace) {
     const char* where;  // "": taken
   };
   const Case cases[] = {
-      {Document(good + R"(, "users": [{"name": "alice", "uid": 500}], "options": {"nfs3": false, "read": 32})"), ""},
+      {Document(good + R"(, "users": [{"name": "alice", "uid": 500}], "options": {"nfs3": false, "read": 32},
+                   "printers": [{"name": "laser", "driver": "HP", "device": "HP 4", "port": "LPT1:", "extra": "a,b"},
+                                {"name": "lp", "follows_default": true}])"), ""},
       {Document(R"("exports": [{"directory": "d:/data/", "all_clients": false, "clients": ["alpha"], "mode": 2,
                                 "rw_list": ["alpha"]}])"), ""},
       {"{", ""},  // not JSON: refused as a whole
@@ -49,6 +51,16 @@ TEST(DesiredState, RefusesTheFirstBadValueByItsPlace) {
       {Document(R"("groups": [{"name": "staff", "gid": 4294967296}])"), "groups[0].gid"},
       {Document(R"("groups": [{"name": "staff", "gid": 2.5}])"), "groups[0].gid"},
       {Document(R"("users": [{"name": "alice"}])"), "users[0].uid"},
+      {Document(R"("printers": [{"name": "lp.1", "follows_default": true}])"), "printers[0].name"},
+      {Document(R"("printers": [{"name": "lp", "follows_default": true, "port": "LPT1:"}])"), "printers[0].port"},
+      {Document(R"("printers": [{"name": "lp", "driver": "HP", "device": "HP 4"}])"), "printers[0].port"},
+      {Document(R"("printers": [{"name": "lp", "driver": "HP", "device": "HP,4", "port": "LPT1:"}])"),
+       "printers[0].device"},
+      {Document(R"("printers": [{"name": "lp", "follows_default": true, "extra": "a\r\nb"}])"), "printers[0].extra"},
+      {Document(R"("printers": [{"name": "lp", "follows_default": true, "extra": ")" + std::string(490, 'x') + "\"}]"),
+       "printers[0]"},
+      {Document(R"("printers": [{"name": "lp", "follows_default": true}, {"name": "lp", "follows_default": true}])"),
+       "printers[1].name"},
       {Document(R"("options": {"nfs4": true})"), "options.nfs4"},
       {Document(R"("options": {"nlm": 1})"), "options.nlm"},
       {Document(R"("options": {"write": 33})"), "options.write"},
@@ -97,6 +109,21 @@ TEST(DesiredState, MergeChangesInPlaceAppendsAndPrunesKeepingOtherLines) {
   EXPECT_FALSE(MergedMappings(current, {{"dave", "502"}}, false, "users", "uid", problem));
   EXPECT_EQ(problem.where, "users[0].uid");
   EXPECT_TRUE(MergedMappings(current, {{"dave", "502"}}, true, "users", "uid", problem));
+
+  // printcap: a "default" line matches whatever printer it names, and is written
+  // with the default printer; laser changes in place keeping its line end, and its
+  // second line goes.
+  const std::string printcap = "lp,default,x,y,\r\nlaser,R,D,P,keep\nold,R,D,P,\r\nlaser,R,D,P,\r\n";
+  const std::vector<PrinterExport> printers = {
+      {"lp", "", 1, "", "", "", ""}, {"laser", "", 0, "R2", "D", "P", "keep"}, {"new", "", 1, "", "", "", ""}};
+  const std::string printcapMerged = "lp,default,x,y,\r\nlaser,R2,D,P,keep\nold,R,D,P,\r\nnew,default,dev,port,\r\n";
+  const WindowsPrinter defaultPrinter{"drv", "dev", "port"}, none;
+  EXPECT_EQ(MergedPrintcapFile(printcap, printers, false, defaultPrinter, problem), printcapMerged);
+  EXPECT_EQ(MergedPrintcapFile(printcap, printers, true, defaultPrinter, problem),
+            "lp,default,x,y,\r\nlaser,R2,D,P,keep\nnew,default,dev,port,\r\n");
+  EXPECT_EQ(MergedPrintcapFile(printcapMerged, printers, false, none, problem), printcapMerged);
+  EXPECT_FALSE(MergedPrintcapFile(printcap, printers, false, none, problem));
+  EXPECT_EQ(problem.where, "printers[2].follows_default");
 }
 
 }  // namespace

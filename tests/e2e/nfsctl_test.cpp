@@ -51,6 +51,28 @@ struct Row {
   std::optional<std::string> after = {};
 };
 
+// A window of the console's class, which nfsctl takes for a running console.
+class ConsoleWindow {
+ public:
+  ConsoleWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kMainWindowClass;
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowA(kMainWindowClass, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                            windowClass.hInstance, nullptr);
+    EXPECT_TRUE(window_);
+  }
+  ~ConsoleWindow() {
+    DestroyWindow(window_);
+    UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  }
+
+ private:
+  HWND window_;
+};
+
 class NfsctlTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -478,10 +500,12 @@ TEST_F(NfsctlTest, ParallelChangesEachKeepTheirVersion) {
 TEST_F(NfsctlTest, StateAppliedToAnEmptyInstallationExportsTheSameAndOnlyOnce) {
   const std::string root = kRoot, document = root + "-state.json";
   const std::vector<std::string> files = {root + "\\exports", root + "\\" + kPasswdFile,
-                                          root + "\\drivers\\etc\\group"};
+                                          root + "\\drivers\\etc\\group", root + "\\printcap"};
   WriteFile(files[0], kExports);
   WriteFile(files[1], kPasswd);
   WriteFile(files[2], "staff::20:::: \r\n");
+  // The "default" line is written anew with the default printer of the moment.
+  WriteFile(files[3], kPrintcap + "lp,default,Old,COM1:,\r\n");
   for (const char* name : {kSupportNfs3Value, kSupportPcnfsdValue}) SetRegistryValue(kServiceKey, name, 1);
   SetRegistryValue(kServiceKey, kSupportNlmValue, 0);
   const NfsctlResult exported = Run({"state", "export"});
@@ -490,11 +514,13 @@ TEST_F(NfsctlTest, StateAppliedToAnEmptyInstallationExportsTheSameAndOnlyOnce) {
 
   SetUp();
   SetRegistryValue(kServiceKey, kSupportNlmValue, 1);
+  WriteProfileStringA("windows", "device", "Office Laser,HP LaserJet,LPT1:");
   const NfsctlResult first = Run({"apply", document, "--json"});
   EXPECT_EQ(first.exitCode, std::optional<DWORD>(0)) << first.output;
   const nlohmann::json report = nlohmann::json::parse(first.output, nullptr, false);
   EXPECT_EQ(report.value("changed", false), true) << first.output;
-  EXPECT_EQ(report["files"].size(), 3u) << first.output;
+  EXPECT_EQ(report["files"].size(), 4u) << first.output;
+  EXPECT_EQ(ReadFile(files[3]), kPrintcap + "lp,default,Office Laser,LPT1:,\r\n");
   EXPECT_EQ(report["options"].dump(), R"([{"from":1,"name":"nlm","to":0}])");
   EXPECT_EQ(Run({"state", "export", "--json"}).output, exported.output);
 
@@ -506,6 +532,7 @@ TEST_F(NfsctlTest, StateAppliedToAnEmptyInstallationExportsTheSameAndOnlyOnce) {
   for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(ReadFile(files[i]), before[i]) << files[i];
   EXPECT_EQ(Run({"apply", document}).output, "unchanged\n");
   DeleteFileA(document.c_str());
+  WriteProfileStringA("windows", "device", nullptr);
 }
 
 // apply changes only what the document names (and with --prune removes what it
@@ -532,6 +559,10 @@ TEST_F(NfsctlTest, ApplyWritesTheWholeDocumentOrNothing) {
       {apply, with({{"exports", kExports + "\x1a"}}, state(R"("exports": [{"directory": "f:\\new", "all_clients": true,
                                                                           "mode": 0}])")),
        1, "end-of-file mark"},
+      // The console stops at the empty line: the entry appended after it would not be read.
+      {apply, with(One("printcap", kPrintcap + "\r\n"), state(R"("printers": [{"name": "plotter", "driver": "HPGL",
+                                                                       "device": "Plotter", "port": "COM2:"}])")),
+       1, "would lose data"},
       {apply + " --what-if", with(installed, state(R"("exports": [)" + publicRw + "]")), 0,
        "-c:\\public;0 \n+c:\\public;1 \n # lab machines\n d:\\data alpha beta;1 \nchanged\n"},
       {apply, with(installed, state(R"("exports": [)" + publicRw + "]")), 0, "changed\n", "exports",
@@ -542,4 +573,18 @@ TEST_F(NfsctlTest, ApplyWritesTheWholeDocumentOrNothing) {
        kPasswdFile, "alice::500:::: \r\n"},
   };
   for (const Row& row : rows) Check(row);
+
+  // A running console, which read printcap at its start, refuses a change of it
+  // and so the whole document, unless forced; printers that match are no change.
+  const ConsoleWindow console;
+  const std::string laser = R"("printers": [{"name": "laser", "driver": "HP LaserJet", "device": "Office Laser",
+                                             "port": "LPT1:")";
+  const Files printcap = with(installed, One("printcap", kPrintcap));
+  const Row whileRunning[] = {
+      {apply, with(printcap, state(R"("exports": [)" + publicRw + "], " + laser + "}]")), 1, "the console is running"},
+      {apply + " --force", with(printcap, state(laser + "}]")), 0, "changed\n", "printcap",
+       "laser,HP LaserJet,Office Laser,LPT1:,\r\n"},
+      {apply, with(printcap, state(laser + R"(, "extra": "keep,this"}])")), 0, "unchanged\n"},
+  };
+  for (const Row& row : whileRunning) Check(row);
 }

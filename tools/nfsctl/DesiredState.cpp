@@ -14,6 +14,7 @@
 #include "portable/AsciiCase.h"
 #include "portable/WholeNumber.h"
 #include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/PrinterExportProblem.h"
 
 namespace {
 
@@ -128,6 +129,52 @@ class StateReader {
     return true;
   }
 
+  bool Printers(const Json& list, std::vector<PrinterExport>& entries) {
+    if (!list.is_array()) return Refuse("printers", "is not an array");
+    std::unordered_map<std::string, size_t> names;
+    for (size_t i = 0; i < list.size(); ++i) {
+      const std::string where = "printers[" + std::to_string(i) + "]";
+      const Json& item = list[i];
+      if (!IsObjectOf(item, where, {"name", "follows_default", "driver", "device", "port", "extra"})) return false;
+      PrinterExport entry;
+      if (item.contains("follows_default")) {
+        const std::optional<bool> follows = Switch(item["follows_default"], where + ".follows_default");
+        if (!follows) return false;
+        entry.useDefault = *follows ? 1 : 0;
+      }
+      const std::pair<const char*, std::string*> texts[] = {
+          {"name", &entry.name}, {"driver", &entry.driver}, {"device", &entry.device}, {"port", &entry.port}};
+      for (size_t t = 0; t < std::size(texts); ++t) {
+        const std::string place = where + "." + texts[t].first;
+        // The line of an entry that follows the default printer names no printer.
+        if (t > 0 && entry.useDefault) {
+          if (item.contains(texts[t].first))
+            return Refuse(place, "is given for a printer that follows the default printer");
+          continue;
+        }
+        if (!item.contains(texts[t].first)) return Refuse(place, "is missing");
+        std::optional<std::string> text = Text(item[texts[t].first], place);
+        if (!text) return false;
+        *texts[t].second = std::move(*text);
+      }
+      if (item.contains("extra")) {
+        std::optional<std::string> extra = Text(item["extra"], where + ".extra");
+        if (!extra) return false;
+        entry.extra = std::move(*extra);
+      }
+      if (const std::optional<PrinterExportProblem> problem = FindPrinterExportProblem(entry)) {
+        static const char* const kFields[] = {".name", ".driver", ".device", ".port", ".extra", ""};
+        return Refuse(where + kFields[problem->field], problem->text);
+      }
+      // Jobs for a name go to its first entry: a second would never print.
+      if (const auto [first, added] = names.emplace(entry.name, i); !added)
+        return Refuse(where + ".name", entry.name + " is exported by printers[" + std::to_string(first->second) +
+                                           "] already");
+      entries.push_back(std::move(entry));
+    }
+    return true;
+  }
+
   bool Options(const Json& object, std::array<std::optional<int32_t>, kServerOptionCount>& options) {
     if (!object.is_object()) return Refuse("options", "is not an object");
     for (const auto& item : object.items()) {
@@ -208,7 +255,7 @@ std::optional<DesiredState> ReadDesiredState(std::string_view document, const To
   const Json json = Json::parse(document.begin(), document.end(), nullptr, false);
   StateReader reader(toAnsi, problem);
   if (json.is_discarded()) return reader.Refuse("", "is not a JSON document"), std::nullopt;
-  if (!reader.IsObjectOf(json, "", {"schema", "version", "exports", "users", "groups", "options"}))
+  if (!reader.IsObjectOf(json, "", {"schema", "version", "exports", "users", "groups", "printers", "options"}))
     return std::nullopt;
   if (json.value("schema", Json()) != kStateSchema)
     return reader.Refuse("schema", std::string("is not \"") + kStateSchema + "\""), std::nullopt;
@@ -221,6 +268,7 @@ std::optional<DesiredState> ReadDesiredState(std::string_view document, const To
     return std::nullopt;
   if (json.contains("groups") && !reader.Mappings(json["groups"], "groups", "gid", state.groups.emplace()))
     return std::nullopt;
+  if (json.contains("printers") && !reader.Printers(json["printers"], state.printers.emplace())) return std::nullopt;
   if (json.contains("options") && !reader.Options(json["options"], state.options)) return std::nullopt;
   return state;
 }

@@ -14,6 +14,7 @@
 #include "exports/ExportEntry.h"
 #include "exports/ExportLineProblem.h"
 #include "mapping/UserInfo.h"
+#include "printing/PrinterExport.h"
 #include "status/ServerOptions.h"
 
 inline constexpr char kStateSchema[] = "nfs-server-state";
@@ -29,6 +30,9 @@ struct DesiredState {
   std::optional<std::vector<CUserInfo>> users;
   std::optional<std::vector<CUserInfo>> groups;
   std::array<std::optional<int32_t>, kServerOptionCount> options;
+  // An entry that follows the default printer holds no printer: it takes the
+  // Windows default printer when it is written.
+  std::optional<std::vector<PrinterExport>> printers;
 };
 
 // Why a document is refused: where in it (exports[3].mode), and either the text

@@ -39,3 +39,10 @@ std::vector<Finding> CheckPrintcapFile(const std::string& path, std::string_view
                NotShownText(*stop));
   return findings;
 }
+
+std::optional<std::string> PrintcapSaveLoss(const std::string& path, std::string_view rawBytes) {
+  // What is lost does not depend on the default printer.
+  for (const Finding& finding : CheckPrintcapFile(path, rawBytes, {}))
+    if (finding.severity == Finding::kError) return "line " + std::to_string(finding.line) + ": " + finding.message;
+  return std::nullopt;
+}

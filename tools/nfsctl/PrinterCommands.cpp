@@ -1,17 +1,15 @@
 // printers list | add | set | remove: printcap through the core's table and line format.
-#include <windows.h>
-
 #include <algorithm>
 #include <functional>
 #include <memory>
 
-#include "portable/SharedWithService.h"
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"
-#include "tools/nfsctl/PrintcapCheck.h"
+#include "tools/nfsctl/PrintcapChange.h"
+#include "tools/nfsctl/PrinterExportProblem.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {
@@ -37,19 +35,9 @@ std::optional<PrintcapState> Load(const Settings& settings, int& failure) {
   return state;
 }
 
-// A save writes only the entries the console read: refused when that would lose
-// data. The console reads printcap only at its start: under a running console a
-// change is unknown to it (its jobs for a new printer wait), and its next printer
-// change writes its own table back over it.
 int Save(const Settings& settings, const PrintcapState& state, const PrinterExportTable& table, bool whatIf) {
-  if (!whatIf && !settings.force && FindWindowA(kMainWindowClass, nullptr))
-    return Fail(kExitRefused, "refused: the console is running and read " + state.path +
-                                  " at its start; it would not know this change, and its next printer change "
-                                  "would undo it. Close the console first, or use --force; nothing was written");
-  for (const Finding& finding : CheckPrintcapFile(state.path, state.bytes, Installation::DefaultPrinter()))
-    if (finding.severity == Finding::kError)
-      return Fail(kExitRefused, "refused: saving " + state.path + " would lose data (line " +
-                                    std::to_string(finding.line) + ": " + finding.message + "); nothing was written");
+  if (auto refusal = PrintcapChangeRefusal(state.path, state.bytes, !whatIf, settings))
+    return Fail(kExitRefused, *refusal);
   return ApplyChange(state.path, state.bytes, FormatPrintcap(table), whatIf, settings);
 }
 
@@ -69,17 +57,22 @@ int List(const Settings& settings) {
   return kExitOk;
 }
 
-std::optional<std::string> Problem(const Arguments& arguments, const WindowsPrinter& printer) {
-  if (!IsValidExportName(arguments.name))
-    return "an export name has 1 to " + std::to_string(kMaxExportName) +
-           " characters, without '.', ',' or a control character";
-  if (arguments.useDefault && printer.driver.empty())
-    return "no default printer is set: the next start of the console could not read the entry";
-  // printcap splits its first four fields at runs of commas: an empty one is lost.
-  for (const std::string* field : {&printer.driver, &printer.device, &printer.port})
-    if (!IsPrintcapField(*field))
-      return "driver, device and port must each be given, without ',' or control characters";
-  return std::nullopt;
+std::optional<std::string> Problem(const Arguments& arguments, const PrinterSelection& selection) {
+  PrinterExport entry;
+  entry.name = arguments.name;
+  entry.useDefault = selection.useDefault;
+  entry.driver = selection.printer.driver;
+  entry.device = selection.printer.device;
+  entry.port = selection.printer.port;
+  if (const std::optional<PrinterExportProblem> problem = FindPrinterExportProblem(entry)) {
+    static const char* const kOptions[] = {"", "--driver", "--device", "--port"};
+    const bool option =
+        problem->field >= PrinterExportProblem::kDriver && problem->field <= PrinterExportProblem::kPort;
+    return (option ? std::string(kOptions[problem->field]) : "\"" + arguments.name + "\"") + " " + problem->text;
+  }
+  if (!selection.useDefault) return std::nullopt;
+  const std::optional<std::string> noDefault = DefaultPrinterProblem(selection.printer);
+  return noDefault ? std::optional(arguments.name + " " + *noDefault) : std::nullopt;
 }
 
 // The printer the options choose; none, after saying why, when refused.
@@ -88,7 +81,7 @@ std::optional<PrinterSelection> SelectionOf(const Arguments& arguments, int& fai
   selection.useDefault = arguments.useDefault ? 1 : 0;
   selection.printer = arguments.useDefault ? Installation::DefaultPrinter()
                                            : WindowsPrinter{arguments.driver, arguments.device, arguments.port};
-  if (auto problem = Problem(arguments, selection.printer)) {
+  if (auto problem = Problem(arguments, selection)) {
     failure = Fail(kExitRefused, "refused: " + *problem + "; nothing was written");
     return std::nullopt;
   }

@@ -15,6 +15,7 @@
 #include "mapping/MappingFile.h"
 #include "mapping/MappingList.h"
 #include "portable/WholeFile.h"
+#include "printing/PrintcapFile.h"
 #include "status/ServerOptionsStore.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/DesiredState.h"
@@ -22,6 +23,7 @@
 #include "tools/nfsctl/FileChange.h"
 #include "tools/nfsctl/MappingCheck.h"
 #include "tools/nfsctl/OptionsCheck.h"
+#include "tools/nfsctl/PrintcapChange.h"
 #include "tools/nfsctl/Report.h"
 #include "tools/nfsctl/StateMerge.h"
 #include "tools/nfsctl/UnifiedDiff.h"
@@ -60,6 +62,24 @@ Record MappingsOf(const std::vector<CUserInfo>& records, const char* idField) {
   return list;
 }
 
+// What the console reads of printcap. An entry that follows the default printer
+// says so only: its line's printer fields are not read.
+Record PrintersOf(std::string_view printcap) {
+  PrinterExportTable table;
+  ReadPrintcapEntries(printcap, [] { return WindowsPrinter{}; }, table);
+  Record list = Record::array();
+  for (const PrinterExport& entry : table.Entries()) {
+    Record printer{{"name", entry.name}};
+    if (entry.useDefault)
+      printer["follows_default"] = true;
+    else
+      printer.update({{"driver", entry.driver}, {"device", entry.device}, {"port", entry.port}});
+    if (!entry.extra.empty()) printer["extra"] = entry.extra;
+    list.push_back(std::move(printer));
+  }
+  return list;
+}
+
 int Export(const Settings& settings) {
   Record document{{"schema", kStateSchema}, {"version", kStateVersion}};
   const Located exports = settings.Where().ExportsPath();
@@ -86,6 +106,10 @@ int Export(const Settings& settings) {
     if (!file) return failure;
     document[part.part] = MappingsOf(ReadMappingRecords(file->bytes), part.idField);
   }
+  int failure = kExitOk;
+  const std::optional<FileBytes> printcap = ReadLocatedFile(settings.Where().PrintcapPath(), failure);
+  if (!printcap) return failure;
+  document["printers"] = PrintersOf(printcap->bytes);
   // What the Server Options dialog shows, and so would save; without the key
   // there is nothing to apply them to, so the part is left out.
   if (const auto stored = ReadServerOptions()) {
@@ -159,6 +183,23 @@ int PlanMappings(const Settings& settings, const MappingPart& part, const std::v
                                      part.idField, problem);
   if (!merged) return RefuseDocument(arguments.file, problem);
   plans.push_back({file->path, file->bytes, MappingFileBytes(*merged)});
+  return kExitOk;
+}
+
+int PlanPrintcap(const Settings& settings, const std::vector<PrinterExport>& desired, const ApplyArguments& arguments,
+                 std::vector<FilePlan>& plans) {
+  int failure = kExitOk;
+  const std::optional<FileBytes> file = ReadLocatedFile(settings.Where().PrintcapPath(), failure);
+  if (!file) return failure;
+  StateProblem problem;
+  const auto merged =
+      MergedPrintcapFile(file->bytes, desired, arguments.prune, Installation::DefaultPrinter(), problem);
+  if (!merged) return RefuseDocument(arguments.file, problem);
+  // A printers part that matches already writes nothing, which a running console does not refuse.
+  const bool writes = !arguments.whatIf && *merged != file->bytes;
+  if (auto refusal = PrintcapChangeRefusal(file->path, file->bytes, writes, settings))
+    return Fail(kExitRefused, *refusal, file->path);
+  plans.push_back({file->path, file->bytes, *merged});
   return kExitOk;
 }
 
@@ -252,6 +293,8 @@ int Apply(const Settings& settings, const ApplyArguments& arguments) {
     return failure;
   if (state->groups && (failure = PlanMappings(settings, kGroups, *state->groups, arguments, files)) != kExitOk)
     return failure;
+  if (state->printers && (failure = PlanPrintcap(settings, *state->printers, arguments, files)) != kExitOk)
+    return failure;
   std::vector<OptionPlan> options;
   if ((failure = PlanOptions(*state, options)) != kExitOk) return failure;
   std::erase_if(files, [](const FilePlan& plan) { return plan.newBytes == plan.oldBytes; });
@@ -266,7 +309,7 @@ int Apply(const Settings& settings, const ApplyArguments& arguments) {
 void AddStateCommands(CLI::App& app, const Settings& settings, int& exitCode) {
   CLI::App* state = app.add_subcommand("state", "The whole configuration as one document");
   state->require_subcommand(1);
-  state->add_subcommand("export", "Print exports, mappings and options as one JSON document")->callback([&] {
+  state->add_subcommand("export", "Print exports, mappings, printers and options as one JSON document")->callback([&] {
     exitCode = Export(settings);
   });
 
@@ -274,6 +317,6 @@ void AddStateCommands(CLI::App& app, const Settings& settings, int& exitCode) {
   CLI::App* apply = app.add_subcommand("apply", "Make the server match a document of state export");
   apply->add_option("FILE", arguments->file, "The document")->required();
   AddWhatIf(*apply, arguments->whatIf);
-  apply->add_flag("--prune", arguments->prune, "Remove the exports and mappings the document does not name");
+  apply->add_flag("--prune", arguments->prune, "Remove the exports, mappings and printers the document does not name");
   apply->callback([&settings, &exitCode, arguments] { exitCode = Apply(settings, *arguments); });
 }

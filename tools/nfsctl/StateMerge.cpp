@@ -8,7 +8,10 @@
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
 #include "mapping/MappingList.h"
+#include "portable/TextLine.h"
+#include "printing/PrintcapFile.h"
 #include "tools/nfsctl/ExportsFile.h"
+#include "tools/nfsctl/PrinterExportProblem.h"
 
 namespace {
 
@@ -18,6 +21,13 @@ bool SameExport(const ExportEntry& have, const ExportEntry& desired) {
   ParseExportLine(FormatExportLine(desired), kStartupScanLimit, want);
   return SameDirectory(have, want) && have.flags == want.flags && have.clients == want.clients &&
          have.mode == want.mode && have.rwList == want.rwList;
+}
+
+// Whether the line read as have reads as desired; a "default" line's printer
+// fields are not read.
+bool SamePrinter(const PrinterExport& have, const PrinterExport& desired) {
+  return have.useDefault == desired.useDefault && have.extra == desired.extra &&
+         (desired.useDefault || have.Printer() == desired.Printer());
 }
 
 }  // namespace
@@ -99,6 +109,66 @@ std::optional<std::vector<CUserInfo>> MergedMappings(const std::vector<CUserInfo
       return std::nullopt;
     }
     if (!placed[i]) merged.push_back(desired[i]);
+  }
+  return merged;
+}
+
+std::optional<std::string> MergedPrintcapFile(std::string_view bytes, const std::vector<PrinterExport>& desired,
+                                              bool prune, const WindowsPrinter& defaultPrinter,
+                                              StateProblem& problem) {
+  std::unordered_map<std::string, size_t> names;
+  for (size_t i = 0; i < desired.size(); ++i) names.emplace(desired[i].name, i);
+  // The line of desired[i], without its line end; none, with problem, when it cannot be written.
+  auto written = [&](size_t i) -> std::optional<std::string> {
+    PrinterExport entry = desired[i];
+    if (entry.useDefault) {
+      if (auto noDefault = DefaultPrinterProblem(defaultPrinter)) {
+        problem = {"printers[" + std::to_string(i) + "].follows_default", *noDefault, {}};
+        return std::nullopt;
+      }
+      entry.driver = defaultPrinter.driver;
+      entry.device = defaultPrinter.device;
+      entry.port = defaultPrinter.port;
+      // The default printer's names may make the line too long.
+      if (auto tooLong = FindPrinterExportProblem(entry)) {
+        problem = {"printers[" + std::to_string(i) + "]", tooLong->text, {}};
+        return std::nullopt;
+      }
+    }
+    std::string line = FormatPrintcapLine(entry);
+    line.resize(line.size() - 2);
+    return line;
+  };
+  const DefaultPrinterSource unread = [] { return WindowsPrinter{}; };
+  std::vector<bool> placed(desired.size(), false);
+  std::string merged;
+  LinePieces lines(bytes);
+  for (std::string_view piece; lines.Next(kMaxPrintcapLine, piece);) {
+    const std::string_view text = WithoutLineEnd(piece);
+    PrinterExport read;
+    const bool entry = ParsePrintcapLine(text, unread, read);
+    const auto named = entry ? names.find(read.name) : names.end();
+    if (named == names.end()) {
+      if (!prune || !entry) merged += piece;
+      continue;
+    }
+    if (placed[named->second]) continue;
+    placed[named->second] = true;
+    if (SamePrinter(read, desired[named->second])) {
+      merged += piece;
+      continue;
+    }
+    // The new line ends as the old one did.
+    const std::optional<std::string> line = written(named->second);
+    if (!line) return std::nullopt;
+    merged += *line;
+    merged += piece.substr(text.size());
+  }
+  for (size_t i = 0; i < desired.size(); ++i) {
+    if (placed[i]) continue;
+    const std::optional<std::string> line = written(i);
+    if (!line) return std::nullopt;
+    merged += AppendedExportBytes(merged, *line);
   }
   return merged;
 }

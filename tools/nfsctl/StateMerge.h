@@ -1,6 +1,6 @@
 #pragma once
 // What a file holds once it matches the desired state: an entry the document
-// names (an export by its directory, a mapping by its name) is changed in its
+// names (an export by its directory, a mapping or a printer by its name) is changed in its
 // place when it differs, a new one is appended, and one it does not name is kept,
 // or removed with prune. A server that matches already gets back its bytes.
 #include <optional>
@@ -10,6 +10,7 @@
 
 #include "exports/ExportEntry.h"
 #include "mapping/UserInfo.h"
+#include "printing/PrinterExport.h"
 #include "tools/nfsctl/DesiredState.h"
 
 // The exports file's bytes made to hold desired. Lines the console does not read
@@ -25,3 +26,14 @@ std::optional<std::vector<CUserInfo>> MergedMappings(const std::vector<CUserInfo
                                                      const std::vector<CUserInfo>& desired, bool prune,
                                                      const std::string& part, const char* idField,
                                                      StateProblem& problem);
+
+// printcap's bytes made to hold desired, line by line as the console reads them:
+// every line left as it was stays byte for byte, and a second line of a name the
+// document names is dropped. An entry that follows the default printer matches
+// any "default" line of its name and is written with defaultPrinter, as the
+// console writes it; none, with problem naming the document's entry, when one is
+// to be written and no default printer is set. The caller refuses a file whose
+// save would lose data.
+std::optional<std::string> MergedPrintcapFile(std::string_view bytes, const std::vector<PrinterExport>& desired,
+                                              bool prune, const WindowsPrinter& defaultPrinter,
+                                              StateProblem& problem);
