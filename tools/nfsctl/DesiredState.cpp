@@ -14,7 +14,7 @@
 #include "portable/AsciiCase.h"
 #include "portable/WholeNumber.h"
 #include "tools/nfsctl/ExportsFile.h"
-#include "tools/nfsctl/PrinterExportProblem.h"
+#include "printing/PrinterExportProblem.h"
 
 namespace {
 

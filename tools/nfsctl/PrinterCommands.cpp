@@ -9,7 +9,7 @@
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"
 #include "tools/nfsctl/PrintcapChange.h"
-#include "tools/nfsctl/PrinterExportProblem.h"
+#include "printing/PrinterExportProblem.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {

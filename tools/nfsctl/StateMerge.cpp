@@ -11,7 +11,7 @@
 #include "portable/TextLine.h"
 #include "printing/PrintcapFile.h"
 #include "tools/nfsctl/ExportsFile.h"
-#include "tools/nfsctl/PrinterExportProblem.h"
+#include "printing/PrinterExportProblem.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/nfsctl/PrinterExportProblem.h"
+#include "printing/PrinterExportProblem.h"
 
 #include <algorithm>
 

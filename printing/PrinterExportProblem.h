@@ -1,7 +1,7 @@
 #pragma once
-// Why nfsctl would not store an exported printer: what the console's next start
-// would not read back as stored. printers add and set ask it of the entry they
-// store, apply of every entry of a document.
+// Why an exported printer would not be stored: what the console's next start
+// would not read back as stored. nfsctl's printers add and set ask it of the
+// entry they store, apply of every entry of a document.
 #include <optional>
 #include <string>
 
