@@ -2,7 +2,6 @@
 // its exit code, and every file it was given read back afterwards.
 #include <algorithm>
 #include <iterator>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -76,6 +75,7 @@ class NfsctlTest : public ::testing::Test {
     const NfsctlResult result = Run({std::istream_iterator<std::string>(words), {}});
     EXPECT_EQ(result.exitCode, std::optional<DWORD>(row.exitCode)) << result.output;
     EXPECT_NE(result.output.find(row.output), std::string::npos) << row.output << " not in " << result.output;
+    EXPECT_EQ(result.output.find('\x1b'), std::string::npos) << result.output;
     bool prepared = false;
     for (const auto& [name, bytes] : row.files) {
       const bool changes = !row.changed.empty() && name.rfind(row.changed, 0) == 0;
@@ -236,27 +236,16 @@ TEST(NfsctlDemo, CheckFindsNothingInTheDemoInstallation) {
 // named with exit 2, an empty list still has its heading ([] in JSON), and an
 // error under --json is one JSON object.
 TEST_F(NfsctlTest, ConventionsOfACommandLineTool) {
-  WriteFile(std::string(kRoot) + "\\" + kPasswdFile, "");
-  const struct {
-    std::vector<std::string> arguments;
-    DWORD exitCode;
-    std::string output;
-  } cases[] = {
-      {{"bogus", "--json"}, 2, R"({"code":2,"error":"unknown verb \"bogus\"; the verbs are: )"},
-      {{"exports", "list", "--install-dir", "C:\\typo"}, 2, "--install-dir C:\\typo is no directory"},
-      {{"users", "list", "--system-dir", kRoot}, 0, "NAME  UID\n"},
-      {{"users", "list", "--system-dir", kRoot, "--json"}, 0, "[]"},
-      {{"exports", "add", "--help"}, 0, "Options of every verb: --install-dir DIR, --system-dir DIR, --json"},
+  const Row rows[] = {
+      {"bogus --json", {}, 2, R"({"code":2,"error":"unknown verb \"bogus\"; the verbs are: )"},
+      {"users list", One(kPasswdFile, ""), 0, "NAME  UID\n"},
+      {"users list --json", One(kPasswdFile, ""), 0, "[]"},
+      {"exports add --help", {}, 0, "Options of every verb: --install-dir DIR, --system-dir DIR, --json"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments[0] + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
-    const NfsctlResult result = RunNfsctl(c.arguments);
-    EXPECT_EQ(result.exitCode, std::optional<DWORD>(c.exitCode)) << result.output;
-    std::string output = result.output;
-    if (const nlohmann::json json = nlohmann::json::parse(output, nullptr, false); json.is_object())
-      output = json.dump();  // keys sorted, one line
-    EXPECT_NE(output.find(c.output), std::string::npos) << output;
-  }
+  for (const Row& row : rows) Check(row);
+  const NfsctlResult typo = RunNfsctl({"exports", "list", "--install-dir", "C:\\typo"});
+  EXPECT_EQ(typo.exitCode, std::optional<DWORD>(2));
+  EXPECT_NE(typo.output.find("--install-dir C:\\typo is no directory"), std::string::npos) << typo.output;
 }
 
 // Before a release, the evidence: which lock's client still has a mount. A
@@ -264,7 +253,7 @@ TEST_F(NfsctlTest, ConventionsOfACommandLineTool) {
 // those requests, and a pattern that takes every lock needs --all. Text that
 // clients wrote reaches the terminal with its control characters shown, not obeyed.
 TEST_F(NfsctlTest, LocksShowTheirEvidenceAndPatternsReleaseWhatTheyMatch) {
-  std::string held;
+  Files files = {{"Lock.NLM", ""}, {"mountd.list", "PC7  /export\r\npc8  /home\r\n"}};
   const std::pair<const char*, const char*> locks[] = {
       {"pc7", "/export/notes01"}, {"pc7", "/export/data/a"}, {"pc9", "/export/data/b"},
       {"pc7\x1b]0;owned\x07", "/x"}};
@@ -273,39 +262,25 @@ TEST_F(NfsctlTest, LocksShowTheirEvidenceAndPatternsReleaseWhatTheyMatch) {
     lock.firstText = client;
     lock.secondText = path;
     lock.opaque = "ab";
-    held += EncodeLockRecord(lock);
+    files[0].second += EncodeLockRecord(lock);
   }
-  WriteFile(std::string(kRoot) + "\\Lock.NLM", held);
-  WriteFile(std::string(kRoot) + "\\mountd.list", "PC7  /export\r\npc8  /home\r\n");
-  const std::string unlockFile = std::string(kRoot) + "\\Unlock.NLM";
-  const struct {
-    std::string command;
-    DWORD exitCode;
-    std::string output;
-  } cases[] = {
-      {"locks list --json", 0, R"("client_mounted":true,"first_long":0,"first_text":"pc7")"},
-      {"locks list --path /export/data/* --json", 0, R"("client_mounted":false,"first_long":0,"first_text":"pc9")"},
-      {"locks list", 0, "pc7\\x1b]0;owned\\x07:/x"},
-      {"locks list --json", 0, R"("first_text":"pc7\u001b]0;owned\u0007")"},
-      {"mounts show --client pc7", 0, "PC7  /export\n"},
-      {"locks unlock --path /export/data/* --what-if", 0,
-       "would append 2 unlock request(s) to " + unlockFile + ":\n  pc7:/export/data/a:0:0:0\n  pc9:/export/data/b:0:0:0\n"},
-      {"locks unlock --path * --what-if", 1, "give --all"},
-      {"locks unlock --path /export/* --all --what-if", 0, "would append 3 unlock request(s)"},
-      {"locks unlock --client nobody", 1, "no lock"},
+  const Row rows[] = {
+      {"locks list --json", files, 0, R"("client_mounted":true,"first_long":0,"first_text":"pc7")"},
+      {"locks list --path /export/data/* --json", files, 0,
+       R"("client_mounted":false,"first_long":0,"first_text":"pc9")"},
+      {"locks list", files, 0, "pc7\\x1b]0;owned\\x07:/x"},
+      {"locks list --json", files, 0, R"("first_text":"pc7\u001b]0;owned\u0007")"},
+      {"mounts show --client pc7", files, 0, "PC7  /export\n"},
+      {"locks unlock --path /export/data/* --what-if", files, 0,
+       "would append 2 unlock request(s) to C:\\nfsctl\\Unlock.NLM:\n"
+       "  pc7:/export/data/a:0:0:0\n  pc9:/export/data/b:0:0:0\n",
+       "Unlock.NLM"},
+      {"locks unlock --path * --what-if", files, 1, "give --all", "Unlock.NLM"},
+      {"locks unlock --path /export/* --all --what-if", files, 0, "would append 3 unlock request(s)", "Unlock.NLM"},
+      {"locks unlock --client nobody", files, 1, "no lock", "Unlock.NLM"},
+      {"locks unlock --client PC9", files, 0, "", "Unlock.NLM", UnlockRequestFor("pc9:/export/data/b:0:0:0")},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
-    std::istringstream words(c.command);
-    const NfsctlResult result = Run({std::istream_iterator<std::string>(words), {}});
-    EXPECT_EQ(result.exitCode, std::optional<DWORD>(c.exitCode)) << result.output;
-    EXPECT_NE(result.output.find(c.output), std::string::npos) << result.output;
-    EXPECT_EQ(result.output.find('\x1b'), std::string::npos) << result.output;
-    EXPECT_FALSE(Exists(unlockFile));
-  }
-  EXPECT_EQ(Run({"locks", "unlock", "--client", "PC9"}).exitCode, std::optional<DWORD>(0));
-  EXPECT_EQ(ReadFile(unlockFile), UnlockRequestFor("pc9:/export/data/b:0:0:0"));
-  EXPECT_EQ(ReadFile(std::string(kRoot) + "\\Lock.NLM"), held);
+  for (const Row& row : rows) Check(row);
 }
 
 // options: set only within the console's rules.
