@@ -330,15 +330,11 @@ TEST_F(NfsctlTest, HistoryKeepsEveryChangeAndRestoresOne) {
   EXPECT_EQ(history[0]["program"], "changed outside");
   EXPECT_EQ(history[2]["reason"], "first one");
   EXPECT_EQ(history[2]["file"], "exports");
-  const std::pair<std::vector<std::string>, std::string> diffs[] = {
-      {{ids[1], ids[2]}, "+c:\\hand\\x1b[2J;0 \n"},
-      {{ids[0]}, "+c:\\hand\\x1b[2J;0 \n"},  // against the file as it is now
-  };
-  for (const auto& [versions, line] : diffs) {
-    std::vector<std::string> command = {"history", "diff"};
-    command.insert(command.end(), versions.begin(), versions.end());
+  // Between two versions, and from one to the file as it is now.
+  const std::vector<std::string> diffs[] = {{"history", "diff", ids[1], ids[2]}, {"history", "diff", ids[0]}};
+  for (const std::vector<std::string>& command : diffs) {
     const NfsctlResult diff = Run(command);
-    EXPECT_NE(diff.output.find(line), std::string::npos) << diff.output;
+    EXPECT_NE(diff.output.find("+c:\\hand\\x1b[2J;0 \n"), std::string::npos) << diff.output;
     EXPECT_EQ(diff.output.find('\x1b'), std::string::npos);
   }
   const NfsctlResult shown = Run({"history", "show", ids[2]});
