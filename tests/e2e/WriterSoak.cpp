@@ -1,10 +1,10 @@
 #include "tests/e2e/WriterSoak.h"
 
 #include <atomic>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <mutex>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -22,21 +22,7 @@ constexpr char kDeleteQuestion[] = "Do you want to delete the selected entry?";
 // Exports the console deletes, first in its list (drive C: sorts before the tools' E: and F:).
 constexpr int kOldExports = 400;
 
-std::string OldDirectory(int i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "\\old%03d", i);
-  return kSoakDir + std::string(name);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (size_t start = 0, end; start < text.size(); start = end + 2) {
-    end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
+std::string OldDirectory(int i) { return kSoakDir + std::string("\\old") + std::to_string(1000 + i); }
 
 // The console's windows, driven from outside as a user would.
 class ConsoleDriver {
@@ -135,12 +121,14 @@ SoakResult RunWriterSoak(DWORD milliseconds) {
   PostMessageA(console, WM_CLOSE, 0, 0);
   process.Wait();
 
+  // Each line with its CR.
   std::map<std::string, int> counts;
-  for (const std::string& line : Lines(ReadFile(path).value_or(""))) ++counts[line];
+  std::istringstream lines(ReadFile(path).value_or(""));
+  for (std::string line; std::getline(lines, line);) ++counts[line];
   for (const auto& [line, count] : counts) result.doubled += count - 1;
   result.added = static_cast<int>(added.size());
   for (const std::string& directory : added) {
-    const bool listed = counts.count(directory + ";0") || counts.count(directory + ";0 ");
+    const bool listed = counts.count(directory + ";0\r") || counts.count(directory + ";0 \r");
     result.lost += !listed;
   }
   return result;

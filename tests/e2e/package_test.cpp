@@ -46,16 +46,12 @@ std::vector<std::string> InstalledVersions() {
   return versions;
 }
 
-std::string ProductVersionOf(const std::string& path) {
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), nullptr);
-  std::string block(size, '\0');
-  if (size == 0 || !GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return "";
-  char* text = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\ProductVersion", reinterpret_cast<void**>(&text),
-                      &length))
-    return "";
-  return text;
+// The file version that the installer compares when it replaces a program.
+std::string FileVersionOf(const std::string& path) {
+  char version[64] = "";
+  DWORD size = sizeof version;
+  MsiGetFileVersionA(path.c_str(), version, &size, nullptr, nullptr);
+  return version;
 }
 
 // The shortcut, in the Programs folder of every account or, where the installer
@@ -89,7 +85,7 @@ TEST_F(PackageTest, InstallsUpgradesAndRemovesOnlyItsOwnPrograms) {
   ASSERT_EQ(Msiexec("/i", false), 0u);
   EXPECT_EQ(InstalledVersions(), std::vector<std::string>{NFS_VERSION});
   for (const char* program : kPrograms)
-    EXPECT_EQ(ProductVersionOf(std::string(kServerDir) + "\\" + program), NFS_VERSION) << program;
+    EXPECT_EQ(FileVersionOf(std::string(kServerDir) + "\\" + program), NFS_VERSION ".0") << program;
   EXPECT_TRUE(HasStartMenuShortcut());
   ExpectServerFilesKept();
 
