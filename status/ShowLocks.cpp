@@ -23,7 +23,9 @@ CShowLocks::CShowLocks() : CPropertyPage(IDD_SHOW_LOCKS) {}
 
 // Filled once per run of the sheet; without the install directory or the file
 // the list stays empty, and a record cut short at the end is not shown. Each
-// line keeps, as its item data, why it cannot be removed (0: it can).
+// line keeps, as its item data, why it cannot be removed (0: it can). A new
+// line's item data is 0 already; setting it on every line would double the
+// messages of a fill of many locks.
 BOOL CShowLocks::OnInitDialog() {
   const BOOL result = CPropertyPage::OnInitDialog();
   locks_.SubclassDlgItem(IDC_LOCK_LIST, this);
@@ -33,7 +35,8 @@ BOOL CShowLocks::OnInitDialog() {
     for (const LockRecord& record : records) {
       bool cut = false;
       const std::string line = FormatLockLine(record, &cut);
-      locks_.SetItemData(locks_.AddString(line.c_str()), RefusalOf(record, cut));
+      const int index = locks_.AddString(line.c_str());
+      if (const UINT refusal = RefusalOf(record, cut)) locks_.SetItemData(index, refusal);
     }
   }
   return result;

@@ -9,6 +9,7 @@
 //   refuses503   a workstation whose controller refuses level 503
 //   nodomain     a workstation in no domain
 //   bigdomain    a workstation whose domain has 400 users
+//   manyusers    a workstation with 10,000 local users
 //   foreign      a workstation with local users outside the ANSI code page
 #include <windows.h>
 #include <lm.h>
@@ -118,6 +119,8 @@ NET_API_STATUS WINAPI NetUserEnum(LPCWSTR servername, DWORD level, DWORD filter,
   if (Scenario() == L"bigdomain") domain.clear();
   for (int i = 0; Scenario() == L"bigdomain" && i < 400; ++i)
     domain.push_back(L"dom" + std::to_wstring(1000 + i).substr(1));
+  if (Scenario() == L"manyusers")
+    for (int i = 0; i < 10000; ++i) local.push_back(L"user" + std::to_wstring(i));
   if (level != 0 || filter != FILTER_NORMAL_ACCOUNT) return ERROR_INVALID_PARAMETER;
   return Enumerate(servername, local, domain, bufptr, prefmaxlen, entriesread, totalentries);
 }
