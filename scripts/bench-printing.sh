@@ -7,7 +7,7 @@
 # console, its start-up and its start-up printing), and the job's bytes per
 # second are 100 MB over the time beyond it. Then the console's peak memory with
 # a 1 MB and a 100 MB job, which must not grow with the job. The queue is a
-# private CUPS scheduler's (build/bench/cups), never the machine's. Nothing is
+# private CUPS scheduler's (build/bench-printing/cups), never the machine's. Nothing is
 # asserted. BENCH_RUNS sets the runs of each (default 3).
 #   bench-printing.sh                       builds, sets up and prints the figures
 #   bench-printing.sh console|lp SIZE       one print
@@ -15,7 +15,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
-bench=$root/build/bench
+# Its own folder: it is made anew each time, and build/bench is the readers' build.
+bench=$root/build/bench-printing
 export WINEPREFIX=$bench/prefix CUPS_SERVER
 CUPS_SERVER=$(bash "$root/scripts/cups-rig.sh" socket "$bench/cups")
 out=$bench/cups/out/nfs-bench
