@@ -8,22 +8,6 @@ namespace {
 bool IsLead(char c) { return LeadBytes()[static_cast<unsigned char>(c)]; }
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The drive and path in one spelling for comparisons: ASCII letters in lower
-// case, both bytes of a double-byte character as they are.
-std::string ComparedForm(const ExportEntry& entry) {
-  std::string form{AsciiLower(static_cast<char>(entry.drive)), ':'};
-  const std::string path = CanonicalPath(entry.path);
-  for (size_t i = 0; i < path.size(); ++i) {
-    if (IsLead(path[i]) && i + 1 < path.size()) {
-      form += path[i];
-      form += path[++i];
-    } else {
-      form += AsciiLower(path[i]);
-    }
-  }
-  return form;
-}
-
 }  // namespace
 
 std::string CanonicalPath(std::string_view path) {
@@ -47,11 +31,25 @@ std::string CanonicalPath(std::string_view path) {
   return canonical.empty() ? "\\" : canonical;
 }
 
-bool SameDirectory(const ExportEntry& a, const ExportEntry& b) { return ComparedForm(a) == ComparedForm(b); }
+std::string DirectoryKey(const ExportEntry& entry) {
+  std::string form{AsciiLower(static_cast<char>(entry.drive)), ':'};
+  const std::string path = CanonicalPath(entry.path);
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsLead(path[i]) && i + 1 < path.size()) {
+      form += path[i];
+      form += path[++i];
+    } else {
+      form += AsciiLower(path[i]);
+    }
+  }
+  return form;
+}
+
+bool SameDirectory(const ExportEntry& a, const ExportEntry& b) { return DirectoryKey(a) == DirectoryKey(b); }
 
 const ExportEntry* FindSameDirectory(const std::vector<ExportEntry>& entries, const ExportEntry& entry) {
-  const std::string form = ComparedForm(entry);
+  const std::string form = DirectoryKey(entry);
   for (const ExportEntry& existing : entries)
-    if (ComparedForm(existing) == form) return &existing;
+    if (DirectoryKey(existing) == form) return &existing;
   return nullptr;
 }

@@ -15,6 +15,11 @@
 // every other character kept.
 std::string CanonicalPath(std::string_view path);
 
+// The drive and path in one spelling for comparisons (ASCII letters in lower
+// case, both bytes of a double-byte character as they are): two exports name
+// one directory exactly when their keys are equal.
+std::string DirectoryKey(const ExportEntry& entry);
+
 bool SameDirectory(const ExportEntry& a, const ExportEntry& b);
 
 // The first of entries that exports entry's directory, or null.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark in release trees of their own (no sanitizers):
 # build/bench (the readers, natively) and build/bench-win (start-up, under Wine).
-# Each prints its figures; nothing is asserted. BENCH_PAIRS sets the pairs of
-# start-ups (default 7).
+# Then nfsctl on big files and printing, each by a script of its own that also
+# runs alone. Each prints its figures; nothing is asserted. BENCH_PAIRS sets the
+# pairs of start-ups (default 7).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,5 +27,6 @@ for bench in build/bench-win/tests/bench/win_bench_*.exe; do
   # netapi32 beside a benchmark (the tests' stand-in for a domain) before Wine's own.
   WINEDLLOVERRIDES=netapi32=n,b bash scripts/with-display.sh bash scripts/wine-run.sh "$bench" "${BENCH_PAIRS:-7}"
 done
+bash scripts/bench-nfsctl.sh
 echo "== printing (under Wine, into a private CUPS queue)"
 bash scripts/bench-printing.sh

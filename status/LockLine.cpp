@@ -1,5 +1,6 @@
 #include "status/LockLine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -17,18 +18,22 @@ std::optional<int32_t> Decimal(std::string_view text) {
 }  // namespace
 
 std::string FormatLockLine(const LockRecord& record, bool* cut) {
+  // Built in place and copied once: the locks list makes one line per lock. A
+  // first text past the longest line is cut here, as the line would be.
+  const std::string_view first = record.firstText.substr(0, kMaxLockLine);
   const std::string_view second = record.secondText.substr(0, kMaxLockSecondText);
-  std::string line;
-  line.reserve(record.firstText.size() + second.size() + 3 * 12 + 4);
-  line.append(record.firstText).append(1, ':').append(second);
+  char line[kMaxLockLine + 1 + kMaxLockSecondText + 3 * 12];
+  char* end = std::copy(first.begin(), first.end(), line);
+  *end++ = ':';
+  end = std::copy(second.begin(), second.end(), end);
   for (const int32_t number : {record.number, static_cast<int32_t>(record.firstLong),
                                static_cast<int32_t>(record.secondLong)}) {
-    char digits[12];
-    line.append(1, ':').append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    *end++ = ':';
+    end = std::to_chars(end, end + 11, number).ptr;
   }
-  if (cut) *cut = second.size() < record.secondText.size() || line.size() > kMaxLockLine;
-  if (line.size() > kMaxLockLine) line.resize(kMaxLockLine);
-  return line;
+  const size_t length = static_cast<size_t>(end - line);
+  if (cut) *cut = second.size() < record.secondText.size() || length > kMaxLockLine;
+  return std::string(line, std::min(length, kMaxLockLine));
 }
 
 std::optional<std::string> UnlockRequestFor(std::string_view line) {

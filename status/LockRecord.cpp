@@ -1,56 +1,49 @@
 #include "status/LockRecord.h"
 
 #include <limits>
-#include <optional>
 
 namespace {
+
+// The three counted texts and three numbers in front of a record.
+constexpr size_t kSmallestRecord = 3 * sizeof(int32_t) + sizeof(int32_t) + 2 * sizeof(int64_t);
 
 class RecordReader {
  public:
   explicit RecordReader(std::string_view bytes) : rest_(bytes) {}
 
   bool AtEnd() const { return rest_.empty(); }
+  size_t Left() const { return rest_.size(); }
 
+  // Each read is false once the bytes run out.
   template <class Int>
-  std::optional<Int> Number() {
-    if (rest_.size() < sizeof(Int)) return std::nullopt;
-    uint64_t value = 0;
-    for (size_t i = 0; i < sizeof(Int); ++i)
-      value |= uint64_t{static_cast<unsigned char>(rest_[i])} << (8 * i);
+  bool Number(Int& value) {
+    if (rest_.size() < sizeof(Int)) return false;
+    uint64_t bits = 0;
+    for (size_t i = 0; i < sizeof(Int); ++i) bits |= uint64_t{static_cast<unsigned char>(rest_[i])} << (8 * i);
     rest_.remove_prefix(sizeof(Int));
-    return static_cast<Int>(value);
+    value = static_cast<Int>(bits);
+    return true;
   }
 
-  std::optional<std::string_view> Counted() {
-    const auto length = Number<int32_t>();
-    if (!length || *length < 0 || static_cast<size_t>(*length) > rest_.size()) return std::nullopt;
-    const std::string_view bytes = rest_.substr(0, static_cast<size_t>(*length));
+  bool Counted(std::string_view& bytes) {
+    int32_t length = 0;
+    if (!Number(length) || length < 0 || static_cast<size_t>(length) > rest_.size()) return false;
+    bytes = rest_.substr(0, static_cast<size_t>(length));
     rest_.remove_prefix(bytes.size());
-    return bytes;
+    return true;
   }
 
  private:
   std::string_view rest_;
 };
 
-std::optional<LockRecord> ReadRecord(RecordReader& reader) {
-  const auto first = reader.Counted();
-  if (!first) return std::nullopt;
-  const auto second = reader.Counted();
-  if (!second) return std::nullopt;
-  const auto opaque = reader.Counted();
-  if (!opaque) return std::nullopt;
-  const auto number = reader.Number<int32_t>();
-  const auto firstLong = reader.Number<int64_t>();
-  const auto secondLong = reader.Number<int64_t>();
-  if (!secondLong) return std::nullopt;  // the numbers run out in order
-  return LockRecord{first->substr(0, first->find('\0')), second->substr(0, second->find('\0')), *opaque,
-                    *number, *firstLong, *secondLong};
-}
-
-bool SkipRecord(RecordReader& reader) {
-  return reader.Counted() && reader.Counted() && reader.Counted() && reader.Number<int32_t>() &&
-         reader.Number<int64_t>() && reader.Number<int64_t>();
+bool ReadRecord(RecordReader& reader, LockRecord& record) {
+  if (!reader.Counted(record.firstText) || !reader.Counted(record.secondText) || !reader.Counted(record.opaque) ||
+      !reader.Number(record.number) || !reader.Number(record.firstLong) || !reader.Number(record.secondLong))
+    return false;
+  record.firstText = record.firstText.substr(0, record.firstText.find('\0'));
+  record.secondText = record.secondText.substr(0, record.secondText.find('\0'));
+  return true;
 }
 
 template <class Int>
@@ -67,14 +60,24 @@ void AppendCounted(std::string& bytes, std::string_view text) {
 }  // namespace
 
 std::vector<LockRecord> ParseLockRecords(std::string_view fileBytes) {
-  // Counted first, without copying a byte, so that the list is allocated once.
-  size_t count = 0;
-  for (RecordReader reader(fileBytes); !reader.AtEnd() && SkipRecord(reader);) ++count;
+  // Room for as many records as the bytes could hold, so that the list is
+  // allocated once in one pass; room never written is never touched.
   std::vector<LockRecord> records;
-  records.reserve(count);
-  RecordReader reader(fileBytes);
-  while (records.size() < count) records.push_back(*ReadRecord(reader));
+  records.reserve(fileBytes.size() / kSmallestRecord);
+  for (RecordReader reader(fileBytes); !reader.AtEnd();) {
+    if (!ReadRecord(reader, records.emplace_back())) {
+      records.pop_back();
+      break;
+    }
+  }
   return records;
+}
+
+size_t LockRecordsEnd(std::string_view fileBytes) {
+  size_t end = 0;
+  RecordReader reader(fileBytes);
+  for (LockRecord record; !reader.AtEnd() && ReadRecord(reader, record);) end = fileBytes.size() - reader.Left();
+  return end;
 }
 
 std::string EncodeLockRecord(const LockRecord& record) {

@@ -22,6 +22,9 @@ std::vector<LockRecord> ParseLockRecords(std::string_view fileBytes);
 // The records would view into a string about to go.
 std::vector<LockRecord> ParseLockRecords(std::string&&) = delete;
 
+// Where the whole records of a file's bytes end: what follows is no whole record.
+size_t LockRecordsEnd(std::string_view fileBytes);
+
 // The bytes of one record.
 std::string EncodeLockRecord(const LockRecord& record);
 

@@ -30,10 +30,12 @@ TEST(LockRecord, WholeRecordsInFileOrderAndTheirLines) {
   EXPECT_EQ(Lines(three), lines);
   EXPECT_EQ(Lines(three + "7 bytes"), lines);
 
-  // A record cut anywhere is dropped with everything after it.
+  // A record cut anywhere is dropped with everything after it; the whole ones end before it.
   const std::string one = Lock("a", "b", 1, 2, 3);
-  for (size_t cut = 1; cut < one.size(); ++cut)
+  for (size_t cut = 1; cut < one.size(); ++cut) {
     EXPECT_EQ(Lines(one + one.substr(0, cut)).size(), 1u) << cut;
+    EXPECT_EQ(LockRecordsEnd(one + one.substr(0, cut)), one.size()) << cut;
+  }
 
   // A length that is negative or passes the end of the file ends the list.
   EXPECT_TRUE(Lines("\xff\xff\xff\xff" + one).empty());

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "portable/AsciiCase.h"
 #include "portable/WholeFile.h"
 #include "portable/Wildcard.h"
 #include "status/MountList.h"
@@ -31,6 +32,8 @@ TEST(MountList, TextUpToItsFirstZeroByteClientLinesAndPathPatterns) {
   const std::string text = "PC7  /export\r\npc70 /home\n  pc7\t/data\nx pc7\n";
   EXPECT_EQ(MountLinesOf(text, "pc7"), (std::vector<std::string_view>{"PC7  /export", "  pc7\t/data"}));
   EXPECT_TRUE(MountLinesOf(text, "pc").empty());
+  for (const char* host : {"pc7", "Pc70", "pc", "x", "/data"})
+    EXPECT_EQ(MountedClients(text).contains(AsciiLower(host)), !MountLinesOf(text, host).empty()) << host;
   const struct {
     const char* pattern;
     const char* path;

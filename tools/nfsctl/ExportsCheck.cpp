@@ -1,6 +1,7 @@
 #include "tools/nfsctl/ExportsCheck.h"
 
 #include <optional>
+#include <unordered_map>
 
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
@@ -39,11 +40,8 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
   auto report = [&](Finding::Severity severity, const char* kind, size_t line, std::string message) {
     findings.push_back({severity, kind, path, line, std::move(message)});
   };
-  struct Seen {
-    ExportEntry entry;
-    size_t line;
-  };
-  std::vector<Seen> seen;
+  // Each directory's first line: the file may export thousands.
+  std::unordered_map<std::string, size_t> firstLineOf;
   const std::optional<ReadStop> stop = FindExportsReadStop(rawBytes);
   for (const TextPiece& piece : NumberedPieces(rawBytes.substr(0, stop ? stop->offset : rawBytes.size()), kExportsPiece)) {
     if (!piece.EndsLine() && piece.text.size() == kExportsPiece)
@@ -68,14 +66,10 @@ std::vector<Finding> CheckExportsFile(const std::string& path, std::string_view 
     if (FirstOverlongExportToken(line))
       report(Finding::kError, "exports.token-cut", piece.line,
              "a path or host name longer than 127 characters: the console keeps only its first 127");
-    for (const Seen& earlier : seen)
-      if (SameDirectory(earlier.entry, entry)) {
-        report(Finding::kError, "exports.duplicate", piece.line,
-               "exports the directory of line " + std::to_string(earlier.line) +
-                   " again: which of the two lines applies is the service's choice");
-        break;
-      }
-    seen.push_back({std::move(entry), piece.line});
+    if (const auto [first, added] = firstLineOf.try_emplace(DirectoryKey(entry), piece.line); !added)
+      report(Finding::kError, "exports.duplicate", piece.line,
+             "exports the directory of line " + std::to_string(first->second) +
+                 " again: which of the two lines applies is the service's choice");
   }
   // Reported even when nothing follows it: a line appended after it is never read.
   if (stop)

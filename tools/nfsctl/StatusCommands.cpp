@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <unordered_set>
 
 #include "portable/AsciiCase.h"
 #include "portable/SharedWithService.h"
@@ -89,12 +90,13 @@ int ListLocks(const Settings& settings, const LockSelection& selection) {
   int failure = kExitOk;
   const auto held = LoadLocks(settings, failure);
   if (!held) return failure;
+  const std::unordered_set<std::string> mounted = MountedClients(held->mounts);
   std::vector<Record> records;
   for (const LockRecord& lock : held->Records()) {
     if (!selection.Takes(lock)) continue;
     // The evidence before a release: a client with a mount may still be working.
     records.push_back({{"lock", FormatLockLine(lock)},
-                       {"client_mounted", !MountLinesOf(held->mounts, lock.firstText).empty()},
+                       {"client_mounted", mounted.contains(AsciiLower(lock.firstText))},
                        {"first_text", std::string(lock.firstText)},
                        {"second_text", std::string(lock.secondText)},
                        {"number", lock.number},
