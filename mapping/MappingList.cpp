@@ -1,6 +1,5 @@
 #include "mapping/MappingList.h"
 
-#include <algorithm>
 
 #include "mapping/MappingLine.h"
 #include "portable/WholeNumber.h"
@@ -14,13 +13,28 @@ MappingIdKey MappingIdKeyOf(std::string_view idText) {
 
 MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std::string_view name,
                                     std::string_view idText) {
-  auto has = [&](auto field) {
-    return std::any_of(mappings.begin(), mappings.end(), field);
-  };
-  const MappingIdKey id = MappingIdKeyOf(idText);
-  if (has([&](const CUserInfo& r) { return MappingIdKeyOf(r.m_strId) == id; })) return MappingConflict::kIdTaken;
-  if (has([&](const CUserInfo& r) { return r.m_strName == name; })) return MappingConflict::kNameTaken;
+  MappingIndex index;
+  for (const CUserInfo& record : mappings) index.Add(record);
+  size_t holder = 0;
+  return index.ConflictOf(name, idText, holder);
+}
+
+MappingConflict MappingIndex::ConflictOf(std::string_view name, std::string_view idText, size_t& holder) const {
+  if (const auto id = ids_.find(MappingIdKeyOf(idText)); id != ids_.end()) {
+    holder = id->second;
+    return MappingConflict::kIdTaken;
+  }
+  if (const auto named = names_.find(name); named != names_.end()) {
+    holder = named->second;
+    return MappingConflict::kNameTaken;
+  }
   return MappingConflict::kNone;
+}
+
+void MappingIndex::Add(const CUserInfo& record) {
+  ids_.try_emplace(MappingIdKeyOf(record.m_strId), added_);
+  names_.try_emplace(record.m_strName, added_);
+  ++added_;
 }
 
 std::optional<size_t> FirstMappingNamed(const std::vector<CUserInfo>& mappings, std::string_view name) {

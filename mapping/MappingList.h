@@ -2,6 +2,7 @@
 // The rules of a page's list of mappings: what may be added, what a removal
 // takes, and the file the list is saved as.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,21 @@ MappingIdKey MappingIdKeyOf(std::string_view idText);
 enum class MappingConflict { kNone, kIdTaken, kNameTaken };
 MappingConflict FindMappingConflict(const std::vector<CUserInfo>& mappings, std::string_view name,
                                     std::string_view idText);
+
+// The same rule for checking many new mappings, as a document of thousands
+// does: the names and IDs of those added so far, looked up instead of walked.
+class MappingIndex {
+ public:
+  // holder: the place, in the order added, of the mapping that takes the ID or
+  // the name; the first of them when the list holds it twice.
+  MappingConflict ConflictOf(std::string_view name, std::string_view idText, size_t& holder) const;
+  void Add(const CUserInfo& record);
+
+ private:
+  std::map<MappingIdKey, size_t> ids_;
+  std::map<std::string, size_t, std::less<>> names_;
+  size_t added_ = 0;
+};
 
 // The first record named name, in list order, which a removal takes.
 std::optional<size_t> FirstMappingNamed(const std::vector<CUserInfo>& mappings, std::string_view name);

@@ -101,7 +101,7 @@ class StateReader {
 
   bool Mappings(const Json& list, const std::string& part, const char* idField, std::vector<CUserInfo>& records) {
     if (!list.is_array()) return Refuse(part, "is not an array");
-    std::map<MappingIdKey, size_t> ids;
+    MappingIndex earlier;
     for (size_t i = 0; i < list.size(); ++i) {
       const std::string where = part + "[" + std::to_string(i) + "]";
       if (!IsObjectOf(list[i], where, {"name", idField})) return false;
@@ -114,16 +114,17 @@ class StateReader {
       const std::string idText = MappingIdText(*id);
       if (auto problem = MappingNameProblem(*name, idText)) return Refuse(where + ".name", *problem);
       // The rule of the console's page: no two mappings of one name or one ID.
-      switch (FindMappingConflict(records, *name, idText)) {
+      size_t holder = 0;
+      switch (earlier.ConflictOf(*name, idText, holder)) {
         case MappingConflict::kIdTaken:
-          return Refuse(where + "." + idField, idText + " is mapped to " + part + "[" +
-                                                   std::to_string(ids[MappingIdKeyOf(idText)]) + "] already");
+          return Refuse(where + "." + idField,
+                        idText + " is mapped to " + part + "[" + std::to_string(holder) + "] already");
         case MappingConflict::kNameTaken:
           return Refuse(where + ".name", *name + " is mapped already");
         case MappingConflict::kNone:
           break;
       }
-      ids[MappingIdKeyOf(idText)] = i;
+      earlier.Add({*name, idText});
       records.push_back({std::move(*name), idText});
     }
     return true;
