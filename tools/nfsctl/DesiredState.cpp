@@ -80,7 +80,7 @@ class StateReader {
 
   bool Exports(const Json& list, std::vector<ExportEntry>& entries) {
     if (!list.is_array()) return Refuse("exports", "is not an array");
-    std::unordered_multimap<std::string, size_t> buckets;
+    std::unordered_map<std::string, size_t> places;  // each directory's first entry
     for (size_t i = 0; i < list.size(); ++i) {
       const std::string where = "exports[" + std::to_string(i) + "]";
       const Json& item = list[i];
@@ -89,11 +89,8 @@ class StateReader {
         if (!item.contains(required)) return Refuse(where + "." + required, "is missing");
       std::optional<ExportEntry> entry = Export(item, where);
       if (!entry) return false;
-      const std::string bucket = DirectoryBucket(*entry);
-      for (auto [same, end] = buckets.equal_range(bucket); same != end; ++same)
-        if (SameDirectory(entries[same->second], *entry))
-          return Refuse(where + ".directory", "names the directory of exports[" + std::to_string(same->second) + "] again");
-      buckets.emplace(bucket, entries.size());
+      if (const auto [first, added] = places.try_emplace(DirectoryKey(*entry), entries.size()); !added)
+        return Refuse(where + ".directory", "names the directory of exports[" + std::to_string(first->second) + "] again");
       entries.push_back(std::move(*entry));
     }
     return true;

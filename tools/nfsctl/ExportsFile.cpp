@@ -6,7 +6,6 @@
 #include "exports/ExportEntryStream.h"
 #include "exports/ExportLineGrammar.h"
 #include "exports/SameDirectory.h"
-#include "portable/AsciiCase.h"
 #include "portable/ReadStop.h"
 #include "portable/WholeFile.h"
 
@@ -58,6 +57,3 @@ std::string WithoutExportLinesOf(std::string_view bytes, const ExportEntry& entr
   return kept;
 }
 
-std::string DirectoryBucket(const ExportEntry& entry) {
-  return AsciiLower(std::string(1, static_cast<char>(entry.drive)) + CanonicalPath(entry.path));
-}

@@ -32,6 +32,3 @@ std::optional<ExportLineAt> FirstExportLineOf(std::string_view bytes, const Expo
 // bytes without the lines that export the directory of entry.
 std::string WithoutExportLinesOf(std::string_view bytes, const ExportEntry& entry);
 
-// A key that two exports of one directory always share, and others seldom do:
-// among many exports only those of one key need SameDirectory.
-std::string DirectoryBucket(const ExportEntry& entry);

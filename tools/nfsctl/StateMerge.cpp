@@ -33,8 +33,8 @@ bool SamePrinter(const PrinterExport& have, const PrinterExport& desired) {
 }  // namespace
 
 std::string MergedExportsFile(std::string_view bytes, const std::vector<ExportEntry>& desired, bool prune) {
-  std::unordered_multimap<std::string, size_t> buckets;
-  for (size_t i = 0; i < desired.size(); ++i) buckets.emplace(DirectoryBucket(desired[i]), i);
+  std::unordered_map<std::string, size_t> places;
+  for (size_t i = 0; i < desired.size(); ++i) places.try_emplace(DirectoryKey(desired[i]), i);
   std::vector<bool> placed(desired.size(), false);
   std::string merged;
   while (!bytes.empty()) {
@@ -46,22 +46,21 @@ std::string MergedExportsFile(std::string_view bytes, const std::vector<ExportEn
       merged += line;
       continue;
     }
-    std::optional<size_t> named;
-    for (auto [same, end] = buckets.equal_range(DirectoryBucket(read)); same != end && !named; ++same)
-      if (SameDirectory(desired[same->second], read)) named = same->second;
-    if (!named) {
+    const auto found = places.find(DirectoryKey(read));
+    if (found == places.end()) {
       if (!prune) merged += line;
       continue;
     }
-    if (placed[*named]) continue;
-    placed[*named] = true;
-    if (SameExport(read, desired[*named])) {
+    const size_t named = found->second;
+    if (placed[named]) continue;
+    placed[named] = true;
+    if (SameExport(read, desired[named])) {
       merged += line;
       continue;
     }
     // The new line ends as the old one did.
     const size_t body = line.ends_with("\r\n") ? line.size() - 2 : line.ends_with('\n') ? line.size() - 1 : line.size();
-    std::string written = FormatExportLine(desired[*named]);
+    std::string written = FormatExportLine(desired[named]);
     written.pop_back();
     merged += written;
     merged += line.substr(body);
