@@ -18,12 +18,18 @@ std::optional<int32_t> Decimal(std::string_view text) {
 }  // namespace
 
 std::string FormatLockLine(const LockRecord& record, bool* cut) {
-  // Built in place and copied once: the locks list makes one line per lock. A
-  // first text past the longest line is cut here, as the line would be.
+  std::string line;
+  FormatLockLine(record, line, cut);
+  return line;
+}
+
+void FormatLockLine(const LockRecord& record, std::string& line, bool* cut) {
+  // Built on the stack and copied once. A first text past the longest line is
+  // cut here, as the line would be.
   const std::string_view first = record.firstText.substr(0, kMaxLockLine);
   const std::string_view second = record.secondText.substr(0, kMaxLockSecondText);
-  char line[kMaxLockLine + 1 + kMaxLockSecondText + 3 * 12];
-  char* end = std::copy(first.begin(), first.end(), line);
+  char text[kMaxLockLine + 1 + kMaxLockSecondText + 3 * 12];
+  char* end = std::copy(first.begin(), first.end(), text);
   *end++ = ':';
   end = std::copy(second.begin(), second.end(), end);
   for (const int32_t number : {record.number, static_cast<int32_t>(record.firstLong),
@@ -31,9 +37,9 @@ std::string FormatLockLine(const LockRecord& record, bool* cut) {
     *end++ = ':';
     end = std::to_chars(end, end + 11, number).ptr;
   }
-  const size_t length = static_cast<size_t>(end - line);
+  const size_t length = static_cast<size_t>(end - text);
   if (cut) *cut = second.size() < record.secondText.size() || length > kMaxLockLine;
-  return std::string(line, std::min(length, kMaxLockLine));
+  line.assign(text, std::min(length, kMaxLockLine));
 }
 
 std::optional<std::string> UnlockRequestFor(std::string_view line) {

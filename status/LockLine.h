@@ -19,6 +19,9 @@ constexpr size_t kUnlockOpaqueSize = 20;
 // The texts and the number, then the low 32 bits of each long number as signed;
 // cut, when given, tells whether the second text or the line was cut.
 std::string FormatLockLine(const LockRecord& record, bool* cut = nullptr);
+// The same into line, whose room is kept: a list of many locks formats every
+// line into one string instead of allocating one per lock.
+void FormatLockLine(const LockRecord& record, std::string& line, bool* cut = nullptr);
 
 // The record bytes of the unlock request for a shown line that was not cut: its
 // texts and numbers, and as opaque block the line's first 20 bytes with its first

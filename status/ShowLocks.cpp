@@ -32,9 +32,10 @@ BOOL CShowLocks::OnInitDialog() {
   if (const std::optional<std::string> bytes = ReadServiceFile(kLockFileName)) {
     const std::vector<LockRecord> records = ParseLockRecords(*bytes);
     CListBox::BulkAdd bulk(locks_, records.size());
+    std::string line;
     for (const LockRecord& record : records) {
       bool cut = false;
-      const std::string line = FormatLockLine(record, &cut);
+      FormatLockLine(record, line, &cut);
       const int index = locks_.AddString(line.c_str());
       if (const UINT refusal = RefusalOf(record, cut)) locks_.SetItemData(index, refusal);
     }

@@ -105,8 +105,11 @@ int main() {
   Compare("Lock.NLM / fgets, 10,000 records, 10 reads", dir / "Lock.NLM", 10, [&] {
     size_t shown = 0;
     const std::string lockFile = Whole(dir / "Lock.NLM");
-    for (const LockRecord& r : ParseLockRecords(lockFile))
-      shown += !FormatLockLine(r).empty();
+    std::string line;  // as the locks page fills its list
+    for (const LockRecord& r : ParseLockRecords(lockFile)) {
+      FormatLockLine(r, line);
+      shown += !line.empty();
+    }
     return shown;
   });
 
