@@ -222,21 +222,12 @@ TEST_F(NfsctlTest, CheckReportsEachFindingOnItsLine) {
 // The console reads printcap only at its start: while its window is there a
 // printcap change is refused, unless forced.
 TEST_F(NfsctlTest, PrinterChangesWaitForTheConsoleToCloseUnlessForced) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kMainWindowClass;
-  ASSERT_TRUE(RegisterClassA(&windowClass));
-  const HWND console = CreateWindowA(kMainWindowClass, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                     windowClass.hInstance, nullptr);
-  ASSERT_TRUE(console);
+  const ConsoleWindow console;
   const std::string added = "printers add plotter --device Plotter --driver HPGL --port COM2:";
   Check({added, One("printcap", kPrintcap), 1, "the console is running"});
   Check({added + " --force", One("printcap", kPrintcap), 0, "", "printcap",
          kPrintcap + "plotter,HPGL,Plotter,COM2:,\r\n"});
   Check({"printers remove laser", One("printcap", kPrintcap), 1, "the console is running"});
-  DestroyWindow(console);
-  UnregisterClassA(kMainWindowClass, windowClass.hInstance);
 }
 
 // The demo installation, where scripts/demo.sh puts it and found as the console

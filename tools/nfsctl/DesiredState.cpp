@@ -1,7 +1,6 @@
 #include "tools/nfsctl/DesiredState.h"
 
 #include <algorithm>
-#include <map>
 #include <unordered_map>
 
 #include <nlohmann/json.hpp>
@@ -13,8 +12,8 @@
 #include "mapping/MappingList.h"
 #include "portable/AsciiCase.h"
 #include "portable/WholeNumber.h"
-#include "tools/nfsctl/ExportsFile.h"
 #include "printing/PrinterExportProblem.h"
+#include "tools/nfsctl/ExportsFile.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "printing/PrintcapFile.h"
 #include "printing/PrintcapLine.h"
 #include "printing/PrinterExportTable.h"
+#include "printing/PrinterExportProblem.h"
 #include "tools/nfsctl/Commands.h"
 #include "tools/nfsctl/FileChange.h"
 #include "tools/nfsctl/PrintcapChange.h"
-#include "printing/PrinterExportProblem.h"
 #include "tools/nfsctl/Report.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "mapping/MappingList.h"
 #include "portable/TextLine.h"
 #include "printing/PrintcapFile.h"
-#include "tools/nfsctl/ExportsFile.h"
 #include "printing/PrinterExportProblem.h"
 
 namespace {
