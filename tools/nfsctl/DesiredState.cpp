@@ -43,7 +43,7 @@ class StateReader {
   std::optional<std::string> Text(const Json& value, const std::string& where) {
     if (!value.is_string()) return Refuse(where, "is not a string"), std::nullopt;
     std::optional<std::string> ansi = toAnsi_(value.get<std::string>());
-    if (!ansi) Refuse(where, "holds a character the ANSI code page of this system lacks");
+    if (!ansi) Refuse(where, "holds a NUL or a character the ANSI code page of this system lacks");
     return ansi;
   }
 
