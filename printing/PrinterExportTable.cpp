@@ -48,6 +48,12 @@ int PrinterExportTable::Select(size_t position, PrinterSelection& selection) con
   return 0;
 }
 
+std::optional<size_t> PrinterExportTable::PositionOf(std::string_view name) const {
+  const auto it = NamedIn(entries_, name);
+  if (it == entries_.end()) return std::nullopt;
+  return static_cast<size_t>(it - entries_.begin());
+}
+
 int PrinterExportTable::FindPrinter(std::string_view name, WindowsPrinter& printer) const {
   auto it = NamedIn(entries_, name);
   if (it == entries_.end()) return -1;

@@ -2,6 +2,7 @@
 // The exported printers in printcap order, addressed by position (the row of the
 // exported printers list) or by name (exact; the first of equal names wins).
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ class PrinterExportTable {
   // Copies the entry's name, useDefault and printer into selection: 0, or -1 when
   // there is no such entry and nothing is copied.
   int Select(size_t position, PrinterSelection& selection) const;
+
+  // The position of the first entry named name.
+  std::optional<size_t> PositionOf(std::string_view name) const;
 
   // The printer of the first entry named name: 0, or -1 and printer unchanged.
   int FindPrinter(std::string_view name, WindowsPrinter& printer) const;

@@ -1,5 +1,4 @@
 // printers list | add | set | remove: printcap through the core's table and line format.
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -91,10 +90,7 @@ std::optional<PrinterSelection> SelectionOf(const Arguments& arguments, int& fai
 // The first entry of the name, which a change or removal takes; none, after
 // saying so, when no entry has it.
 std::optional<size_t> FirstNamed(const PrinterExportTable& table, const std::string& name, int& failure) {
-  const auto& entries = table.Entries();
-  const auto it =
-      std::find_if(entries.begin(), entries.end(), [&](const PrinterExport& entry) { return entry.name == name; });
-  if (it != entries.end()) return static_cast<size_t>(it - entries.begin());
+  if (const std::optional<size_t> position = table.PositionOf(name)) return position;
   failure = Fail(kExitRefused, name + " is not exported; nothing was written");
   return std::nullopt;
 }
