@@ -5,8 +5,12 @@
 // window with 5,000 jobs. Each is timed from its opening to the moment its
 // thread is idle (created, filled and painted), against its floor: a bare
 // dialog holding a control of the same class, styles and size, filled with the
-// same lines in one go. Asserts nothing.
+// same lines in one go. A property sheet is timed against two more floors: a
+// bare sheet of the same tabs whose page holds only that control (what the
+// system's sheet costs), and the sheet of its own page templates whose control
+// is filled in one go (what all the page's controls cost). Asserts nothing.
 #include <windows.h>
+#include <commctrl.h>
 #include <lm.h>
 
 #include <chrono>
@@ -39,12 +43,18 @@ constexpr char kInstallDir[] = "C:\\bench-windows";
 
 // What the timer saw of the window's control when the thread first went idle.
 struct Shown {
+  int controlId = 0;
   std::string className;
   DWORD style = 0, exStyle = 0;  // a border of an old template is an extended style
   RECT rect{};  // in dialog units of the floor's template
   SIZE pixels{};  // exactly: a line that wraps in one and not in the other costs twice
   std::vector<std::string> lines;
   bool isEdit = false;
+  // When the control is on a page of a sheet: the sheet's tabs, the page shown
+  // and its size in dialog units.
+  std::vector<std::string> tabs;
+  int page = 0;
+  SIZE pageUnits{};
 };
 
 Clock::time_point g_start;
@@ -62,6 +72,7 @@ std::string ClassOf(HWND control) {
 
 void Capture(HWND control) {
   g_shown = {};
+  g_shown.controlId = GetDlgCtrlID(control);
   g_shown.className = ClassOf(control);
   g_shown.style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
   g_shown.exStyle = static_cast<DWORD>(GetWindowLongA(control, GWL_EXSTYLE));
@@ -75,6 +86,22 @@ void Capture(HWND control) {
                   (rect.bottom - rect.top) * 8 / unit.bottom};
   g_shown.pixels = {rect.right - rect.left, rect.bottom - rect.top};
   g_shown.isEdit = _stricmp(g_shown.className.c_str(), "Edit") == 0;
+  if (const HWND tabs = reinterpret_cast<HWND>(SendMessageA(GetActiveWindow(), PSM_GETTABCONTROL, 0, 0))) {
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char title[128] = "";
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = title;
+      item.cchTextMax = sizeof title;
+      SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+      g_shown.tabs.push_back(title);
+    }
+    g_shown.page = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    RECT page;
+    GetClientRect(GetParent(control), &page);
+    g_shown.pageUnits = {page.right * 4 / unit.right, page.bottom * 8 / unit.bottom};
+  }
   if (g_shown.isEdit) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
@@ -125,8 +152,9 @@ double TimeUntilIdle(const std::function<void()>& open, std::function<void()> cl
 
 void CancelActive() { PostMessageA(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0); }
 
-// A dialog template in memory: one control of the captured kind.
-std::vector<WORD> FloorTemplate(const Shown& shown) {
+// A dialog template in memory: one control of the captured kind, or none. A
+// page is a child the sheet sizes; a dialog stands alone around its control.
+std::vector<WORD> FloorTemplate(const Shown& shown, bool asPage, bool withControl) {
   std::vector<WORD> words;
   auto dword = [&words](DWORD value) {
     words.push_back(LOWORD(value));
@@ -136,25 +164,26 @@ std::vector<WORD> FloorTemplate(const Shown& shown) {
     for (char c : value) words.push_back(static_cast<unsigned char>(c));
     words.push_back(0);
   };
-  dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_VISIBLE);
+  dword(DS_SETFONT | WS_CAPTION | (asPage ? WS_CHILD | WS_DISABLED : DS_MODALFRAME | WS_POPUP | WS_VISIBLE));
   dword(0);
-  words.push_back(1);  // one item
+  words.push_back(withControl ? 1 : 0);  // items
   for (int i = 0; i < 2; ++i) words.push_back(0);
-  words.push_back(static_cast<WORD>(shown.rect.right + 20));
-  words.push_back(static_cast<WORD>(shown.rect.bottom + 20));
+  words.push_back(static_cast<WORD>(asPage ? shown.pageUnits.cx : shown.rect.right + 20));
+  words.push_back(static_cast<WORD>(asPage ? shown.pageUnits.cy : shown.rect.bottom + 20));
   words.push_back(0);  // no menu
   words.push_back(0);  // the dialog class
   text("Floor");
   words.push_back(8);
   text("MS Sans Serif");
+  if (!withControl) return words;
   if (words.size() % 2) words.push_back(0);  // items start on a DWORD
   dword((shown.style | WS_VISIBLE) & ~WS_DISABLED);
   dword(shown.exStyle);
-  words.push_back(10);
-  words.push_back(10);
+  words.push_back(static_cast<WORD>(asPage ? shown.rect.left : 10));
+  words.push_back(static_cast<WORD>(asPage ? shown.rect.top : 10));
   words.push_back(static_cast<WORD>(shown.rect.right));
   words.push_back(static_cast<WORD>(shown.rect.bottom));
-  words.push_back(100);  // control id
+  words.push_back(static_cast<WORD>(shown.controlId));
   text(shown.className);
   words.push_back(0);  // no title
   words.push_back(0);  // no creation data
@@ -163,7 +192,7 @@ std::vector<WORD> FloorTemplate(const Shown& shown) {
 
 INT_PTR CALLBACK FloorProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
   if (msg == WM_INITDIALOG) {
-    const HWND control = GetDlgItem(dialog, 100);
+    const HWND control = GetDlgItem(dialog, g_shown.controlId);
     SetWindowPos(control, nullptr, 0, 0, g_shown.pixels.cx, g_shown.pixels.cy, SWP_NOMOVE | SWP_NOZORDER);
     if (g_shown.isEdit) {
       SetWindowTextA(control, g_shown.lines.empty() ? "" : g_shown.lines[0].c_str());
@@ -181,13 +210,46 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 }
 
 double FloorMs(const Shown& shown) {
-  const std::vector<WORD> words = FloorTemplate(shown);
+  const std::vector<WORD> words = FloorTemplate(shown, false, true);
   return TimeUntilIdle(
       [&words] {
         DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
                                 nullptr, &FloorProc, 0);
       },
       &CancelActive);
+}
+
+INT_PTR CALLBACK EmptyPageProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The system's sheet with the shown tabs. Its pages are the window's own
+// templates when ownPages names them, else bare pages of which only the shown
+// one holds the control.
+double SheetFloorMs(const Shown& shown, const std::vector<int>& ownPages = {}) {
+  const std::vector<WORD> filled = FloorTemplate(shown, true, true), empty = FloorTemplate(shown, true, false);
+  std::vector<PROPSHEETPAGEA> pages;
+  for (size_t i = 0; i < shown.tabs.size(); ++i) {
+    const bool isShown = static_cast<int>(i) == shown.page;
+    PROPSHEETPAGEA page{};
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
+    page.pResource = reinterpret_cast<LPCDLGTEMPLATEA>((isShown ? filled : empty).data());
+    page.pfnDlgProc = isShown ? &FloorProc : &EmptyPageProc;
+    page.pszTitle = shown.tabs[i].c_str();
+    if (!ownPages.empty()) {
+      page.dwFlags = PSP_USETITLE;
+      page.hInstance = GetModuleHandleA(nullptr);
+      page.pszTemplate = MAKEINTRESOURCEA(ownPages[i]);
+    }
+    pages.push_back(page);
+  }
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP;
+  header.pszCaption = "Floor";
+  header.nPages = static_cast<UINT>(pages.size());
+  header.nStartPage = static_cast<UINT>(shown.page);
+  header.ppsp = pages.data();
+  return TimeUntilIdle([&header] { PropertySheetA(&header); }, &CancelActive);
 }
 
 double MsOf(const std::function<void()>& work) {
@@ -198,13 +260,19 @@ double MsOf(const std::function<void()>& work) {
 
 // The window against its floor, in pairs; the floor's lines are the ones the
 // window showed the first time. floorWork is what the window must do that no
-// control does, done bare.
-void Compare(const char* what, int pairs, const std::function<void()>& open, const std::function<void()>& close,
-             int controlId, const std::function<void()>& floorWork = [] {}) {
+// control does, done bare. A sheet names its page templates in ownPages.
+void Compare(const std::string& what, int pairs, const std::function<void()>& open,
+             const std::function<void()>& close, int controlId, const std::function<void()>& floorWork = [] {},
+             const std::vector<int>& ownPages = {}) {
   TimeUntilIdle(open, close, controlId);  // a first opening, not counted; it captures the control
   const Shown shown = g_shown;
-  ComparePairs(what, pairs, [&] { return TimeUntilIdle(open, close); },
+  ComparePairs(what.c_str(), pairs, [&] { return TimeUntilIdle(open, close); },
                [&] { return FloorMs(shown) + MsOf(floorWork); });
+  if (ownPages.empty()) return;
+  ComparePairs("  against a bare sheet", pairs, [&] { return TimeUntilIdle(open, close); },
+               [&] { return SheetFloorMs(shown) + MsOf(floorWork); });
+  ComparePairs("  against its own pages, bare", pairs, [&] { return TimeUntilIdle(open, close); },
+               [&] { return SheetFloorMs(shown, ownPages) + MsOf(floorWork); });
 }
 
 // Each file the pattern finds opened, its first bytes read and closed: no more
@@ -253,13 +321,33 @@ void WriteLocks(int count) {
 }
 
 void ClientSheet(int pairs, int records) {
+  const std::vector<int> pages = {IDD_SHOW_CLIENTS, IDD_SHOW_LOCKS};
   WriteMountList(records);
   WriteLocks(records);
   const std::string count = std::to_string(records);
-  Compare(("client sheet, " + count + " mounted clients").c_str(), pairs,
-          [] { CClientSheet("Clients Information", nullptr, 0).DoModal(); }, &CancelActive, IDC_MOUNTED_CLIENTS);
-  Compare(("current locks page, " + count + " locks").c_str(), pairs,
-          [] { CClientSheet("Clients Information", nullptr, 1).DoModal(); }, &CancelActive, IDC_LOCK_LIST);
+  Compare("client sheet, " + count + " mounted clients", pairs,
+          [] { CClientSheet("Clients Information", nullptr, 0).DoModal(); }, &CancelActive, IDC_MOUNTED_CLIENTS,
+          [] {}, pages);
+  Compare("current locks page, " + count + " locks", pairs,
+          [] { CClientSheet("Clients Information", nullptr, 1).DoModal(); }, &CancelActive, IDC_LOCK_LIST,
+          [] {}, pages);
+}
+
+// What a users page asks of the platform before it fills its lists, asked bare:
+// the machine's role and name, the domain's controller and name, and one batch
+// of the machine's users (the page's first place on a workstation).
+void AskForAccounts() {
+  LPBYTE machine = nullptr, controller = nullptr, domain = nullptr, users = nullptr;
+  NetServerGetInfo(nullptr, 101, &machine);
+  NetGetDCName(nullptr, nullptr, &controller);
+  if (controller) NetServerGetInfo(reinterpret_cast<LPWSTR>(controller), 503, &domain);
+  if (machine) {
+    const std::wstring server = std::wstring(L"\\\\") + reinterpret_cast<SERVER_INFO_101*>(machine)->sv101_name;
+    DWORD read = 0, total = 0;
+    NetUserEnum(server.c_str(), 0, FILTER_NORMAL_ACCOUNT, &users, 4096, &read, &total, nullptr);
+  }
+  for (LPBYTE buffer : {machine, controller, domain, users})
+    if (buffer) NetApiBufferFree(buffer);
 }
 
 void MappingSheet(int pairs) {
@@ -267,7 +355,8 @@ void MappingSheet(int pairs) {
   const auto open = [] { CMappingSheet("Uid&GID Mapping", nullptr, 0).DoModal(); };
   WriteLines(passwd, 10000,
              [](int i) { return "user" + std::to_string(i) + "::" + std::to_string(1000 + i) + ":::: "; });
-  Compare("mapping sheet, 10,000 passwd lines", pairs, open, &CancelActive, IDC_MAPPING_LIST);
+  const std::vector<int> pages = {IDD_USER_MAPPING, IDD_GROUP_MAPPING};
+  Compare("mapping sheet, 10,000 passwd lines", pairs, open, &CancelActive, IDC_MAPPING_LIST, &AskForAccounts, pages);
   // The tests' stand-in for a domain names a controller; Wine's own netapi32 does not.
   LPBYTE controller = nullptr;
   if (NetGetDCName(nullptr, nullptr, &controller) != NERR_Success) return;
@@ -275,7 +364,7 @@ void MappingSheet(int pairs) {
   // The page lists what one enumeration call returns of them.
   WriteLines(passwd, 0, {});
   SetEnvironmentVariableA("NETAPI_DOUBLE", "manyusers");
-  Compare("mapping sheet, 10,000 accounts", pairs, open, &CancelActive, IDC_ACCOUNT_LIST);
+  Compare("mapping sheet, 10,000 accounts", pairs, open, &CancelActive, IDC_ACCOUNT_LIST, &AskForAccounts, pages);
 }
 
 void Printing(int pairs) {
