@@ -1,5 +1,7 @@
 #include "tests/e2e/ConsoleProcess.h"
 
+#include <mutex>
+
 std::string BuildPath(const std::string& relative) {
   // This program lives in <build>\tests\e2e.
   char self[MAX_PATH];
@@ -21,6 +23,11 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  // One start at a time, from making the inheritable output handle to closing
+  // it: a child that another thread started meanwhile would inherit it too and
+  // hold the file open.
+  static std::mutex starting;
+  const std::lock_guard<std::mutex> guard(starting);
   HANDLE output = nullptr;
   if (!outputPath.empty()) {
     output =
@@ -29,9 +36,19 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = output;
   }
-  if (!CreateProcessW(nullptr, wideLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
-                      &startup, &info_))
+  // Wine now and then fails a start with an internal error while other
+  // processes start and end; the program then never ran, so it is started again.
+  bool started = false;
+  DWORD error = ERROR_INTERNAL_ERROR;
+  for (int attempt = 0; !started && error == ERROR_INTERNAL_ERROR && attempt < 3; ++attempt) {
+    started = CreateProcessW(nullptr, wideLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
+                             &startup, &info_);
+    if (!started) error = GetLastError();
+  }
+  if (!started) {
+    ADD_FAILURE() << "cannot start " << line << ": error " << error;
     info_ = {};
+  }
   if (output) CloseHandle(output);
 }
 
