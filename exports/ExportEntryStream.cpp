@@ -42,11 +42,6 @@ std::string FormatExportFile(const std::vector<const ExportEntry*>& entries) {
 
 std::optional<ReadStop> FindExportsReadStop(std::string_view bytes) { return EndOfFileMarkStop(bytes); }
 
-std::string AppendedExportBytes(std::string_view text, std::string_view line) {
-  const bool endsLine = text.empty() || text.back() == '\n';
-  return (endsLine ? "" : "\r\n") + std::string(line) + "\r\n";
-}
-
 ExportAppend AppendExportLine(std::string_view text, std::string_view line) {
   ExportAppend append;
   if (const std::optional<ReadStop> mark = FindExportsReadStop(text)) {
@@ -61,7 +56,7 @@ ExportAppend AppendExportLine(std::string_view text, std::string_view line) {
     append.refusal = ExportAppend::kExportedAlready;
     append.existing = *existing;
   } else {
-    append.appended = AppendedExportBytes(text, line);
+    append.appended = AppendedLineBytes(text, line);
   }
   return append;
 }

@@ -25,10 +25,6 @@ std::string FormatExportFile(const std::vector<const ExportEntry*>& entries);
 // line. A line appended after the mark is never read either.
 std::optional<ReadStop> FindExportsReadStop(std::string_view bytes);
 
-// The bytes another program appends to a file holding text for one more line
-// (without its line end): a CR LF first when the last line lacks its own.
-std::string AppendedExportBytes(std::string_view text, std::string_view line);
-
 // What appending line (without its line end) does to a file holding text, for
 // every program that appends: refused when the console would not read the line
 // (text holds a Ctrl+Z) or when the file exports its directory already (that

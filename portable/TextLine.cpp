@@ -34,6 +34,11 @@ std::string_view WithoutLineEnd(std::string_view piece) {
   return piece;
 }
 
+std::string AppendedLineBytes(std::string_view text, std::string_view line) {
+  const bool endsLine = text.empty() || text.back() == '\n';
+  return (endsLine ? "" : "\r\n") + std::string(line) + "\r\n";
+}
+
 std::vector<std::string_view> LinesOf(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {

@@ -2,6 +2,7 @@
 // Text lines of a file read whole, taken in pieces of bounded length: a CR LF pair
 // always counts as one line end, whether or not the file was read in text mode.
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,6 +33,11 @@ bool EndsLine(std::string_view piece);
 
 // piece without its line end: a CR LF pair, or one line feed or carriage return.
 std::string_view WithoutLineEnd(std::string_view piece);
+
+// The bytes that add line (without its line end) to a text file holding text,
+// with the target's line end, CR LF: a CR LF first when the last line lacks its
+// own.
+std::string AppendedLineBytes(std::string_view text, std::string_view line);
 
 // The lines of text without their ends (a line feed, or CR LF), as views into
 // text; a last line without an end is a line too.

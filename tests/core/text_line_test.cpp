@@ -47,6 +47,8 @@ TEST(TextLine, PiecesEndAfterALineEndOrAtTheirLengthAndLoseTheirLineEnd) {
   }
   EXPECT_EQ(RecordsToReserve("a\nb\r\n\n"), 4u);
   EXPECT_EQ(RecordsToReserve(std::string(100000, '\n')), 65536u);
+  EXPECT_EQ(AppendedLineBytes("", "c:\\a;0"), "c:\\a;0\r\n");
+  EXPECT_EQ(AppendedLineBytes("c:\\x;0 ", "c:\\a;0"), "\r\nc:\\a;0\r\n");
 }
 
 }  // namespace

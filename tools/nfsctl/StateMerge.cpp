@@ -68,7 +68,7 @@ std::string MergedExportsFile(std::string_view bytes, const std::vector<ExportEn
     if (placed[i]) continue;
     std::string line = FormatExportLine(desired[i]);
     line.pop_back();
-    merged += AppendedExportBytes(merged, line);
+    merged += AppendedLineBytes(merged, line);
   }
   return merged;
 }
@@ -166,7 +166,7 @@ std::optional<std::string> MergedPrintcapFile(std::string_view bytes, const std:
     if (placed[i]) continue;
     const std::optional<std::string> line = written(i);
     if (!line) return std::nullopt;
-    merged += AppendedExportBytes(merged, *line);
+    merged += AppendedLineBytes(merged, *line);
   }
   return merged;
 }
