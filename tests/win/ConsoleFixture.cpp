@@ -126,13 +126,14 @@ void Press(HWND window, int buttonId) {
                reinterpret_cast<LPARAM>(GetDlgItem(window, buttonId)));
 }
 
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage) {
+std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage, UINT lengthMessage) {
   std::vector<std::string> items;
   const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, countMessage, 0, 0));
   for (int i = 0; i < count; ++i) {
-    char text[256] = "";
-    SendDlgItemMessageA(dialog, id, textMessage, i, reinterpret_cast<LPARAM>(text));
-    items.emplace_back(text);
+    // Sized for the item: a lock line alone may pass 256 characters.
+    std::string text(static_cast<size_t>(SendDlgItemMessageA(dialog, id, lengthMessage, i, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendDlgItemMessageA(dialog, id, textMessage, i, reinterpret_cast<LPARAM>(text.data()))));
+    items.push_back(std::move(text));
   }
   return items;
 }
