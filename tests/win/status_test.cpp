@@ -10,6 +10,7 @@
 #include "portable/SharedWithService.h"
 #include "portable/VersionStore.h"
 #include "resources/resource.h"
+#include "status/LockLine.h"
 #include "status/LockRecord.h"
 #include "tests/common/EmptyFolder.h"
 #include "tests/win/ConsoleFixture.h"
@@ -129,9 +130,13 @@ TEST_F(StatusTest, FailedWritesKeepTheLinesAndSayWhy) {
   });
   EXPECT_EQ(ReadFile(mounts), "pc7 /a\r\n");
 
+  // A path too long for the list: its line, cut, would ask to unlock another file.
+  const std::string path = "/" + std::string(600, 'p');
+  const LockRecord longPath{"pc9", path, "", 1, 2, 3};
   WriteFile(File(kLockFileName), EncodeLockRecord({"pc7", "/export/notes01", "x", 412, 0, 100}) +
                                      EncodeLockRecord({"pc8", "/big", "", 1, (int64_t{1} << 32) + 5,
-                                                       std::numeric_limits<int64_t>::max()}));
+                                                       std::numeric_limits<int64_t>::max()}) +
+                                     EncodeLockRecord(longPath));
   CreateDirectoryA(File(kUnlockFileName).c_str(), nullptr);
   OnPage(1, [&](HWND page) {
     ExpectMessage(
@@ -140,11 +145,16 @@ TEST_F(StatusTest, FailedWritesKeepTheLinesAndSayWhy) {
     Pick(page, IDC_LOCK_LIST, "pc8:/big:1:5:-1");
     Press(page, IDC_REMOVE_LOCK);
     ExpectMessage(
+        "This lock cannot be removed from here: its line does not give back the lock exactly (a name "
+        "holding a colon, or a line cut to fit the list). No unlock request was written.");
+    Pick(page, IDC_LOCK_LIST, FormatLockLine(longPath));
+    Press(page, IDC_REMOVE_LOCK);
+    ExpectMessage(
         "The unlock request could not be written to Unlock.NLM in the install directory, so the lock is still "
         "held; it stays in the list. Unlock.NLM is left as it was.");
     Pick(page, IDC_LOCK_LIST, "pc7:/export/notes01:412:0:100");
     Press(page, IDC_REMOVE_LOCK);
-    EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 2u);
+    EXPECT_EQ(Items(page, IDC_LOCK_LIST).size(), 3u);
   });
   RemoveDirectoryA(File(kUnlockFileName).c_str());
 }
