@@ -126,7 +126,12 @@ void Press(HWND window, int buttonId) {
                reinterpret_cast<LPARAM>(GetDlgItem(window, buttonId)));
 }
 
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage, UINT textMessage, UINT lengthMessage) {
+std::vector<std::string> Items(HWND dialog, int id) {
+  char className[16] = "";
+  GetClassNameA(GetDlgItem(dialog, id), className, sizeof className);
+  const bool combo = _stricmp(className, "ComboBox") == 0;
+  const UINT countMessage = combo ? CB_GETCOUNT : LB_GETCOUNT, textMessage = combo ? CB_GETLBTEXT : LB_GETTEXT,
+             lengthMessage = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
   std::vector<std::string> items;
   const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, countMessage, 0, 0));
   for (int i = 0; i < count; ++i) {

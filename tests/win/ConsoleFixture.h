@@ -54,9 +54,8 @@ class ConsoleTest : public ::testing::Test {
 std::string MessageText(HWND box);
 void Press(HWND window, int buttonId);
 
-// The item texts of a list box, or of a combo box with its own three messages.
-std::vector<std::string> Items(HWND dialog, int id, UINT countMessage = LB_GETCOUNT,
-                               UINT textMessage = LB_GETTEXT, UINT lengthMessage = LB_GETTEXTLEN);
+// The item texts of a list box or a combo box.
+std::vector<std::string> Items(HWND dialog, int id);
 // A control's notification to its dialog, as the control sends it.
 void Notify(HWND dialog, int id, UINT code);
 // Selects the item with text in a list box (none for an empty text), as a click does.
